@@ -108,8 +108,8 @@ QImage drawBead(int faces)
     const uint32_t seed = 1000u + uint32_t(faces) * 7919u;
 
     // Groove longitudes: spread evenly (as seen from the front) over the
-    // visible half, so every face can be counted.
-    // Narrower grooves when there are many, so they stay apart.
+    // visible half, so every face can be counted; narrower grooves when there
+    // are many, so they stay apart.
     const double grooveWidth = 0.044 * std::min(1.0, std::sqrt(5.0 / faces));
     std::vector<double> grooves;
     for (int k = 0; k < faces; ++k) {
@@ -156,6 +156,8 @@ QImage drawBead(int faces)
             const double lon = std::atan2(qx, qz);
             const double polar = kPi / 2 - lat;
 
+            // g: 1 in the bottom of a groove; shoulder: its wider sloping sides,
+            // which leave each face bulging between two grooves.
             double g = 0.0, shoulder = 0.0;
             for (double gl : grooves) {
                 double d = std::remainder(lon - gl, 2 * kPi);
@@ -175,7 +177,7 @@ QImage drawBead(int faces)
             const double fine = valueNoise(qx * 30.0, qy * 30.0, qz * 30.0, seed + 3u);
 
             double h = 0.45 * knob + 0.35 * crease + 0.20 * fine;
-            h = h * (1.0 - 0.7 * g) - 1.6 * g + 0.45 * (1.0 - shoulder);
+            h = h * (1.0 - 0.7 * g) - 1.6 * g + 0.25 * (1.0 - shoulder);
             // A raised lip around the hole.
             const double lip = std::exp(-std::pow((polar - holeRadius * 1.45) / 0.06, 2.0));
             h += 0.6 * lip;
@@ -186,7 +188,7 @@ QImage drawBead(int faces)
         }
 
     // Pass 2: light the bumpy surface.
-    const double lx = -0.45, ly = 0.60, lz = 0.66;  // light from the upper left front
+    const double lx = -0.40, ly = 0.55, lz = 0.75;  // light from the upper left front
     const double ll = std::sqrt(lx * lx + ly * ly + lz * lz);
     const double relief = 0.035 * rx * kScale;     // height 1 = 3.5% of the radius
     for (int y = 0; y < S; ++y) {
@@ -206,6 +208,7 @@ QImage drawBead(int faces)
             nx /= nl; ny /= nl; nz /= nl;
 
             const double diffuse = std::max(0.0, (nx * lx + ny * ly + nz * lz) / ll);
+            const double fill = std::max(0.0, 0.6 * nx + 0.1 * ny + 0.79 * nz);  // soft light from the right
             const double hx = lx / ll, hy = ly / ll, hz = lz / ll + 1.0;
             const double hl = std::sqrt(hx * hx + hy * hy + hz * hz);
             const double spec = std::pow(std::max(0.0, (nx * hx + ny * hy + nz * hz) / hl), 30.0);
@@ -213,9 +216,9 @@ QImage drawBead(int faces)
             // Warm browns: darker in the creases and grooves, tan on the knobs.
             const double t = std::clamp(o.tone, 0.0, 1.0);
             double r = 62 + 100 * t, gr = 32 + 58 * t, b = 18 + 34 * t;
-            const double dark = 1.0 - 0.72 * o.groove;
+            const double dark = 1.0 - 0.8 * o.groove;
             r *= dark; gr *= dark; b *= dark;
-            const double light = 0.30 + 0.85 * diffuse;
+            const double light = 0.28 + 0.75 * diffuse + 0.25 * fill;
             r = r * light + 70 * spec * (1.0 - o.groove);
             gr = gr * light + 52 * spec * (1.0 - o.groove);
             b = b * light + 34 * spec * (1.0 - o.groove);
@@ -332,15 +335,19 @@ const QColor holeColor(34, 18, 8), lipColor(214, 160, 102);
 constexpr double shadowY = 230, shadowRx = 70, shadowRy = 9;
 }  // namespace icon
 
+// A groove runs as half an ellipse from the hole down to the bottom pole;
+// s is the sine of its longitude (0 = straight down the middle).
+constexpr double grooveTop = icon::holeY, grooveBottom = icon::beadY + icon::beadR;
+
 QPainterPath iconGroove(double s)
 {
     using namespace icon;
-    QPainterPath path(QPointF(beadX, beadY - beadR));
+    QPainterPath path(QPointF(beadX, grooveTop));
     const double a = std::abs(s) * beadR;
     if (a < 0.5)
-        path.lineTo(beadX, beadY + beadR);
+        path.lineTo(beadX, grooveBottom);
     else
-        path.arcTo(QRectF(beadX - a, beadY - beadR, 2 * a, 2 * beadR), 90.0, s > 0 ? -180.0 : 180.0);
+        path.arcTo(QRectF(beadX - a, grooveTop, 2 * a, grooveBottom - grooveTop), 90.0, s > 0 ? -180.0 : 180.0);
     return path;
 }
 
@@ -394,10 +401,11 @@ QString iconSvg()
     for (double s : grooves) {
         const double a = std::abs(s) * beadR;
         if (a < 0.5)
-            grooveD += QStringLiteral("M%1 %2 L%1 %3 ").arg(beadX).arg(beadY - beadR).arg(beadY + beadR);
+            grooveD += QStringLiteral("M%1 %2 L%1 %3 ").arg(beadX).arg(grooveTop).arg(grooveBottom);
         else
             grooveD += QStringLiteral("M%1 %2 A%3 %4 0 0 %5 %1 %6 ")
-                           .arg(beadX).arg(beadY - beadR).arg(a).arg(beadR).arg(s > 0 ? 1 : 0).arg(beadY + beadR);
+                           .arg(beadX).arg(grooveTop).arg(a).arg((grooveBottom - grooveTop) / 2)
+                           .arg(s > 0 ? 1 : 0).arg(grooveBottom);
     }
     QString svg;
     QTextStream out(&svg);
