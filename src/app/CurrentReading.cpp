@@ -1,0 +1,7 @@
+#include "app/CurrentReading.h"
+
+Reading& CurrentReading()
+{
+    static Reading reading;
+    return reading;
+}

@@ -1,0 +1,42 @@
+#include "desktop/HelpMenu.h"
+
+#include "desktop/frmAbout.h"
+#include "desktop/modHelp.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+template <typename Object> Object* Named(Object* object, const char* name)
+{
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
+
+} // namespace
+
+HelpMenu AddHelpMenu(QMainWindow* window)
+{
+    QMenuBar* bar = window->menuBar();
+    HelpMenu menu;
+    menu.mnuHelp = Named(bar->addMenu(QStringLiteral("&Help")), "mnuHelp");
+    menu.mnuOnline = Named(menu.mnuHelp->addAction(QStringLiteral("&Online Help")), "mnuOnline");
+    menu.mnuVisit = Named(menu.mnuHelp->addAction(QStringLiteral("&Visit Us Online")), "mnuVisit");
+    menu.mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
+    menu.mnuUpdate = Named(menu.mnuHelp->addAction(QStringLiteral("Check for Software &Update")), "mnuUpdate");
+    menu.mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
+    menu.mnuAbout = Named(menu.mnuHelp->addAction(QStringLiteral("&About Software")), "mnuAbout");
+    // A command of the menu bar itself, with no menu under it.
+    menu.mnuDonate = Named(bar->addAction(QStringLiteral("&Donate")), "mnuDonate");
+
+    QObject::connect(menu.mnuOnline, &QAction::triggered, window, &modHelp::OpenOnlineHelp);
+    QObject::connect(menu.mnuVisit, &QAction::triggered, window, &modHelp::OpenHomePage);
+    // Opens the download page at once; the start-up reminder's date stays as it is.
+    QObject::connect(menu.mnuUpdate, &QAction::triggered, window, &modHelp::OpenUpdatePage);
+    QObject::connect(menu.mnuAbout, &QAction::triggered, window, [window] { frmAbout::ShowModal(window); });
+    QObject::connect(menu.mnuDonate, &QAction::triggered, window, &modHelp::OpenDonatePage);
+    return menu;
+}
