@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
+#include <QWidget>
 
 #include <functional>
 #include <memory>

@@ -4,6 +4,7 @@
 //   QT_QPA_PLATFORM=offscreen vq-screenshots docs/screenshots
 
 #include "app/frmMain.h"
+#include "desktop/CheckForUpdate.h"
 #include "desktop/Resources.h"
 #include "desktop/frmAbout.h"
 #include "desktop/modHelp.h"
@@ -15,6 +16,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QStyleFactory>
 #include <QTabBar>
 #include <QTimer>
@@ -62,6 +66,15 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     g_output = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     g_output.mkpath(QStringLiteral("."));
+
+    // The reminder's question, from a store of our own holding an old date.
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    QCoreApplication::setOrganizationName(QStringLiteral("VQ Software Screenshots"));
+    modHelp::CheckForUpdate(QDate(2026, 1, 1));
+    SaveNextModal(QStringLiteral("update-question"));
+    modHelp::CheckForUpdate(QDate(2026, 2, 1));
 
     frmMain* main = frmMain::Instance();
     main->show();
