@@ -136,6 +136,7 @@ void frmMain::CreateControls()
                                   central),
                     QStringLiteral("Label14"));
     Label14->setFont(Look::Font(Look::NormalPointSize, true, true));
+    Label14->setAccessibleDescription(QStringLiteral("Opens our forum in your web browser"));
     Label14->setAlignment(Qt::AlignCenter);
     Label14->setWordWrap(true);
     Label14->setMaximumWidth(Px(5190));
@@ -185,6 +186,10 @@ void frmMain::CreateControls()
         input->setFont(Look::Font());
         Look::SetColours(input, Look::White, Look::DarkGrey);
     }
+    txtName->setAccessibleName(QStringLiteral("Name"));
+    cboDate->setAccessibleName(QStringLiteral("Birth day"));
+    cboMonth->setAccessibleName(QStringLiteral("Birth month"));
+    cboYear->setAccessibleName(QStringLiteral("Birth year"));
     Label1->setBuddy(txtName);
     Label2->setBuddy(cboDate);
     cboDate->setMinimumWidth(Px(495));

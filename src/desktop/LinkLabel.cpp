@@ -1,12 +1,54 @@
 #include "desktop/LinkLabel.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+
+class LinkLabelAccessible final : public QAccessibleWidget {
+public:
+    explicit LinkLabelAccessible(LinkLabel* label)
+        : QAccessibleWidget(label, QAccessible::Link)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            return static_cast<const QLabel*>(widget())->text();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction()) {
+            static_cast<LinkLabel*>(widget())->Activate();
+        } else {
+            QAccessibleWidget::doAction(name);
+        }
+    }
+};
+
+QAccessibleInterface* CreateAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("LinkLabel") && object != nullptr && object->isWidgetType()) {
+        return new LinkLabelAccessible(static_cast<LinkLabel*>(object));
+    }
+    return nullptr;
+}
+
+} // namespace
+
 LinkLabel::LinkLabel(const QString& text, QWidget* parent)
     : QLabel(text, parent)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(CreateAccessible), true);
+    Q_UNUSED(factoryInstalled);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
     setTextFormat(Qt::PlainText);
@@ -24,8 +66,13 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
     m_pressed = false;
     QLabel::mouseReleaseEvent(event);
     if (click) {
-        emit clicked();
+        Activate();
     }
+}
+
+void LinkLabel::Activate()
+{
+    emit clicked();
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent* event)
@@ -34,7 +81,7 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        emit clicked();
+        Activate();
         return;
     default:
         QLabel::keyPressEvent(event);

@@ -3,12 +3,16 @@
 #include <QLabel>
 
 // A label that works as a link: a pointing hand over it, a click (or Enter or
-// Space while it has the keyboard focus) emits clicked().
+// Space while it has the keyboard focus) emits clicked(). Assistive tools see
+// a link they can press.
 class LinkLabel final : public QLabel {
     Q_OBJECT
 
 public:
     explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
+
+    // Opens the link as a click does (keyboard and assistive tools use it).
+    void Activate();
 
 signals:
     void clicked();

@@ -30,6 +30,7 @@ frmAbout::frmAbout(QWidget* parent)
     picIcon->setPixmap(windowIcon().pixmap(32, 32));
     picIcon->setFixedSize(Px(480), Px(480));
     picIcon->setAlignment(Qt::AlignCenter);
+    picIcon->setAccessibleName(QStringLiteral("Program icon"));
 
     cmdOK = make(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
     cmdOK->setFont(Look::Font(Look::NormalPointSize, true));
@@ -41,6 +42,7 @@ frmAbout::frmAbout(QWidget* parent)
     lblHomePage = make(new LinkLabel(QStringLiteral("Click here to visit us at vq-software.example.com"), this),
                        "lblHomePage");
     lblHomePage->setFont(Look::Font(Look::NormalPointSize, false, true));
+    lblHomePage->setAccessibleDescription(QStringLiteral("Opens our home page in your web browser"));
     Look::SetColours(lblHomePage, Look::Cyan);
 
     Label3 = make(new QLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
@@ -53,6 +55,8 @@ frmAbout::frmAbout(QWidget* parent)
 
     lblCobrand = make(new LinkLabel(QStringLiteral("Click here for more details"), this), "lblCobrand");
     lblCobrand->setFont(Look::Font(Look::NormalPointSize, false, true));
+    lblCobrand->setAccessibleDescription(
+        QStringLiteral("Opens the page on the fully branded edition in your web browser"));
     Look::SetColours(lblCobrand, Look::Cyan);
 
     Line2 = make(new QWidget(this), "Line2");

@@ -40,8 +40,7 @@ void WritePage(frmRudrakshNumerologyResult& window, int page, int n, const std::
     box(0)->setPlainText(FromCore(personalityText));
     box(1)->setPlainText(FromCore(row.Description));
     box(2)->setPlainText(FromCore(row.PlanetText));
-    window.imgImage[static_cast<std::size_t>(2 * page)]->setPixmap(window.IMG1.Picture(n));
-    window.imgImage[static_cast<std::size_t>(2 * page + 1)]->setPixmap(window.IMG2.Picture(n));
+    window.ShowPictures(page, n, n);
 }
 
 } // namespace

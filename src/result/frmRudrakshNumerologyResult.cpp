@@ -161,6 +161,7 @@ QWidget* frmRudrakshNumerologyResult::CreatePage(int page)
     auto* frame = new QWidget;
     Look::SetColours(frame, Look::White, Look::Black);
 
+    const QString pageName = page == 0 ? QStringLiteral("Life path") : QStringLiteral("Destiny");
     // Captions of page 0 count up from 0, those of page 1 down from 19.
     const auto captionIndex = [page](int row) { return page == 0 ? row : 19 - row; };
     const auto resultIndex = [page](int row) { return 10 * page + row; };
@@ -175,14 +176,19 @@ QWidget* frmRudrakshNumerologyResult::CreatePage(int page)
     lblLabels[static_cast<std::size_t>(captionIndex(0))] = heading;
 
     QLabel* number = Named(new QLabel(frame), QStringLiteral("lblResult_%1").arg(resultIndex(0)));
+    number->setAccessibleDescription(pageName + QStringLiteral(" number"));
     number->setFont(Look::Font(27.75, true));
     number->setAlignment(Qt::AlignCenter);
     number->setMinimumWidth(Px(390));
     Look::SetColours(number, Look::White);
     lblResult[static_cast<std::size_t>(resultIndex(0))] = number;
 
+    const std::array<QString, 3> boxNames = {QStringLiteral(" personality text"), QStringLiteral(" bead description"),
+                                             QStringLiteral(" planet text")};
     for (int box = 0; box < 3; ++box) {
-        txtResult[static_cast<std::size_t>(3 * page + box)] = CreateTextBox(frame, 3 * page + box, box == 0 ? 675 : 615);
+        QPlainTextEdit* text = CreateTextBox(frame, 3 * page + box, box == 0 ? 675 : 615);
+        text->setAccessibleName(pageName + boxNames[static_cast<std::size_t>(box)]);
+        txtResult[static_cast<std::size_t>(3 * page + box)] = text;
     }
     imgImage[static_cast<std::size_t>(2 * page)] = CreatePicture(frame, 2 * page, 795);
     imgImage[static_cast<std::size_t>(2 * page + 1)] = CreatePicture(frame, 2 * page + 1, 800);
@@ -196,6 +202,9 @@ QWidget* frmRudrakshNumerologyResult::CreatePage(int page)
         lblLabels[static_cast<std::size_t>(captionIndex(row))] = caption;
 
         QLabel* value = Named(new QLabel(frame), QStringLiteral("lblResult_%1").arg(resultIndex(row)));
+        // A screen reader says the value, then what it is: "Sun, Life path ruling planet".
+        value->setAccessibleDescription(pageName + QLatin1Char(' ')
+                                        + kRowCaptions[static_cast<std::size_t>(row)].toLower());
         value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         Look::SetColours(value, Look::White);
@@ -266,6 +275,7 @@ void frmRudrakshNumerologyResult::CreateControls()
                                   central),
                     QStringLiteral("Label61"));
     Label61->setFont(Look::Font(Look::NormalPointSize, true, true));
+    Label61->setAccessibleDescription(QStringLiteral("Opens our forum in your web browser"));
     Label61->setAlignment(Qt::AlignCenter);
     Label61->setWordWrap(true);
     Label61->setMaximumWidth(Px(4965));
@@ -346,11 +356,32 @@ void frmRudrakshNumerologyResult::LoadForm()
         for (int row = 0; row <= kRows; ++row) {
             lblResult[static_cast<std::size_t>(10 * page + row)]->setText(placeholders[static_cast<std::size_t>(row)]);
         }
-        imgImage[static_cast<std::size_t>(2 * page)]->setPixmap(IMG1.Picture(3));
-        imgImage[static_cast<std::size_t>(2 * page + 1)]->setPixmap(IMG2.Picture(4));
+        ShowPictures(page, 3, 4);
     }
     TS->setCurrentIndex(0);
     TS_Click(0);
+}
+
+void frmRudrakshNumerologyResult::ShowPictures(int page, int bead, int planet)
+{
+    QLabel* beadPicture = imgImage[static_cast<std::size_t>(2 * page)];
+    beadPicture->setPixmap(IMG1.Picture(bead));
+    QLabel* planetPicture = imgImage[static_cast<std::size_t>(2 * page + 1)];
+    planetPicture->setPixmap(IMG2.Picture(planet));
+
+    // Pictures are described by the catalogue row they show.
+    const auto* beadRow = modRudrakshNumerology::BeadRow(bead);
+    const auto* planetRow = modRudrakshNumerology::BeadRow(planet);
+    beadPicture->setAccessibleName(beadRow ? FromCore(beadRow->BeadName) + QStringLiteral(" bead") : QString());
+    if (planetRow == nullptr) {
+        planetPicture->setAccessibleName(QString());
+    } else if (planet <= 7) {
+        const QString planetName = FromCore(planetRow->RulingPlanet);
+        planetPicture->setAccessibleName(planet <= 2 ? QStringLiteral("Symbol of the %1").arg(planetName)
+                                                     : QStringLiteral("Symbol of %1").arg(planetName));
+    } else {
+        planetPicture->setAccessibleName(QStringLiteral("No symbol for %1").arg(FromCore(planetRow->RulingPlanet)));
+    }
 }
 
 void frmRudrakshNumerologyResult::TS_Click(int index)

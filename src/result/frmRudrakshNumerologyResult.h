@@ -68,6 +68,8 @@ public:
     void SaveReading();
     // Shows a fresh main window and closes this one without ending the program.
     void Back();
+    // Puts picture `bead` of IMG1 and picture `planet` of IMG2 on page 0 or 1.
+    void ShowPictures(int page, int bead, int planet);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
