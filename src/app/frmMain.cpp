@@ -187,9 +187,12 @@ void frmMain::CreateControls()
         Look::SetColours(input, Look::White, Look::DarkGrey);
     }
     txtName->setAccessibleName(QStringLiteral("Name"));
-    cboDate->setAccessibleName(QStringLiteral("Birth day"));
-    cboMonth->setAccessibleName(QStringLiteral("Birth month"));
-    cboYear->setAccessibleName(QStringLiteral("Birth year"));
+    // On Linux a drop-down list is named by its entry, so the description says what it is.
+    for (const auto& [list, name] : {std::pair{cboDate, "Birth day"}, std::pair{cboMonth, "Birth month"},
+                                     std::pair{cboYear, "Birth year"}}) {
+        list->setAccessibleName(QString::fromLatin1(name));
+        list->setAccessibleDescription(QString::fromLatin1(name));
+    }
     Label1->setBuddy(txtName);
     Label2->setBuddy(cboDate);
     cboDate->setMinimumWidth(Px(495));

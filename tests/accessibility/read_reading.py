@@ -1,0 +1,150 @@
+#!/usr/bin/env python3
+"""Reads a reading back through the accessibility tree, as a screen reader would.
+
+Starts the program with its accessibility bridge on, types a name and picks a
+birth date through the tree, presses the reading button and reads both result
+pages back. Run under a display and a session bus:
+
+    run.sh PROGRAM   (starts a display and a session bus, then this script)
+"""
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+
+PROGRAM = sys.argv[1]
+TIMEOUT = 20.0
+
+
+def wait_for(what, find):
+    deadline = time.monotonic() + TIMEOUT
+    while time.monotonic() < deadline:
+        try:
+            found = find()
+        except Exception:  # the tree changes while it is read
+            found = None
+        if found is not None:
+            return found
+        time.sleep(0.1)
+    raise AssertionError("not found: " + what)
+
+
+def descendants(node):
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is None:
+            continue
+        yield child
+        yield from descendants(child)
+
+
+def find(root, role, name=None, description=None):
+    for node in descendants(root):
+        if node.getRole() != role:
+            continue
+        if name is not None and node.name != name:
+            continue
+        if description is not None and node.description != description:
+            continue
+        if node.getState().contains(pyatspi.STATE_SHOWING):
+            return node
+    return None
+
+
+def program():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "vq-rudraksha-numerology":
+            return app
+    return None
+
+
+def press(node):
+    actions = node.queryAction()
+    for i in range(actions.nActions):
+        if actions.getName(i) in ("press", "Press", "click"):
+            actions.doAction(i)
+            return
+    raise AssertionError("no press action on " + node.name)
+
+
+def click(node):
+    x, y, width, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    pyatspi.Registry.generateMouseEvent(x + width // 2, y + height // 2, "b1c")
+
+
+TAB = 0xFF09
+
+
+def choose_next(app, combo_name, entry):
+    """Moves on with Tab to the next drop-down list and types the entry, as a keyboard user does."""
+    combo = wait_for(combo_name, lambda: find(app, pyatspi.ROLE_COMBO_BOX, description=combo_name))
+    pyatspi.Registry.generateKeyboardEvent(TAB, None, pyatspi.KEY_SYM)
+    wait_for(combo_name + " focused", lambda: combo.getState().contains(pyatspi.STATE_FOCUSED) or None)
+    pyatspi.Registry.generateKeyboardEvent(0, entry, pyatspi.KEY_STRING)
+    wait_for(f"{combo_name} = {entry}", lambda: combo.name == entry or None)
+
+
+def value(app, description):
+    label = wait_for(description, lambda: find(app, pyatspi.ROLE_LABEL, description=description))
+    return label.name
+
+
+def text_of(app, name):
+    box = wait_for(name, lambda: find(app, pyatspi.ROLE_TEXT, name))
+    return box.queryText().getText(0, -1)
+
+
+def main():
+    home = tempfile.mkdtemp()
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", HOME=home,
+               XDG_CONFIG_HOME=os.path.join(home, ".config"), XDG_RUNTIME_DIR=tempfile.mkdtemp())
+    process = subprocess.Popen([PROGRAM], env=env)
+    try:
+        app = wait_for("the program", program)
+        name = wait_for("Name", lambda: find(app, pyatspi.ROLE_TEXT, "Name"))
+        # A click into the name box activates the window (there is no window manager).
+        click(name)
+        wait_for("Name focused", lambda: name.getState().contains(pyatspi.STATE_FOCUSED) or None)
+        name.queryEditableText().setTextContents("John Smith")
+        choose_next(app, "Birth day", "15")
+        choose_next(app, "Birth month", "August")
+        choose_next(app, "Birth year", "1985")
+        press(wait_for("reading button",
+                       lambda: find(app, pyatspi.ROLE_PUSH_BUTTON, "Get My Rudraksha Numerology Reading")))
+
+        checks = {
+            "Life path number": "1",
+            "Life path rudraksh name": "ONE MUKHI RUDRAKSHA",
+            "Life path ruling planet": "Sun",
+            "Life path symbol": "Lord Shiva",
+        }
+        for description, expected in checks.items():
+            actual = value(app, description)
+            assert actual == expected, f"{description}: {actual!r}, expected {expected!r}"
+        assert text_of(app, "Life path personality text").startswith("Your main purpose should be attaining")
+        assert find(app, pyatspi.ROLE_LABEL, "Symbol of the Sun") or \
+            find(app, pyatspi.ROLE_IMAGE, "Symbol of the Sun"), "the Sun's picture has no description"
+
+        press(wait_for("destiny tab", lambda: find(app, pyatspi.ROLE_PAGE_TAB, "Rudraksh Based On Destiny Number")))
+        checks = {
+            "Destiny number": "8",
+            "Destiny rudraksh name": "EIGHT MUKHI RUDRAKSHA",
+            "Destiny ruling planet": "Rahu",
+            "Destiny symbol": "Lord Ganesh",
+            "Destiny day to wear": "Monday",
+        }
+        for description, expected in checks.items():
+            actual = value(app, description)
+            assert actual == expected, f"{description}: {actual!r}, expected {expected!r}"
+        assert text_of(app, "Destiny planet text") == "NA"
+        print("read both pages through the accessibility tree: OK")
+    finally:
+        process.kill()
+        process.wait()
+
+
+if __name__ == "__main__":
+    main()
