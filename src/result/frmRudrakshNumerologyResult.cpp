@@ -21,6 +21,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QtMath>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QShortcut>
@@ -79,13 +81,17 @@ template <typename Object> Object* Named(Object* object, const QString& name)
     return object;
 }
 
-QPlainTextEdit* CreateTextBox(QWidget* parent, int index, int height)
+QPlainTextEdit* CreateTextBox(QWidget* parent, int index)
 {
     auto* box = Named(new QPlainTextEdit(parent), QStringLiteral("txtResult_%1").arg(index));
     // The user can select and scroll, but not type.
     box->setReadOnly(true);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setFixedHeight(Px(height));
+    // Three whole lines, whatever the font and the scale.
+    constexpr int kLines = 3;
+    // The document's bottom margin only shows at its end, so one margin counts.
+    const int margins = 2 * box->frameWidth() + qCeil(box->document()->documentMargin());
+    box->setFixedHeight(kLines * box->fontMetrics().lineSpacing() + margins);
     Look::SetColours(box, Look::White, Look::Black);
     return box;
 }
@@ -158,7 +164,8 @@ void frmRudrakshNumerologyResult::CreateMenus()
 
 QWidget* frmRudrakshNumerologyResult::CreatePage(int page)
 {
-    auto* frame = new QWidget;
+    // A child of the window from the start, so it has the window's font when sized.
+    auto* frame = new QWidget(this);
     Look::SetColours(frame, Look::White, Look::Black);
 
     const QString pageName = page == 0 ? QStringLiteral("Life path") : QStringLiteral("Destiny");
@@ -186,7 +193,7 @@ QWidget* frmRudrakshNumerologyResult::CreatePage(int page)
     const std::array<QString, 3> boxNames = {QStringLiteral(" personality text"), QStringLiteral(" bead description"),
                                              QStringLiteral(" planet text")};
     for (int box = 0; box < 3; ++box) {
-        QPlainTextEdit* text = CreateTextBox(frame, 3 * page + box, box == 0 ? 675 : 615);
+        QPlainTextEdit* text = CreateTextBox(frame, 3 * page + box);
         text->setAccessibleName(pageName + boxNames[static_cast<std::size_t>(box)]);
         txtResult[static_cast<std::size_t>(3 * page + box)] = text;
     }
