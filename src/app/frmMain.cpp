@@ -42,7 +42,7 @@ constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2050;
 
 // A saved reading is a few dozen bytes; anything past this is not one.
-constexpr qint64 kLargestReadingFile = 1024 * 1024;
+constexpr qint64 kLargestReadingFile = qint64{1024} * 1024;
 
 QString FromCore(std::string_view text)
 {
@@ -364,7 +364,8 @@ void frmMain::cmdOpen_Click()
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(QStringLiteral("VQ Rudraksh Numerology (*.rkn)"));
-    dialog.setDefaultSuffix(QStringLiteral("rkn"));
+    // No default suffix: it would turn a typed "readingrkn" into "readingrkn.rkn",
+    // and only an existing file can be chosen anyway.
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().value(0).isEmpty()) {
         return;
     }

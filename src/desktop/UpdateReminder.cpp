@@ -41,16 +41,15 @@ std::optional<year_month_day> ParseDate(std::string_view text)
 
 Decision Decide(year_month_day today, std::string_view stored, std::optional<year_month_day> shortDate)
 {
-    const Decision storeToday{false, FormatDate(today)};
     if (stored.empty()) {
-        return storeToday;
+        return Decision{false, FormatDate(today)};
     }
     std::optional<year_month_day> date = ParseDate(stored);
     if (!date) {
         date = shortDate;
     }
     if (!date || !date->ok()) {
-        return storeToday;
+        return Decision{false, FormatDate(today)};
     }
     const auto days = (sys_days{*date} - sys_days{today}).count();
     if (days < -QuietDays || days > QuietDays) {

@@ -21,7 +21,7 @@ frmAbout::frmAbout(QWidget* parent)
     setFont(Look::Font());
     Look::SetColours(this, Look::White, Look::Black);
 
-    const auto make = [this](auto* widget, const char* name) {
+    const auto make = [](auto* widget, const char* name) {
         widget->setObjectName(QString::fromLatin1(name));
         return widget;
     };

@@ -16,7 +16,7 @@ const QString kSite = QStringLiteral("https://vq-software.example.com/");
 
 QUrl Page(const QString& path)
 {
-    return QUrl(kSite + path);
+    return {kSite + path};
 }
 
 } // namespace

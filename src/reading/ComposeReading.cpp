@@ -21,6 +21,7 @@ QString FromCore(std::string_view text)
 void WritePage(frmRudrakshNumerologyResult& window, int page, int n, const std::string& personalityText)
 {
     const BeadRecord& row = *BeadRow(n);
+    const auto p = static_cast<std::size_t>(page);
     const std::array<QString, 10> values = {
         QString::number(n),
         FromCore(row.BeadName).toUpper(),
@@ -34,9 +35,9 @@ void WritePage(frmRudrakshNumerologyResult& window, int page, int n, const std::
         FromCore(row.RitualsToWear),
     };
     for (std::size_t i = 0; i < values.size(); ++i) {
-        window.lblResult[static_cast<std::size_t>(10 * page) + i]->setText(values[i]);
+        window.lblResult[10 * p + i]->setText(values[i]);
     }
-    const auto box = [&](int i) { return window.txtResult[static_cast<std::size_t>(3 * page + i)]; };
+    const auto box = [&](std::size_t i) { return window.txtResult[3 * p + i]; };
     box(0)->setPlainText(FromCore(personalityText));
     box(1)->setPlainText(FromCore(row.Description));
     box(2)->setPlainText(FromCore(row.PlanetText));

@@ -36,7 +36,7 @@ QPointer<frmRudrakshNumerologyResult> frmRudrakshNumerologyResult::s_instance;
 
 namespace {
 
-constexpr int kRows = 9;
+constexpr std::size_t kRows = 9;
 
 const std::array<QString, kRows + 1> kRowCaptions = {
     QString(),
@@ -169,9 +169,10 @@ QWidget* frmRudrakshNumerologyResult::CreatePage(int page)
     Look::SetColours(frame, Look::White, Look::Black);
 
     const QString pageName = page == 0 ? QStringLiteral("Life path") : QStringLiteral("Destiny");
+    const auto p = static_cast<std::size_t>(page);
     // Captions of page 0 count up from 0, those of page 1 down from 19.
-    const auto captionIndex = [page](int row) { return page == 0 ? row : 19 - row; };
-    const auto resultIndex = [page](int row) { return 10 * page + row; };
+    const auto captionIndex = [p](std::size_t row) { return p == 0 ? row : 19 - row; };
+    const auto resultIndex = [p](std::size_t row) { return 10 * p + row; };
 
     QLabel* heading = Named(new QLabel(frame), QStringLiteral("lblLabels_%1").arg(captionIndex(0)));
     heading->setText(FromCore(page == 0 ? numerology::LifePathIntroduction() : numerology::DestinyIntroduction()));
@@ -180,7 +181,7 @@ QWidget* frmRudrakshNumerologyResult::CreatePage(int page)
     heading->setMinimumHeight(Px(600));
     heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Look::SetColours(heading, Look::Orange);
-    lblLabels[static_cast<std::size_t>(captionIndex(0))] = heading;
+    lblLabels[captionIndex(0)] = heading;
 
     QLabel* number = Named(new QLabel(frame), QStringLiteral("lblResult_%1").arg(resultIndex(0)));
     number->setAccessibleDescription(pageName + QStringLiteral(" number"));
@@ -188,30 +189,30 @@ QWidget* frmRudrakshNumerologyResult::CreatePage(int page)
     number->setAlignment(Qt::AlignCenter);
     number->setMinimumWidth(Px(390));
     Look::SetColours(number, Look::White);
-    lblResult[static_cast<std::size_t>(resultIndex(0))] = number;
+    lblResult[resultIndex(0)] = number;
 
     const std::array<QString, 3> boxNames = {QStringLiteral(" personality text"), QStringLiteral(" bead description"),
                                              QStringLiteral(" planet text")};
-    for (int box = 0; box < 3; ++box) {
-        QPlainTextEdit* text = CreateTextBox(frame, 3 * page + box);
-        text->setAccessibleName(pageName + boxNames[static_cast<std::size_t>(box)]);
-        txtResult[static_cast<std::size_t>(3 * page + box)] = text;
+    for (std::size_t box = 0; box < 3; ++box) {
+        QPlainTextEdit* text = CreateTextBox(frame, static_cast<int>(3 * p + box));
+        text->setAccessibleName(pageName + boxNames[box]);
+        txtResult[3 * p + box] = text;
     }
-    imgImage[static_cast<std::size_t>(2 * page)] = CreatePicture(frame, 2 * page, 795);
-    imgImage[static_cast<std::size_t>(2 * page + 1)] = CreatePicture(frame, 2 * page + 1, 800);
+    imgImage[2 * p] = CreatePicture(frame, 2 * page, 795);
+    imgImage[2 * p + 1] = CreatePicture(frame, 2 * page + 1, 800);
 
-    for (int row = 1; row <= kRows; ++row) {
-        QLabel* caption = Named(new QLabel(kRowCaptions[static_cast<std::size_t>(row)], frame),
+    for (std::size_t row = 1; row <= kRows; ++row) {
+        QLabel* caption = Named(new QLabel(kRowCaptions[row], frame),
                                 QStringLiteral("lblLabels_%1").arg(captionIndex(row)));
         caption->setFont(Look::Font(Look::NormalPointSize, true));
         caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         Look::SetColours(caption, Look::Orange);
-        lblLabels[static_cast<std::size_t>(captionIndex(row))] = caption;
+        lblLabels[captionIndex(row)] = caption;
 
         QLabel* value = Named(new QLabel(frame), QStringLiteral("lblResult_%1").arg(resultIndex(row)));
         // A screen reader says the value, then what it is: "Sun, Life path ruling planet".
         value->setAccessibleDescription(pageName + QLatin1Char(' ')
-                                        + kRowCaptions[static_cast<std::size_t>(row)].toLower());
+                                        + kRowCaptions[row].toLower());
         value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         Look::SetColours(value, Look::White);
@@ -221,18 +222,18 @@ QWidget* frmRudrakshNumerologyResult::CreatePage(int page)
         if (row >= 7) {
             value->setWordWrap(true);
         }
-        lblResult[static_cast<std::size_t>(resultIndex(row))] = value;
+        lblResult[resultIndex(row)] = value;
     }
-    const auto valueOf = [this, &resultIndex](int row) { return lblResult[static_cast<std::size_t>(resultIndex(row))]; };
-    const auto captionOf = [this, &captionIndex](int row) {
-        return lblLabels[static_cast<std::size_t>(captionIndex(row))];
+    const auto valueOf = [this, &resultIndex](std::size_t row) { return lblResult[resultIndex(row)]; };
+    const auto captionOf = [this, &captionIndex](std::size_t row) {
+        return lblLabels[captionIndex(row)];
     };
 
     auto* top = new QHBoxLayout;
     top->setSpacing(Px(270));
     top->setContentsMargins(Px(240), 0, 0, 0);
     top->addWidget(number);
-    top->addWidget(txtResult[static_cast<std::size_t>(3 * page)], 1);
+    top->addWidget(txtResult[3 * p], 1);
 
     // Captions in column 0, values in column 1, pictures in column 2; the two
     // text boxes lie under the bead name and the ruling planet.
@@ -242,21 +243,21 @@ QWidget* frmRudrakshNumerologyResult::CreatePage(int page)
     grid->setColumnMinimumWidth(0, Px(1650));
     grid->setColumnStretch(1, 1);
     int line = 0;
-    const auto addRow = [&](int row, int valueColumns) {
+    const auto addRow = [&](std::size_t row, int valueColumns) {
         grid->addWidget(captionOf(row), line, 0);
         grid->addWidget(valueOf(row), line, 1, 1, valueColumns);
         ++line;
     };
     addRow(1, 2);
-    grid->addWidget(txtResult[static_cast<std::size_t>(3 * page + 1)], line, 0, 1, 2);
-    grid->addWidget(imgImage[static_cast<std::size_t>(2 * page)], line, 2, 2, 1, Qt::AlignTop);
+    grid->addWidget(txtResult[3 * p + 1], line, 0, 1, 2);
+    grid->addWidget(imgImage[2 * p], line, 2, 2, 1, Qt::AlignTop);
     ++line;
     addRow(2, 1);
-    grid->addWidget(txtResult[static_cast<std::size_t>(3 * page + 2)], line, 0, 1, 2);
-    grid->addWidget(imgImage[static_cast<std::size_t>(2 * page + 1)], line, 2, 2, 1, Qt::AlignTop);
+    grid->addWidget(txtResult[3 * p + 2], line, 0, 1, 2);
+    grid->addWidget(imgImage[2 * p + 1], line, 2, 2, 1, Qt::AlignTop);
     ++line;
     addRow(3, 1);
-    for (int row = 4; row <= kRows; ++row) {
+    for (std::size_t row = 4; row <= kRows; ++row) {
         addRow(row, 2);
     }
     grid->setRowStretch(line, 1);
@@ -360,8 +361,8 @@ void frmRudrakshNumerologyResult::LoadForm()
 {
     const auto& placeholders = PlaceholderValues();
     for (int page = 0; page < 2; ++page) {
-        for (int row = 0; row <= kRows; ++row) {
-            lblResult[static_cast<std::size_t>(10 * page + row)]->setText(placeholders[static_cast<std::size_t>(row)]);
+        for (std::size_t row = 0; row <= kRows; ++row) {
+            lblResult[10 * static_cast<std::size_t>(page) + row]->setText(placeholders[row]);
         }
         ShowPictures(page, 3, 4);
     }
@@ -371,9 +372,10 @@ void frmRudrakshNumerologyResult::LoadForm()
 
 void frmRudrakshNumerologyResult::ShowPictures(int page, int bead, int planet)
 {
-    QLabel* beadPicture = imgImage[static_cast<std::size_t>(2 * page)];
+    const auto p = static_cast<std::size_t>(page);
+    QLabel* beadPicture = imgImage[2 * p];
     beadPicture->setPixmap(IMG1.Picture(bead));
-    QLabel* planetPicture = imgImage[static_cast<std::size_t>(2 * page + 1)];
+    QLabel* planetPicture = imgImage[2 * p + 1];
     planetPicture->setPixmap(IMG2.Picture(planet));
 
     // Pictures are described by the catalogue row they show.
@@ -450,7 +452,11 @@ void frmRudrakshNumerologyResult::SaveReading()
     }
     const auto size = static_cast<qint64>(data->size());
     if (file.write(data->data(), size) != size || !file.flush()) {
-        const QString reason = file.errorString();
+        // A write cut short by a full disk leaves Qt without a reason of its own.
+        QString reason = file.errorString();
+        if (reason.isEmpty() || reason == QLatin1String("Unknown error")) {
+            reason = QStringLiteral("Not all of the reading could be written; the disk may be full.");
+        }
         file.cancelWriting();
         file.commit();
         fail(reason);
