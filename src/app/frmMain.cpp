@@ -28,8 +28,6 @@
 
 using Look::Px;
 
-QPointer<frmMain> frmMain::s_instance;
-
 namespace {
 
 const QStringList kMonthNames = {
@@ -85,25 +83,10 @@ frmMain::frmMain(QWidget* parent)
     CreateControls();
     LoadForm();
 
-    if (s_instance == nullptr) {
-        s_instance = this;
-    }
+    Loaded(this);
 }
 
 frmMain::~frmMain() = default;
-
-frmMain* frmMain::Instance()
-{
-    if (s_instance == nullptr) {
-        new frmMain;
-    }
-    return s_instance;
-}
-
-frmMain* frmMain::LoadedInstance()
-{
-    return s_instance;
-}
 
 void frmMain::CreateMenus()
 {
@@ -412,9 +395,7 @@ void frmMain::ShowReading()
 void frmMain::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (s_instance == this) {
-        s_instance = nullptr;
-    }
+    Unloaded(this);
     if (!m_readingClose) {
         // Closed by the user: the program ends.
         modHelp::EndProgram();

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "desktop/DefaultInstance.h"
 #include "desktop/PromotionStrip.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <array>
 
@@ -18,7 +18,7 @@ class QPushButton;
 
 // Where a reading starts: a name, a birth date, and the command that computes
 // the reading and hands it to the result window. Also opens saved readings.
-class frmMain final : public QMainWindow {
+class frmMain final : public QMainWindow, public DefaultInstance<frmMain> {
     Q_OBJECT
 
 public:
@@ -27,10 +27,6 @@ public:
     frmMain(const frmMain&) = delete;
     frmMain& operator=(const frmMain&) = delete;
 
-    // The loaded main window; a fresh one is created and loaded when there is none.
-    static frmMain* Instance();
-    // The loaded main window, or nullptr.
-    static frmMain* LoadedInstance();
 
     // Whether the input may be used for a reading; shows a message when not.
     bool Validate_Input();
@@ -81,5 +77,4 @@ private:
 
     PromotionStrip m_promotions;
     bool m_readingClose = false;
-    static QPointer<frmMain> s_instance;
 };

@@ -32,8 +32,6 @@
 
 using Look::Px;
 
-QPointer<frmRudrakshNumerologyResult> frmRudrakshNumerologyResult::s_instance;
-
 namespace {
 
 constexpr std::size_t kRows = 9;
@@ -121,25 +119,10 @@ frmRudrakshNumerologyResult::frmRudrakshNumerologyResult(QWidget* parent)
     CreateControls();
     LoadForm();
 
-    if (s_instance == nullptr) {
-        s_instance = this;
-    }
+    Loaded(this);
 }
 
 frmRudrakshNumerologyResult::~frmRudrakshNumerologyResult() = default;
-
-frmRudrakshNumerologyResult* frmRudrakshNumerologyResult::Instance()
-{
-    if (s_instance == nullptr) {
-        new frmRudrakshNumerologyResult;
-    }
-    return s_instance;
-}
-
-frmRudrakshNumerologyResult* frmRudrakshNumerologyResult::LoadedInstance()
-{
-    return s_instance;
-}
 
 void frmRudrakshNumerologyResult::CreateMenus()
 {
@@ -411,9 +394,7 @@ void frmRudrakshNumerologyResult::Back()
 void frmRudrakshNumerologyResult::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (s_instance == this) {
-        s_instance = nullptr;
-    }
+    Unloaded(this);
     if (!m_backClose) {
         modHelp::EndProgram();
     }

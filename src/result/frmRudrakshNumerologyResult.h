@@ -1,7 +1,8 @@
 #pragma once
 
+#include "desktop/DefaultInstance.h"
+
 #include <QMainWindow>
-#include <QPointer>
 
 #include <array>
 
@@ -18,7 +19,7 @@ class QTabBar;
 // Shows one reading on two pages, the life path page and the destiny page,
 // with a tab strip choosing the page in front. Back returns to a fresh main
 // window; every other close ends the program.
-class frmRudrakshNumerologyResult final : public QMainWindow {
+class frmRudrakshNumerologyResult final : public QMainWindow, public DefaultInstance<frmRudrakshNumerologyResult> {
     Q_OBJECT
 
 public:
@@ -27,10 +28,6 @@ public:
     frmRudrakshNumerologyResult(const frmRudrakshNumerologyResult&) = delete;
     frmRudrakshNumerologyResult& operator=(const frmRudrakshNumerologyResult&) = delete;
 
-    // The loaded result window; a fresh one is created and loaded when there is none.
-    static frmRudrakshNumerologyResult* Instance();
-    // The loaded result window, or nullptr.
-    static frmRudrakshNumerologyResult* LoadedInstance();
 
     // The two picture lists, addressed by position 1 to 9.
     const ImageList& IMG1;
@@ -83,5 +80,4 @@ private:
 
     QStackedLayout* m_pages = nullptr;
     bool m_backClose = false;
-    static QPointer<frmRudrakshNumerologyResult> s_instance;
 };
