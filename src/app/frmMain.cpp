@@ -198,7 +198,6 @@ void frmMain::CreateControls()
                        QStringLiteral("cmdProceed"));
     cmdProceed->setFont(Look::Font(Look::NormalPointSize, true));
     cmdProceed->setMinimumHeight(Px(375));
-    cmdProceed->setDefault(true);
     for (QPushButton* button : {cmdOpen, cmdProceed}) {
         Look::SetColours(button, Look::Black, Look::ButtonGrey);
     }
@@ -253,6 +252,8 @@ void frmMain::CreateControls()
     setTabOrder(lblCobrand, lblFullBrand);
 
     connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
+    // Enter in the name box asks for the reading, as the button does.
+    connect(txtName, &QLineEdit::returnPressed, cmdProceed, &QPushButton::click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
     connect(static_cast<LinkLabel*>(Label14), &LinkLabel::clicked, this, &modHelp::OpenHomePage);
 }
