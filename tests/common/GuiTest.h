@@ -1,49 +1,56 @@
 #pragma once
 
-// Helpers for driving the real windows in tests: answering the next modal
-// window from a timer and catching the web pages the program opens.
+// Drives the program's windows the way a user does: answers modal windows from
+// a timer, runs the event loop as the program does and catches web pages.
+
+#include "app/CurrentReading.h"
+#include "app/frmMain.h"
+#include "result/frmRudrakshNumerologyResult.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDesktopServices>
-#include <QObject>
-#include <QPointer>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStyleFactory>
+#include <QTest>
 #include <QTimer>
-#include <QUrl>
-#include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
-// Calls answer with the next modal window that opens (a message box, a file
-// dialog, the About window). Keep the returned watcher until the modal window
-// has been answered; deleting it stops the watch, so it cannot answer a
-// later test's window.
+// Calls answer with the next modal window (other than ignore) that opens. Keep
+// the watcher until that window has been answered; deleting it stops the watch,
+// so it cannot answer a later test's window.
 class ModalWatcher final : public QObject {
 public:
     explicit ModalWatcher(std::function<void(QWidget*)> answer, QWidget* ignore = nullptr)
         : m_answer(std::move(answer))
         , m_ignore(ignore)
     {
-        m_timer.setInterval(10);
         QObject::connect(&m_timer, &QTimer::timeout, this, [this] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr || modal == m_ignore || !modal->isVisible()) {
-                return;
+            if (modal != nullptr && modal != m_ignore && modal->isVisible()) {
+                m_timer.stop();
+                m_answer(modal);
             }
-            m_timer.stop();
-            m_seen = true;
-            m_answer(modal);
         });
-        m_timer.start();
+        m_timer.start(10);
     }
 
-    bool seen() const { return m_seen; }
+    bool seen() const { return !m_timer.isActive(); }
 
 private:
     std::function<void(QWidget*)> m_answer;
     QPointer<QWidget> m_ignore;
     QTimer m_timer;
-    bool m_seen = false;
 };
 
 // Catches every https address handed to the desktop while it lives.
@@ -61,3 +68,175 @@ public:
 public slots:
     void open(const QUrl& url) { opened.append(url); }
 };
+
+inline void InitGui()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+}
+
+// The control of window with the given object name; a missing one stops the run.
+template <typename Widget = QWidget> Widget* Child(const QObject* window, const QString& name)
+{
+    auto* child = window != nullptr ? window->findChild<Widget*>(name) : nullptr;
+    if (child == nullptr) {
+        qFatal("no control %s", qPrintable(name));
+    }
+    return child;
+}
+
+// Runs the event loop as the program does: action first, then the loop until
+// the program ends (returns 0) or still runs after half a second (returns 2).
+inline int RunProgram(const std::function<void()>& action)
+{
+    QObject timers; // its end stops both
+    QTimer::singleShot(0, &timers, action);
+    QTimer::singleShot(500, &timers, [] { QCoreApplication::exit(2); });
+    return QCoreApplication::exec();
+}
+
+// Whether the program was ended outside the event loop since the last call
+// (QCoreApplication::exit then makes the next event loop return at once).
+inline bool ExitRequested()
+{
+    QEventLoop probe;
+    QTimer::singleShot(0, &probe, [&probe] { probe.exit(1); });
+    const bool requested = probe.exec() == -1;
+    RunProgram([] { QCoreApplication::exit(0); }); // clears the request
+    return requested;
+}
+
+// Closes and deletes every window (inside the event loop, where the program's
+// end is harmless) and forgets the reading.
+inline void CloseAll()
+{
+    RunProgram([] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            window->close();
+        }
+        QCoreApplication::exit(0);
+    });
+    CurrentReading() = Reading{};
+}
+
+struct Message {
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    QMessageBox::StandardButtons buttons;
+};
+
+// An answer for ModalWatcher: notes the message box in seen and presses press
+// on it; any other window, or a box without that button, is closed.
+inline std::function<void(QWidget*)> Press(std::optional<Message>& seen, QMessageBox::StandardButton press)
+{
+    return [&seen, press](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            seen = Message{box->text(), box->icon(), box->windowTitle(), box->standardButtons()};
+            if (QAbstractButton* button = box->button(press)) {
+                button->click();
+                return;
+            }
+        }
+        modal->close();
+    };
+}
+
+// Runs action and answers the message box it shows with OK.
+inline std::optional<Message> AnswerMessage(const std::function<void()>& action)
+{
+    std::optional<Message> seen;
+    ModalWatcher watcher(Press(seen, QMessageBox::Ok));
+    action();
+    return seen;
+}
+
+struct FileAnswer {
+    bool dialog = false; // a Qt file dialog was shown
+    std::optional<Message> question; // over the dialog
+    std::optional<Message> message; // after the dialog
+};
+
+// Runs action and answers the file dialog it opens: types name and accepts
+// (an empty name cancels), presses reply on a question over the dialog and OK
+// on a message after it. beforeAccept runs just before the accept.
+inline FileAnswer AnswerFile(const std::function<void()>& action, const QString& name,
+    QMessageBox::StandardButton reply = QMessageBox::No, const std::function<void()>& beforeAccept = {})
+{
+    FileAnswer seen;
+    std::unique_ptr<ModalWatcher> after;
+    ModalWatcher watcher([&](QWidget* modal) {
+        auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        seen.dialog = qobject_cast<QFileDialog*>(modal) != nullptr && edit != nullptr;
+        if (seen.dialog && !name.isEmpty()) {
+            edit->setText(name);
+            ModalWatcher question(Press(seen.question, reply), modal);
+            if (beforeAccept) {
+                beforeAccept();
+            }
+            static_cast<QDialog*>(modal)->accept(); // QFileDialog::accept() is protected
+        }
+        if (modal->isVisible()) { // cancelled, or still open after a "No"
+            modal->close();
+        }
+        after = std::make_unique<ModalWatcher>(Press(seen.message, QMessageBox::Ok), modal);
+    });
+    action();
+    return seen;
+}
+
+inline frmMain* OpenMain()
+{
+    frmMain* main = frmMain::Instance();
+    main->show();
+    main->activateWindow();
+    (void)QTest::qWaitForWindowActive(main);
+    return main;
+}
+
+// The input controls: the name, the day, the month, the year.
+inline constexpr const char* kInputs[] = {"txtName", "cboDate", "cboMonth", "cboYear"};
+
+inline void Enter(const QWidget* main, const QStringList& input)
+{
+    for (int i = 0; i < 4; ++i) {
+        Child(main, kInputs[i])->setProperty(i == 0 ? "text" : "currentText", input.at(i));
+    }
+}
+
+// What the input controls show.
+inline QStringList Input(const QWidget* main)
+{
+    QStringList shown;
+    for (int i = 0; i < 4; ++i) {
+        shown << Child(main, kInputs[i])->property(i == 0 ? "text" : "currentText").toString();
+    }
+    return shown;
+}
+
+// Types the input and presses the reading button; the result window, if any.
+inline frmRudrakshNumerologyResult* Proceed(const QWidget* main, const QStringList& input)
+{
+    Enter(main, input);
+    QTest::mouseClick(Child(main, QStringLiteral("cmdProceed")), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return frmRudrakshNumerologyResult::LoadedInstance();
+}
+
+// What the result pages (0 life path, 1 destiny) show: per page its ten
+// values, then its three text boxes.
+inline QStringList PageTexts(const QWidget* result, std::initializer_list<int> pages = {0, 1})
+{
+    QStringList shown;
+    for (const int page : pages) {
+        for (int i = 0; i < 10; ++i) {
+            shown << Child<QLabel>(result, QStringLiteral("lblResult_%1").arg(10 * page + i))->text();
+        }
+        for (int i = 0; i < 3; ++i) {
+            shown << Child<QPlainTextEdit>(result, QStringLiteral("txtResult_%1").arg(3 * page + i))->toPlainText();
+        }
+    }
+    return shown;
+}

@@ -1,12 +1,11 @@
 // Start-up (a second copy refused, the main window with one offer in front)
 // and the end of the program (every window closed once).
 
-#include "../app/AppDriver.h"
+#include "GuiTest.h"
 #include "app/StartProgram.h"
 #include "desktop/CheckForUpdate.h"
 #include "desktop/SingleInstance.h"
 #include "desktop/modHelp.h"
-#include "result/TextCodec.h"
 
 #include <QLockFile>
 #include <QSettings>
@@ -16,11 +15,10 @@
 #include <map>
 #include <memory>
 
-using namespace drive;
-
 namespace {
 
-// Counts the close events each watched window receives, by object name.
+// Counts the close events each watched window receives, by object name. The
+// hidden window, closed only by EndProgram, calls it again: a nested call.
 class CloseCounter final : public QObject {
 public:
     std::map<QString, int> counts;
@@ -28,8 +26,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Close) {
-            ++counts[watched->objectName()];
+        if (event->type() == QEvent::Close && ++counts[watched->objectName()] == 1
+            && watched->objectName() == QLatin1String("hidden")) {
+            modHelp::EndProgram();
         }
         return false;
     }
@@ -75,8 +74,6 @@ private slots:
         QVERIFY(shown);
         QCOMPARE(shown->text, QStringLiteral("Application is already running"));
         QCOMPARE(shown->icon, QMessageBox::Information);
-        QCOMPARE(shown->title, QStringLiteral("VQ Rudraksha Numerology"));
-        QCOMPARE(shown->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QVERIFY(!started);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!frmMain::LoadedInstance());
@@ -85,52 +82,18 @@ private slots:
         QVERIFY(ExitRequested());
     }
 
-    void started_data()
-    {
-        QTest::addColumn<QString>("stored"); // the reminder's last date; empty on a first start
-        QTest::newRow("first start asks nothing") << "";
-        QTest::newRow("reminder due") << "2001-01-01";
-    }
     void started()
     {
-        QFETCH(QString, stored);
-        if (!stored.isEmpty()) {
-            std::unique_ptr<QSettings>(modHelp::OpenReminderSettings())
-                ->setValue(modHelp::ReminderKey(), QString::fromStdString(TextCodec::EncodeText(stored.toStdString())));
-        }
         SingleInstance instance(m_locks.filePath(QStringLiteral("free.lock")));
-        bool mainShownDuringQuestion = false;
-        ModalWatcher watcher([&](QWidget* question) {
-            mainShownDuringQuestion = frmMain::LoadedInstance() != nullptr && frmMain::LoadedInstance()->isVisible();
-            auto* box = qobject_cast<QMessageBox*>(question);
-            if (box != nullptr && box->button(QMessageBox::No) != nullptr) {
-                box->button(QMessageBox::No)->click();
-            } else {
-                question->close();
-            }
-        });
+        ModalWatcher unexpected([](QWidget* modal) { modal->close(); });
         QVERIFY(app::StartUp(instance));
-        QCOMPARE(watcher.seen(), !stored.isEmpty());
-        QVERIFY(!mainShownDuringQuestion);
-
+        QVERIFY(!unexpected.seen()); // a first start asks nothing
         frmMain* main = frmMain::LoadedInstance();
         QVERIFY(main);
         QCOMPARE(VisibleWindows(), QWidgetList{main});
         QVERIFY(Child(main, "lblCobrand")->isVisible() != Child(main, "lblFullBrand")->isVisible());
         QVERIFY(ReminderStored());
         QVERIFY(!ExitRequested());
-    }
-
-    void offerPickedAtRandom()
-    {
-        SingleInstance instance(m_locks.filePath(QStringLiteral("free.lock")));
-        QSet<bool> coBrandInFront;
-        for (int start = 0; start < 24 && coBrandInFront.size() < 2; ++start) {
-            QVERIFY(app::StartUp(instance));
-            coBrandInFront << Child(frmMain::LoadedInstance(), "lblCobrand")->isVisible();
-            CloseAll();
-        }
-        QCOMPARE(coBrandInFront.size(), 2);
     }
 
     void endProgram_data()
