@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QRandomGenerator>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include <exception>
 
@@ -46,7 +47,6 @@ int StartProgram(int& argc, char** argv)
     modHelp::SetApplicationNames();
     // The windows' colours rely on a style that honours the palette everywhere.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(Resources::ProgramIcon());
     // The program ends through EndProgram only, never because a window closed.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -54,6 +54,8 @@ int StartProgram(int& argc, char** argv)
     if (!StartUp(instance)) {
         return 0;
     }
+    // Decoding the icon's sizes need not delay the main window's first paint.
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(Resources::ProgramIcon()); });
     return QApplication::exec();
 }
 

@@ -181,6 +181,11 @@ void frmMain::CreateControls()
     cboDate->setMinimumWidth(Px(495));
     cboMonth->setMinimumWidth(Px(1425));
     cboYear->setMinimumWidth(Px(825));
+    // Sized by their longest entry ("September", "2050") without measuring every entry.
+    for (const auto& [list, characters] : {std::pair{cboDate, 2}, std::pair{cboMonth, 9}, std::pair{cboYear, 4}}) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(characters);
+    }
 
     auto* details = new QGridLayout(fraDetails);
     details->setContentsMargins(Px(105), Px(150), Px(90), Px(150));
@@ -341,8 +346,9 @@ void frmMain::cmdProceed_Click()
     ShowReading();
 }
 
-void frmMain::cmdOpen_Click()
+QString frmMain::ChooseReadingFile()
 {
+    // Gone before the file is read, so its folder watching stops at once.
     QFileDialog dialog(this, QStringLiteral("Select the source file"));
     dialog.setObjectName(QStringLiteral("openDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -350,10 +356,18 @@ void frmMain::cmdOpen_Click()
     dialog.setNameFilter(QStringLiteral("VQ Rudraksh Numerology (*.rkn)"));
     // No default suffix: it would turn a typed "readingrkn" into "readingrkn.rkn",
     // and only an existing file can be chosen anyway.
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().value(0).isEmpty()) {
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.selectedFiles().value(0);
+}
+
+void frmMain::cmdOpen_Click()
+{
+    const QString path = ChooseReadingFile();
+    if (path.isEmpty()) {
         return;
     }
-    const QString path = dialog.selectedFiles().value(0);
 
     const auto refuse = [this] {
         modHelp::ShowMessage(this, QStringLiteral("Please Check The File."), modHelp::MessageIcon::Error);

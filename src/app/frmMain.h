@@ -71,6 +71,8 @@ private:
     void LoadForm();
     void cmdProceed_Click();
     void cmdOpen_Click();
+    // The file picked in the Open dialog, or an empty text on Cancel.
+    QString ChooseReadingFile();
     // Computes, composes and shows the current reading, then closes this window
     // without ending the program.
     void ShowReading();

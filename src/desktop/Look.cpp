@@ -1,5 +1,6 @@
 #include "desktop/Look.h"
 
+#include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
 
@@ -7,8 +8,13 @@ namespace Look {
 
 QFont Font(double pointSize, bool bold, bool underline)
 {
+    // Asking for a family that is not installed costs a font match for every
+    // font made from it, so Verdana is asked for only where it exists.
+    static const QStringList families = QFontDatabase::hasFamily(QStringLiteral("Verdana"))
+        ? QStringList{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}
+        : QStringList{QStringLiteral("DejaVu Sans")};
     QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(families);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setUnderline(underline);

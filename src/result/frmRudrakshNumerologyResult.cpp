@@ -197,7 +197,6 @@ QWidget* frmRudrakshNumerologyResult::CreatePage(int page)
         value->setAccessibleDescription(pageName + QLatin1Char(' ')
                                         + kRowCaptions[row].toLower());
         value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         Look::SetColours(value, Look::White);
         if (row == 1) {
             value->setFont(Look::Font(Look::NormalPointSize, true));
