@@ -119,6 +119,8 @@ int main(int argc, char* argv[])
     notes.open(QIODevice::WriteOnly);
     notes.write("shopping list\r\n");
     notes.close();
+    // The dialogs open in the working folder: show ours, not the checkout.
+    QDir::setCurrent(work.path());
     SaveNextModal(QStringLiteral("open-dialog"), [notAReading](QWidget* dialog) {
         SaveNextModal(QStringLiteral("message-check-file"));
         ChooseFile(notAReading)(dialog);
