@@ -83,7 +83,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(Resources::ProgramIcon());
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    g_output = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    g_output = QDir(QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".")).absolutePath());
     g_output.mkpath(QStringLiteral("."));
 
     // Settings and files of our own, so nothing of the user's is touched.
