@@ -3,6 +3,7 @@
 #include "app/CurrentReading.h"
 #include "desktop/LinkLabel.h"
 #include "desktop/Look.h"
+#include "desktop/UiText.h"
 #include "desktop/HelpMenu.h"
 #include "desktop/PromotionStrip.h"
 #include "desktop/modHelp.h"
@@ -27,6 +28,8 @@
 #include <QVBoxLayout>
 
 using Look::Px;
+using UiText::FromCore;
+using UiText::Named;
 
 namespace {
 
@@ -39,14 +42,9 @@ const QStringList kMonthNames = {
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2050;
 
-// A saved reading is a few dozen bytes; anything past this is not one.
+// A saved reading holds at most some 33 KB; anything past this is not one.
 constexpr qint64 kLargestReadingFile = qint64{1024} * 1024;
 
-QString FromCore(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
-        .replace(QLatin1String("\r\n"), QLatin1String("\n"));
-}
 
 // The name without leading and trailing spaces; other characters stay.
 QString TrimSpaces(const QString& text)
@@ -62,22 +60,13 @@ QString TrimSpaces(const QString& text)
     return text.mid(first, last - first);
 }
 
-template <typename Widget> Widget* Named(Widget* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent)
 {
-    setObjectName(QStringLiteral("frmMain"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("VQ Rudraksha Numerology v1.0"));
-    setFont(Look::Font());
-    Look::SetColours(this, Look::White, Look::Black);
+    Look::SetUpWorkingWindow(this, QStringLiteral("frmMain"));
 
     CreateMenus();
     CreateControls();

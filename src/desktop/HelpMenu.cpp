@@ -2,35 +2,28 @@
 
 #include "desktop/frmAbout.h"
 #include "desktop/modHelp.h"
+#include "desktop/UiText.h"
 
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
-namespace {
-
-template <typename Object> Object* Named(Object* object, const char* name)
-{
-    object->setObjectName(QString::fromLatin1(name));
-    return object;
-}
-
-} // namespace
+using UiText::Named;
 
 HelpMenu AddHelpMenu(QMainWindow* window)
 {
     QMenuBar* bar = window->menuBar();
     HelpMenu menu;
-    menu.mnuHelp = Named(bar->addMenu(QStringLiteral("&Help")), "mnuHelp");
-    menu.mnuOnline = Named(menu.mnuHelp->addAction(QStringLiteral("&Online Help")), "mnuOnline");
-    menu.mnuVisit = Named(menu.mnuHelp->addAction(QStringLiteral("&Visit Us Online")), "mnuVisit");
+    menu.mnuHelp = Named(bar->addMenu(QStringLiteral("&Help")), QStringLiteral("mnuHelp"));
+    menu.mnuOnline = Named(menu.mnuHelp->addAction(QStringLiteral("&Online Help")), QStringLiteral("mnuOnline"));
+    menu.mnuVisit = Named(menu.mnuHelp->addAction(QStringLiteral("&Visit Us Online")), QStringLiteral("mnuVisit"));
     menu.mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
-    menu.mnuUpdate = Named(menu.mnuHelp->addAction(QStringLiteral("Check for Software &Update")), "mnuUpdate");
+    menu.mnuUpdate = Named(menu.mnuHelp->addAction(QStringLiteral("Check for Software &Update")), QStringLiteral("mnuUpdate"));
     menu.mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
-    menu.mnuAbout = Named(menu.mnuHelp->addAction(QStringLiteral("&About Software")), "mnuAbout");
+    menu.mnuAbout = Named(menu.mnuHelp->addAction(QStringLiteral("&About Software")), QStringLiteral("mnuAbout"));
     // A command of the menu bar itself, with no menu under it.
-    menu.mnuDonate = Named(bar->addAction(QStringLiteral("&Donate")), "mnuDonate");
+    menu.mnuDonate = Named(bar->addAction(QStringLiteral("&Donate")), QStringLiteral("mnuDonate"));
 
     QObject::connect(menu.mnuOnline, &QAction::triggered, window, &modHelp::OpenOnlineHelp);
     QObject::connect(menu.mnuVisit, &QAction::triggered, window, &modHelp::OpenHomePage);

@@ -36,4 +36,13 @@ void SetColours(QWidget* widget, const QColor& text, const QColor& background)
     widget->setPalette(palette);
 }
 
+void SetUpWorkingWindow(QWidget* window, const QString& objectName)
+{
+    window->setObjectName(objectName);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(QStringLiteral("VQ Rudraksha Numerology v1.0"));
+    window->setFont(Font());
+    SetColours(window, White, Black);
+}
+
 } // namespace Look

@@ -26,6 +26,10 @@ QFont Font(double pointSize = NormalPointSize, bool bold = false, bool underline
 // parent's showing through.
 void SetColours(QWidget* widget, const QColor& text, const QColor& background = QColor());
 
+// The common start of the two working windows: name, caption, font, black
+// background, and deletion when the window closes.
+void SetUpWorkingWindow(QWidget* window, const QString& objectName);
+
 // Twips of the window designs to device-independent pixels (15 twips each).
 constexpr int Px(int twips)
 {

@@ -4,18 +4,16 @@
 #include "reading/BeadCatalogue.h"
 #include "result/ImageList.h"
 #include "result/frmRudrakshNumerologyResult.h"
+#include "desktop/UiText.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 
+using UiText::FromCore;
+
 namespace modRudrakshNumerology {
 namespace {
 
-QString FromCore(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
-        .replace(QLatin1String("\r\n"), QLatin1String("\n"));
-}
 
 // Page p: lblResult(10p..10p+9), txtResult(3p..3p+2), imgImage(2p, 2p+1).
 void WritePage(frmRudrakshNumerologyResult& window, int page, int n, const std::string& personalityText)

@@ -5,6 +5,7 @@
 #include "desktop/HelpMenu.h"
 #include "desktop/LinkLabel.h"
 #include "desktop/Look.h"
+#include "desktop/UiText.h"
 #include "desktop/PromotionStrip.h"
 #include "desktop/modHelp.h"
 #include "numerology/Numerology.h"
@@ -31,6 +32,8 @@
 #include <QVBoxLayout>
 
 using Look::Px;
+using UiText::FromCore;
+using UiText::Named;
 
 namespace {
 
@@ -49,10 +52,6 @@ const std::array<QString, kRows + 1> kRowCaptions = {
     QStringLiteral("Rituals To Wear"),
 };
 
-QString FromCore(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // What a page shows before a reading is written on it.
 const std::array<QString, kRows + 1>& PlaceholderValues()
@@ -73,11 +72,6 @@ const std::array<QString, kRows + 1>& PlaceholderValues()
     return values;
 }
 
-template <typename Object> Object* Named(Object* object, const QString& name)
-{
-    object->setObjectName(name);
-    return object;
-}
 
 QPlainTextEdit* CreateTextBox(QWidget* parent, int index)
 {
@@ -109,11 +103,7 @@ frmRudrakshNumerologyResult::frmRudrakshNumerologyResult(QWidget* parent)
     , IMG1(BeadPictures())
     , IMG2(PlanetPictures())
 {
-    setObjectName(QStringLiteral("frmRudrakshNumerologyResult"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("VQ Rudraksha Numerology v1.0"));
-    setFont(Look::Font());
-    Look::SetColours(this, Look::White, Look::Black);
+    Look::SetUpWorkingWindow(this, QStringLiteral("frmRudrakshNumerologyResult"));
 
     CreateMenus();
     CreateControls();
