@@ -211,7 +211,7 @@ QImage drawBead(int faces)
             const double fill = std::max(0.0, 0.6 * nx + 0.1 * ny + 0.79 * nz);  // soft light from the right
             const double hx = lx / ll, hy = ly / ll, hz = lz / ll + 1.0;
             const double hl = std::sqrt(hx * hx + hy * hy + hz * hz);
-            const double spec = std::pow(std::max(0.0, (nx * hx + ny * hy + nz * hz) / hl), 30.0);
+            const double specular = std::pow(std::max(0.0, (nx * hx + ny * hy + nz * hz) / hl), 30.0);
 
             // Warm browns: darker in the creases and grooves, tan on the knobs.
             const double t = std::clamp(o.tone, 0.0, 1.0);
@@ -219,9 +219,9 @@ QImage drawBead(int faces)
             const double dark = 1.0 - 0.8 * o.groove;
             r *= dark; gr *= dark; b *= dark;
             const double light = 0.28 + 0.75 * diffuse + 0.25 * fill;
-            r = r * light + 70 * spec * (1.0 - o.groove);
-            gr = gr * light + 52 * spec * (1.0 - o.groove);
-            b = b * light + 34 * spec * (1.0 - o.groove);
+            r = r * light + 70 * specular * (1.0 - o.groove);
+            gr = gr * light + 52 * specular * (1.0 - o.groove);
+            b = b * light + 34 * specular * (1.0 - o.groove);
             if (o.hole > 0) { r = 34; gr = 20; b = 12; }
             line[x] = qRgb(int(std::clamp(r, 0.0, 255.0)), int(std::clamp(gr, 0.0, 255.0)),
                            int(std::clamp(b, 0.0, 255.0)));
