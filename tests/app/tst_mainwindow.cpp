@@ -2,9 +2,12 @@
 // it hands to the result window.
 
 #include "GuiTest.h"
+#include "desktop/UiText.h"
 #include "numerology/Numerology.h"
 #include "reading/BeadCatalogue.h"
 #include "result/ImageList.h"
+
+using UiText::FromCore;
 
 namespace {
 
@@ -15,11 +18,6 @@ bool AllWhite(const QImage& image)
     return !image.isNull() && image.convertToFormat(QImage::Format_RGB32) == white;
 }
 
-QString FromCore(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
-        .replace(QLatin1String("\r\n"), QLatin1String("\n"));
-}
 
 const QString kName = QStringLiteral("Please Enter Your Name");
 const QString kLetters = QStringLiteral("Please Enter Your Name Using The Letters A To Z");
