@@ -6,10 +6,10 @@
 // The one current reading: the input of the main window (or of an opened file)
 // and the two numbers with their texts computed from it.
 struct Reading {
-    std::string PersonName;      // the typed name without leading and trailing spaces
-    std::int16_t BirthDay = 0;   // 1 to 31
+    std::string PersonName; // the typed name without leading and trailing spaces
+    std::int16_t BirthDay = 0; // 1 to 31
     std::int16_t BirthMonth = 0; // 1 to 12, January = 1
-    std::string BirthMonthName;  // "January" to "December"
+    std::string BirthMonthName; // "January" to "December"
     std::int16_t BirthYear = 0;
     std::int16_t DestinyNumber = 0; // 1 to 9; 0 for a name without any letter A to Z
     std::string DestinyText;

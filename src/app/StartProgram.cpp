@@ -19,8 +19,8 @@ bool StartUp(SingleInstance& instance)
 {
     // The test comes first: a refused copy shows nothing else and asks nothing.
     if (!instance.TryAcquire()) {
-        modHelp::ShowMessage(nullptr, QStringLiteral("Application is already running"),
-                             modHelp::MessageIcon::Information);
+        modHelp::ShowMessage(
+            nullptr, QStringLiteral("Application is already running"), modHelp::MessageIcon::Information);
         modHelp::EndProgram();
         return false;
     }

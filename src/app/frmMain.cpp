@@ -1,11 +1,11 @@
 #include "app/frmMain.h"
 
 #include "app/CurrentReading.h"
+#include "desktop/HelpMenu.h"
 #include "desktop/LinkLabel.h"
 #include "desktop/Look.h"
-#include "desktop/UiText.h"
-#include "desktop/HelpMenu.h"
 #include "desktop/PromotionStrip.h"
+#include "desktop/UiText.h"
 #include "desktop/modHelp.h"
 #include "numerology/Numerology.h"
 #include "reading/ComposeReading.h"
@@ -34,9 +34,18 @@ using UiText::Named;
 namespace {
 
 const QStringList kMonthNames = {
-    QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),     QStringLiteral("April"),
-    QStringLiteral("May"),     QStringLiteral("June"),     QStringLiteral("July"),      QStringLiteral("August"),
-    QStringLiteral("September"), QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December"),
+    QStringLiteral("January"),
+    QStringLiteral("February"),
+    QStringLiteral("March"),
+    QStringLiteral("April"),
+    QStringLiteral("May"),
+    QStringLiteral("June"),
+    QStringLiteral("July"),
+    QStringLiteral("August"),
+    QStringLiteral("September"),
+    QStringLiteral("October"),
+    QStringLiteral("November"),
+    QStringLiteral("December"),
 };
 
 constexpr int kFirstYear = 1900;
@@ -44,7 +53,6 @@ constexpr int kLastYear = 2050;
 
 // A saved reading holds at most some 33 KB; anything past this is not one.
 constexpr qint64 kLargestReadingFile = qint64{1024} * 1024;
-
 
 // The name without leading and trailing spaces; other characters stay.
 QString TrimSpaces(const QString& text)
@@ -59,7 +67,6 @@ QString TrimSpaces(const QString& text)
     }
     return text.mid(first, last - first);
 }
-
 
 } // namespace
 
@@ -105,8 +112,8 @@ void frmMain::CreateControls()
 
     Label14 = Named(new LinkLabel(QStringLiteral("Discuss Rudraksha and numerology with us in our online forum at "
                                                  "vq-software.example.com"),
-                                  central),
-                    QStringLiteral("Label14"));
+                        central),
+        QStringLiteral("Label14"));
     Label14->setFont(Look::Font(Look::NormalPointSize, true, true));
     Label14->setAccessibleDescription(QStringLiteral("Opens our forum in your web browser"));
     Label14->setAlignment(Qt::AlignCenter);
@@ -126,15 +133,15 @@ void frmMain::CreateControls()
     lblLabel[1]->setMinimumHeight(Px(1755));
     lblLabel[2]->setMinimumHeight(Px(1935));
 
-    cmdOpen = Named(new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central),
-                    QStringLiteral("cmdOpen"));
+    cmdOpen
+        = Named(new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central), QStringLiteral("cmdOpen"));
     cmdOpen->setFont(Look::Font(9.75, true));
     cmdOpen->setMinimumHeight(Px(585));
 
     Label4 = Named(new QLabel(QStringLiteral("Enter your name and date of birth to get your VQ Rudraksha "
                                              "Numerology Reading!"),
-                              central),
-                   QStringLiteral("Label4"));
+                       central),
+        QStringLiteral("Label4"));
     Label4->setFont(Look::Font(Look::NormalPointSize, true));
     Label4->setWordWrap(true);
     Look::SetColours(Label4, Look::DarkTeal);
@@ -160,8 +167,8 @@ void frmMain::CreateControls()
     }
     txtName->setAccessibleName(QStringLiteral("Name"));
     // On Linux a drop-down list is named by its entry, so the description says what it is.
-    for (const auto& [list, name] : {std::pair{cboDate, "Birth day"}, std::pair{cboMonth, "Birth month"},
-                                     std::pair{cboYear, "Birth year"}}) {
+    for (const auto& [list, name] :
+        {std::pair{cboDate, "Birth day"}, std::pair{cboMonth, "Birth month"}, std::pair{cboYear, "Birth year"}}) {
         list->setAccessibleName(QString::fromLatin1(name));
         list->setAccessibleDescription(QString::fromLatin1(name));
     }
@@ -188,8 +195,8 @@ void frmMain::CreateControls()
     details->addWidget(cboYear, 1, 3);
     details->setColumnStretch(2, 1);
 
-    cmdProceed = Named(new QPushButton(QStringLiteral("&Get My Rudraksha Numerology Reading"), central),
-                       QStringLiteral("cmdProceed"));
+    cmdProceed = Named(
+        new QPushButton(QStringLiteral("&Get My Rudraksha Numerology Reading"), central), QStringLiteral("cmdProceed"));
     cmdProceed->setFont(Look::Font(Look::NormalPointSize, true));
     cmdProceed->setMinimumHeight(Px(375));
     for (QPushButton* button : {cmdOpen, cmdProceed}) {
@@ -287,8 +294,8 @@ bool frmMain::Validate_Input()
     }
     // Only the letters A to Z carry a value; a name without one has no destiny.
     if (!numerology::HasLetterAToZ(name.toStdString())) {
-        modHelp::ShowMessage(this, QStringLiteral("Please Enter Your Name Using The Letters A To Z"),
-                             modHelp::MessageIcon::Error);
+        modHelp::ShowMessage(
+            this, QStringLiteral("Please Enter Your Name Using The Letters A To Z"), modHelp::MessageIcon::Error);
         txtName->setFocus();
         return false;
     }
@@ -299,13 +306,13 @@ bool frmMain::Validate_Input()
     // Every fourth year is a leap year here, 1900 included.
     const bool leapYear = year % 4 == 0;
     if (month == 2 && (day > 29 || (day == 29 && !leapYear))) {
-        modHelp::ShowMessage(this, QStringLiteral("Please Enter Correct Date Or Month!"),
-                             modHelp::MessageIcon::Information);
+        modHelp::ShowMessage(
+            this, QStringLiteral("Please Enter Correct Date Or Month!"), modHelp::MessageIcon::Information);
         return false;
     }
     if ((month == 4 || month == 6 || month == 9 || month == 11) && day == 31) {
-        modHelp::ShowMessage(this, QStringLiteral("Please Enter Correct Date Or Month !"),
-                             modHelp::MessageIcon::Information);
+        modHelp::ShowMessage(
+            this, QStringLiteral("Please Enter Correct Date Or Month !"), modHelp::MessageIcon::Information);
         return false;
     }
     return true;
@@ -358,9 +365,8 @@ void frmMain::cmdOpen_Click()
         return;
     }
 
-    const auto refuse = [this] {
-        modHelp::ShowMessage(this, QStringLiteral("Please Check The File."), modHelp::MessageIcon::Error);
-    };
+    const auto refuse
+        = [this] { modHelp::ShowMessage(this, QStringLiteral("Please Check The File."), modHelp::MessageIcon::Error); };
     // Saved readings end in "rkn", in any letter case.
     if (!path.endsWith(QLatin1String("rkn"), Qt::CaseInsensitive)) {
         refuse();
@@ -376,7 +382,8 @@ void frmMain::cmdOpen_Click()
         refuse();
         return;
     }
-    const auto fields = ReadingFile::FromBytes(std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
+    const auto fields
+        = ReadingFile::FromBytes(std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
     if (!fields) {
         refuse();
         return;

@@ -27,7 +27,6 @@ public:
     frmMain(const frmMain&) = delete;
     frmMain& operator=(const frmMain&) = delete;
 
-
     // Whether the input may be used for a reading; shows a message when not.
     bool Validate_Input();
     // The two numbers of the current reading, from its name and birth date.

@@ -17,8 +17,7 @@ namespace {
 std::chrono::year_month_day ToCore(QDate date)
 {
     return std::chrono::year_month_day{std::chrono::year{date.year()},
-                                       std::chrono::month{static_cast<unsigned>(date.month())},
-                                       std::chrono::day{static_cast<unsigned>(date.day())}};
+        std::chrono::month{static_cast<unsigned>(date.month())}, std::chrono::day{static_cast<unsigned>(date.day())}};
 }
 
 // The stored text read as a short date of the user's locale. A two-digit year
@@ -55,7 +54,7 @@ QSettings* OpenReminderSettings()
 {
     // Organization from the application names; application: the executable's base name.
     return new QSettings(QSettings::IniFormat, QSettings::UserScope, QCoreApplication::organizationName(),
-                         QCoreApplication::applicationName());
+        QCoreApplication::applicationName());
 }
 
 QString ReminderKey()
@@ -73,9 +72,9 @@ void CheckForUpdate(QDate today)
     bool openPage = false;
     if (decision.ask) {
         QMessageBox question(QMessageBox::Information, ApplicationTitle(),
-                             QStringLiteral("There maybe an update to this software available\r"
-                                            "Do you want to check for an update?"),
-                             QMessageBox::Yes | QMessageBox::No);
+            QStringLiteral("There maybe an update to this software available\r"
+                           "Do you want to check for an update?"),
+            QMessageBox::Yes | QMessageBox::No);
         openPage = question.exec() == QMessageBox::Yes;
     }
     if (decision.store) {

@@ -1,8 +1,8 @@
 #include "desktop/HelpMenu.h"
 
+#include "desktop/UiText.h"
 #include "desktop/frmAbout.h"
 #include "desktop/modHelp.h"
-#include "desktop/UiText.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -19,7 +19,8 @@ HelpMenu AddHelpMenu(QMainWindow* window)
     menu.mnuOnline = Named(menu.mnuHelp->addAction(QStringLiteral("&Online Help")), QStringLiteral("mnuOnline"));
     menu.mnuVisit = Named(menu.mnuHelp->addAction(QStringLiteral("&Visit Us Online")), QStringLiteral("mnuVisit"));
     menu.mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
-    menu.mnuUpdate = Named(menu.mnuHelp->addAction(QStringLiteral("Check for Software &Update")), QStringLiteral("mnuUpdate"));
+    menu.mnuUpdate
+        = Named(menu.mnuHelp->addAction(QStringLiteral("Check for Software &Update")), QStringLiteral("mnuUpdate"));
     menu.mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
     menu.mnuAbout = Named(menu.mnuHelp->addAction(QStringLiteral("&About Software")), QStringLiteral("mnuAbout"));
     // A command of the menu bar itself, with no menu under it.

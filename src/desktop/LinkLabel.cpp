@@ -11,8 +11,7 @@ class LinkLabelAccessible final : public QAccessibleWidget {
 public:
     explicit LinkLabelAccessible(LinkLabel* label)
         : QAccessibleWidget(label, QAccessible::Link)
-    {
-    }
+    { }
 
     QString text(QAccessible::Text kind) const override
     {

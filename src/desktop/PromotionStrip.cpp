@@ -25,13 +25,13 @@ PromotionStrip CreatePromotionStrip(QWidget* parent)
                                                     "traffic to your site. Put your site's name &  link here. See "
                                                     "\"Help\" for details.    Click Here for more info on "
                                                     "co-branding."),
-                                     strip.fraFullBrand);
+        strip.fraFullBrand);
     strip.lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
     strip.lblCobrand->setAccessibleDescription(QStringLiteral("Opens the co-branding page in your web browser"));
     strip.lblFullBrand = new LinkLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business "
                                                       "and make money online. Get this software fully branded for "
                                                       "your website. Click here for more details."),
-                                       strip.fraFullBrand);
+        strip.fraFullBrand);
     strip.lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
     strip.lblFullBrand->setAccessibleDescription(
         QStringLiteral("Opens the page on the fully branded edition in your web browser"));

@@ -10,7 +10,7 @@ std::string FormatDate(year_month_day date)
 {
     char text[16];
     std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+        static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
     return text;
 }
 
@@ -31,8 +31,8 @@ std::optional<year_month_day> ParseDate(std::string_view text)
             fields[f] = fields[f] * 10 + (text[i] - '0');
         }
     }
-    const year_month_day date{year{fields[0]}, month{static_cast<unsigned>(fields[1])},
-                              day{static_cast<unsigned>(fields[2])}};
+    const year_month_day date{
+        year{fields[0]}, month{static_cast<unsigned>(fields[1])}, day{static_cast<unsigned>(fields[2])}};
     if (!date.ok()) {
         return std::nullopt;
     }

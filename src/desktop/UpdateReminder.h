@@ -21,8 +21,8 @@ struct Decision {
 // that text holds when read in the user's short-date form, if it reads as one.
 // The first start stores today quietly; so does a text that holds no date,
 // which would otherwise silence the reminder for good.
-Decision Decide(std::chrono::year_month_day today, std::string_view stored,
-                std::optional<std::chrono::year_month_day> shortDate);
+Decision Decide(
+    std::chrono::year_month_day today, std::string_view stored, std::optional<std::chrono::year_month_day> shortDate);
 
 // yyyy-MM-dd.
 std::string FormatDate(std::chrono::year_month_day date);

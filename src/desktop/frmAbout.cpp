@@ -13,8 +13,9 @@
 using Look::Px;
 
 frmAbout::frmAbout(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+        Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("VQ Rudraksha Numerology v1.0"));
@@ -39,16 +40,16 @@ frmAbout::frmAbout(QWidget* parent)
     cmdOK->setAutoDefault(true);
     Look::SetColours(cmdOK, Look::Black, Look::ButtonGrey);
 
-    lblHomePage = make(new LinkLabel(QStringLiteral("Click here to visit us at vq-software.example.com"), this),
-                       "lblHomePage");
+    lblHomePage
+        = make(new LinkLabel(QStringLiteral("Click here to visit us at vq-software.example.com"), this), "lblHomePage");
     lblHomePage->setFont(Look::Font(Look::NormalPointSize, false, true));
     lblHomePage->setAccessibleDescription(QStringLiteral("Opens our home page in your web browser"));
     Look::SetColours(lblHomePage, Look::Cyan);
 
     Label3 = make(new QLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
                                             "money online. Get this software fully branded for your website."),
-                             this),
-                  "Label3");
+                      this),
+        "Label3");
     Label3->setFont(Look::Font(Look::NormalPointSize, true));
     Label3->setWordWrap(true);
     Look::SetColours(Label3, Look::DarkTeal);
@@ -70,8 +71,8 @@ frmAbout::frmAbout(QWidget* parent)
     Label1 = make(new QLabel(QStringLiteral("VQ Rudraksha Numerology gives you the benefits of using Rudraksh beads "
                                             "based on numerology. These beads are said to have many medicinal and "
                                             "spiritual properties that can help you overcome many problems in life."),
-                             this),
-                  "Label1");
+                      this),
+        "Label1");
     Label1->setWordWrap(true);
     Look::SetColours(Label1, Look::DarkTeal);
 

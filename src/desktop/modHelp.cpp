@@ -126,8 +126,8 @@ void OpenCoBrandPage()
 
 void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon)
 {
-    QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
-                    ApplicationTitle(), text, QMessageBox::Ok, parent);
+    QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information, ApplicationTitle(),
+        text, QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -5,11 +5,11 @@
 namespace numerology {
 namespace {
 
-constexpr std::string_view kLifePathIntroduction =
-    "This is one of the most important numbers. Sometimes it is also called the Life"
-    " Direction Number. It is drawn from your date of birth and shows the road your life is"
-    " meant to walk, the lessons waiting for you along the way, and the gifts you carry to"
-    " meet them.";
+constexpr std::string_view kLifePathIntroduction
+    = "This is one of the most important numbers. Sometimes it is also called the Life"
+      " Direction Number. It is drawn from your date of birth and shows the road your life is"
+      " meant to walk, the lessons waiting for you along the way, and the gifts you carry to"
+      " meet them.";
 
 constexpr std::array<std::string_view, 9> kLifePathTexts = {
     // 1
@@ -85,11 +85,11 @@ constexpr std::array<std::string_view, 9> kLifePathTexts = {
     " touch countless lives.",
 };
 
-constexpr std::string_view kDestinyIntroduction =
-    "This number describes your vibration in the world and the tasks that you must achieve in"
-    " this lifetime using the name given to you. It is found from the letters of your birth"
-    " name, and it shows the talents you offer others and the goal your soul has come to"
-    " fulfil.";
+constexpr std::string_view kDestinyIntroduction
+    = "This number describes your vibration in the world and the tasks that you must achieve in"
+      " this lifetime using the name given to you. It is found from the letters of your birth"
+      " name, and it shows the talents you offer others and the goal your soul has come to"
+      " fulfil.";
 
 struct DestinyParagraphs {
     std::string_view positive;
@@ -103,9 +103,9 @@ constexpr std::array<DestinyParagraphs, 9> kDestinyTexts = {{
      " clear sense of purpose. New ventures suit you well, and you are never afraid to be the"
      " first to try. Your destiny is to inspire through your own example and to show others"
      " how to stand tall with courage and gentle pride.",
-     "The negative trait of this number includes one becoming egotistic and developing a"
-     " self-centered approach to life. You may ignore the advice of others and insist on doing"
-     " things your way."},
+        "The negative trait of this number includes one becoming egotistic and developing a"
+        " self-centered approach to life. You may ignore the advice of others and insist on doing"
+        " things your way."},
     // 2
     {"This number gives you good people managing skills. You understand feelings, moods and"
      " hidden tensions, and you know how to bring people together in a spirit of cooperation."
@@ -113,9 +113,9 @@ constexpr std::array<DestinyParagraphs, 9> kDestinyTexts = {{
      " Your destiny lies in partnership, diplomacy and service, where your gentle tact can"
      " heal quarrels and build lasting bonds. Success comes to you through the quiet support"
      " you offer, rather than through force or display.",
-     "The negative trait of this number is that you can be sensitive to certain issues and be"
-     " affected very easily. You may hide your true feelings to avoid conflict, which can"
-     " leave you feeling ignored. Indecision and worry may also hold you back."},
+        "The negative trait of this number is that you can be sensitive to certain issues and be"
+        " affected very easily. You may hide your true feelings to avoid conflict, which can"
+        " leave you feeling ignored. Indecision and worry may also hold you back."},
     // 3
     {"This number indicates a strong creativity in your nature. You have a gift for words,"
      " images and ideas, and you can express feelings in a way that moves the hearts of"
@@ -123,10 +123,10 @@ constexpr std::array<DestinyParagraphs, 9> kDestinyTexts = {{
      " recognition. Your cheerful spirit attracts friends with ease, and your company is a"
      " blessing. Your destiny is to uplift the world through beauty and self-expression,"
      " bringing hope and laughter wherever you go.",
-     "The negative trait of Destiny number 3 is unwanted display of show. You may scatter your"
-     " talents across too many different interests and leave good work unfinished. At times"
-     " you may speak without thinking, or use charm to escape duties that you ought to face"
-     " with care."},
+        "The negative trait of Destiny number 3 is unwanted display of show. You may scatter your"
+        " talents across too many different interests and leave good work unfinished. At times"
+        " you may speak without thinking, or use charm to escape duties that you ought to face"
+        " with care."},
     // 4
     {"You will have good management and organizational skills. You are steady, methodical and"
      " dependable, and you bring order to situations that others find confusing. You prefer"
@@ -136,11 +136,11 @@ constexpr std::array<DestinyParagraphs, 9> kDestinyTexts = {{
      " business or an institution that serves the community. You are at your best when you"
      " honour tradition while still leaving room for growth. Hard work is your path, and it"
      " brings you well-earned and enduring rewards.",
-     "The negative trait of 4 often produces arrogant and dominating individuals. You may"
-     " become so attached to your own methods that you refuse to consider other views."
-     " Rigidity and the fear of change can limit your progress. You may also work too hard and"
-     " forget to rest, leaving you tired and irritable. Learn to soften your approach and to"
-     " trust others, and your strength will serve you far better."},
+        "The negative trait of 4 often produces arrogant and dominating individuals. You may"
+        " become so attached to your own methods that you refuse to consider other views."
+        " Rigidity and the fear of change can limit your progress. You may also work too hard and"
+        " forget to rest, leaving you tired and irritable. Learn to soften your approach and to"
+        " trust others, and your strength will serve you far better."},
     // 5
     {"You are gifted with multiple talents. You have a quick mind, a ready tongue and a love"
      " of freedom that keeps you moving toward new horizons. Travel, trade, media and any"
@@ -148,10 +148,10 @@ constexpr std::array<DestinyParagraphs, 9> kDestinyTexts = {{
      " situation and often charm people with your wit. Your destiny is to taste life fully and"
      " to share what you learn with others, showing them that change need not be feared. When"
      " you learn to focus your energy, your gifts will bring you success and a rich life.",
-     "The negative side of the number says that your restless and impatient attitude may keep"
-     " you from staying with any project for too long. You may seek pleasure too freely or"
-     " avoid commitments that feel confining. Finish what you begin, and you will find true"
-     " freedom."},
+        "The negative side of the number says that your restless and impatient attitude may keep"
+        " you from staying with any project for too long. You may seek pleasure too freely or"
+        " avoid commitments that feel confining. Finish what you begin, and you will find true"
+        " freedom."},
     // 6
     {"Your goal of life is to have the right balance of love and responsibility. You are a"
      " caretaker at heart, and you find meaning in nurturing your family, your friends and"
@@ -161,9 +161,9 @@ constexpr std::array<DestinyParagraphs, 9> kDestinyTexts = {{
      " are, and to serve others with an open heart. At times you may feel that the world rests"
      " upon your shoulders, so remember to care for yourself as well. When love and duty are"
      " in balance, your life becomes a blessing to all.",
-     "The negative traits associated with this number, are stubbornness, arrogance and feeling"
-     " o superficial self-esteem. You may interfere in the lives of others in the name of"
-     " love, or expect too much gratitude for what you give. Learn to give without condition."},
+        "The negative traits associated with this number, are stubbornness, arrogance and feeling"
+        " o superficial self-esteem. You may interfere in the lives of others in the name of"
+        " love, or expect too much gratitude for what you give. Learn to give without condition."},
     // 7
     {"You will be interested in analysis and the development of a mind skilled at searching"
      " out the truth ad mysticism. You are a thinker, a researcher and a seeker, never content"
@@ -173,10 +173,10 @@ constexpr std::array<DestinyParagraphs, 9> kDestinyTexts = {{
      " experience and then to share it with those who are ready to receive it. Trust your"
      " intuition, for it is one of your strongest guides. Your calm presence offers others a"
      " sense of depth and meaning.",
-     "The negative trait of this number is that you do not trust people easily. You may"
-     " withdraw into your own thoughts and seem cold or distant to those who wish to be close"
-     " to you. Pride in your intellect can make you scornful of others. Try to open your heart"
-     " and share your rich inner world with those you trust."},
+        "The negative trait of this number is that you do not trust people easily. You may"
+        " withdraw into your own thoughts and seem cold or distant to those who wish to be close"
+        " to you. Pride in your intellect can make you scornful of others. Try to open your heart"
+        " and share your rich inner world with those you trust."},
     // 8
     {"You need to achieve material and financial comfort above all things. You have a strong"
      " sense of authority and a natural understanding of money, business and organisation. You"
@@ -185,25 +185,25 @@ constexpr std::array<DestinyParagraphs, 9> kDestinyTexts = {{
      " overlook. Your destiny is to master the material world and to use your power wisely and"
      " fairly. When you combine success with generosity, your achievements bring lasting good"
      " to many. Balance is your key, so give time to your spirit as well.",
-     "A negative 8 can be very rigid and stubborn. You may be over ambitious and dominating."
-     " Impatience may be the reason f or your downfall."},
+        "A negative 8 can be very rigid and stubborn. You may be over ambitious and dominating."
+        " Impatience may be the reason f or your downfall."},
     // 9
     {"Your prime focus will be in activities of compassion, and in worldly understanding. You"
      " feel a deep connection with all people and a wish to make the world a gentler place."
      " Humanitarian work, teaching, healing and the arts may call to you. Your destiny is to"
      " give freely of your wisdom and love, letting go of personal gain for the good of the"
      " many, and to find joy in doing so.",
-     "The negative traits of 9 Destiny can be selfishness and an egoistic attitude. You may"
-     " hold on to old hurts or give so much that you feel used. Forgiveness and balance bring"
-     " peace."},
+        "The negative traits of 9 Destiny can be selfishness and an egoistic attitude. You may"
+        " hold on to old hurts or give so much that you feel used. Forgiveness and balance bring"
+        " peace."},
 }};
 
 // Goes with every destiny 4, whatever total it was reduced from.
-constexpr std::string_view kMasterNumberParagraph =
-    "All with Destiny 4, and especially the master number 22/4, are potentially equipped to"
-    " handle large-scale undertakings in the material world. You have the vision to imagine"
-    " great works and the patience to build them step by step. Used wisely, this power can"
-    " bless whole communities.";
+constexpr std::string_view kMasterNumberParagraph
+    = "All with Destiny 4, and especially the master number 22/4, are potentially equipped to"
+      " handle large-scale undertakings in the material world. You have the vision to imagine"
+      " great works and the patience to build them step by step. Used wisely, this power can"
+      " bless whole communities.";
 
 constexpr std::string_view kParagraphBreak = "\r\n\r\n";
 

@@ -1,10 +1,10 @@
 #include "reading/ComposeReading.h"
 
 #include "app/CurrentReading.h"
+#include "desktop/UiText.h"
 #include "reading/BeadCatalogue.h"
 #include "result/ImageList.h"
 #include "result/frmRudrakshNumerologyResult.h"
-#include "desktop/UiText.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -13,7 +13,6 @@ using UiText::FromCore;
 
 namespace modRudrakshNumerology {
 namespace {
-
 
 // Page p: lblResult(10p..10p+9), txtResult(3p..3p+2), imgImage(2p, 2p+1).
 void WritePage(frmRudrakshNumerologyResult& window, int page, int n, const std::string& personalityText)

@@ -5,8 +5,8 @@
 #include "desktop/HelpMenu.h"
 #include "desktop/LinkLabel.h"
 #include "desktop/Look.h"
-#include "desktop/UiText.h"
 #include "desktop/PromotionStrip.h"
+#include "desktop/UiText.h"
 #include "desktop/modHelp.h"
 #include "numerology/Numerology.h"
 #include "reading/BeadCatalogue.h"
@@ -22,14 +22,14 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QTextDocument>
-#include <QtMath>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QShortcut>
 #include <QStackedLayout>
 #include <QTabBar>
+#include <QTextDocument>
 #include <QVBoxLayout>
+#include <QtMath>
 
 using Look::Px;
 using UiText::FromCore;
@@ -52,7 +52,6 @@ const std::array<QString, kRows + 1> kRowCaptions = {
     QStringLiteral("Rituals To Wear"),
 };
 
-
 // What a page shows before a reading is written on it.
 const std::array<QString, kRows + 1>& PlaceholderValues()
 {
@@ -71,7 +70,6 @@ const std::array<QString, kRows + 1>& PlaceholderValues()
     };
     return values;
 }
-
 
 QPlainTextEdit* CreateTextBox(QWidget* parent, int index)
 {
@@ -164,8 +162,8 @@ QWidget* frmRudrakshNumerologyResult::CreatePage(int page)
     Look::SetColours(number, Look::White);
     lblResult[resultIndex(0)] = number;
 
-    const std::array<QString, 3> boxNames = {QStringLiteral(" personality text"), QStringLiteral(" bead description"),
-                                             QStringLiteral(" planet text")};
+    const std::array<QString, 3> boxNames
+        = {QStringLiteral(" personality text"), QStringLiteral(" bead description"), QStringLiteral(" planet text")};
     for (std::size_t box = 0; box < 3; ++box) {
         QPlainTextEdit* text = CreateTextBox(frame, static_cast<int>(3 * p + box));
         text->setAccessibleName(pageName + boxNames[box]);
@@ -175,8 +173,8 @@ QWidget* frmRudrakshNumerologyResult::CreatePage(int page)
     imgImage[2 * p + 1] = CreatePicture(frame, 2 * page + 1, 800);
 
     for (std::size_t row = 1; row <= kRows; ++row) {
-        QLabel* caption = Named(new QLabel(kRowCaptions[row], frame),
-                                QStringLiteral("lblLabels_%1").arg(captionIndex(row)));
+        QLabel* caption
+            = Named(new QLabel(kRowCaptions[row], frame), QStringLiteral("lblLabels_%1").arg(captionIndex(row)));
         caption->setFont(Look::Font(Look::NormalPointSize, true));
         caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         Look::SetColours(caption, Look::Orange);
@@ -184,8 +182,7 @@ QWidget* frmRudrakshNumerologyResult::CreatePage(int page)
 
         QLabel* value = Named(new QLabel(frame), QStringLiteral("lblResult_%1").arg(resultIndex(row)));
         // A screen reader says the value, then what it is: "Sun, Life path ruling planet".
-        value->setAccessibleDescription(pageName + QLatin1Char(' ')
-                                        + kRowCaptions[row].toLower());
+        value->setAccessibleDescription(pageName + QLatin1Char(' ') + kRowCaptions[row].toLower());
         value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         Look::SetColours(value, Look::White);
         if (row == 1) {
@@ -197,9 +194,7 @@ QWidget* frmRudrakshNumerologyResult::CreatePage(int page)
         lblResult[resultIndex(row)] = value;
     }
     const auto valueOf = [this, &resultIndex](std::size_t row) { return lblResult[resultIndex(row)]; };
-    const auto captionOf = [this, &captionIndex](std::size_t row) {
-        return lblLabels[captionIndex(row)];
-    };
+    const auto captionOf = [this, &captionIndex](std::size_t row) { return lblLabels[captionIndex(row)]; };
 
     auto* top = new QHBoxLayout;
     top->setSpacing(Px(270));
@@ -252,8 +247,8 @@ void frmRudrakshNumerologyResult::CreateControls()
 
     Label61 = Named(new LinkLabel(QStringLiteral("Discuss Rudraksha and numerology with us in our online forum at "
                                                  "vq-software.example.com"),
-                                  central),
-                    QStringLiteral("Label61"));
+                        central),
+        QStringLiteral("Label61"));
     Label61->setFont(Look::Font(Look::NormalPointSize, true, true));
     Label61->setAccessibleDescription(QStringLiteral("Opens our forum in your web browser"));
     Label61->setAlignment(Qt::AlignCenter);
@@ -311,7 +306,8 @@ void frmRudrakshNumerologyResult::CreateControls()
     connect(cmdBack, &QPushButton::clicked, this, &frmRudrakshNumerologyResult::Back);
 
     // Ctrl+Tab and Ctrl+Shift+Tab switch pages from anywhere in the window.
-    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)}) {
+    for (const QKeySequence& keys :
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)}) {
         auto* shortcut = new QShortcut(keys, this);
         connect(shortcut, &QShortcut::activated, this, [this] { TS->setCurrentIndex(1 - TS->currentIndex()); });
     }
@@ -405,9 +401,9 @@ void frmRudrakshNumerologyResult::SaveReading()
 
     const auto fail = [this, &path](const QString& reason) {
         modHelp::ShowMessage(this,
-                             QStringLiteral("The reading could not be saved to \"%1\".\n\n%2")
-                                 .arg(QDir::toNativeSeparators(path), reason),
-                             modHelp::MessageIcon::Error);
+            QStringLiteral("The reading could not be saved to \"%1\".\n\n%2")
+                .arg(QDir::toNativeSeparators(path), reason),
+            modHelp::MessageIcon::Error);
     };
     const auto data = ReadingFile::ToBytes(CurrentReading());
     if (!data) {

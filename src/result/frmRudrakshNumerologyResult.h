@@ -28,7 +28,6 @@ public:
     frmRudrakshNumerologyResult(const frmRudrakshNumerologyResult&) = delete;
     frmRudrakshNumerologyResult& operator=(const frmRudrakshNumerologyResult&) = delete;
 
-
     // The two picture lists, addressed by position 1 to 9.
     const ImageList& IMG1;
     const ImageList& IMG2;

@@ -18,7 +18,6 @@ bool AllWhite(const QImage& image)
     return !image.isNull() && image.convertToFormat(QImage::Format_RGB32) == white;
 }
 
-
 const QString kName = QStringLiteral("Please Enter Your Name");
 const QString kLetters = QStringLiteral("Please Enter Your Name Using The Letters A To Z");
 

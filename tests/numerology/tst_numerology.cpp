@@ -221,7 +221,8 @@ private slots:
                 QVERIFY(!paragraph.contains(QLatin1Char('\n')));
             }
         }
-        QVERIFY(q(DestinyText(4)).contains(QStringLiteral("\r\n\r\nAll with Destiny 4, and especially the master number 22/4")));
+        QVERIFY(q(DestinyText(4))
+                    .contains(QStringLiteral("\r\n\r\nAll with Destiny 4, and especially the master number 22/4")));
         QVERIFY(DestinyText(0).empty());
         QVERIFY(DestinyText(10).empty());
         QVERIFY(LifePathText(0).empty());
@@ -265,47 +266,47 @@ private slots:
             add(name, destinyParagraph(n, index), length, opening);
         };
         addParagraph("destiny 1 positive", 1, 0, 389,
-                     "This tells you are a leader. You are talented, skilled and posses cool administrative "
-                     "capabilities.");
+            "This tells you are a leader. You are talented, skilled and posses cool administrative "
+            "capabilities.");
         addParagraph("destiny 1 negative", 1, 1, 187,
-                     "The negative trait of this number includes one becoming egotistic and developing a "
-                     "self-centered approach to life.");
+            "The negative trait of this number includes one becoming egotistic and developing a "
+            "self-centered approach to life.");
         addParagraph("destiny 2 positive", 2, 0, 475, "This number gives you good people managing skills.");
         addParagraph("destiny 2 negative", 2, 1, 242,
-                     "The negative trait of this number is that you can be sensitive to certain issues and be "
-                     "affected very easily.");
+            "The negative trait of this number is that you can be sensitive to certain issues and be "
+            "affected very easily.");
         addParagraph("destiny 3 positive", 3, 0, 454, "This number indicates a strong creativity in your nature.");
-        addParagraph("destiny 3 negative", 3, 1, 269,
-                     "The negative trait of Destiny number 3 is unwanted display of show.");
+        addParagraph(
+            "destiny 3 negative", 3, 1, 269, "The negative trait of Destiny number 3 is unwanted display of show.");
         addParagraph("destiny 4 positive", 4, 0, 648, "You will have good management and organizational skills.");
         addParagraph("destiny 4 master number", 4, 1, 282,
-                     "All with Destiny 4, and especially the master number 22/4, are potentially equipped to "
-                     "handle large-scale undertakings in the material world.");
+            "All with Destiny 4, and especially the master number 22/4, are potentially equipped to "
+            "handle large-scale undertakings in the material world.");
         addParagraph("destiny 4 negative", 4, 2, 396,
-                     "The negative trait of 4 often produces arrogant and dominating individuals.");
+            "The negative trait of 4 often produces arrogant and dominating individuals.");
         addParagraph("destiny 5 positive", 5, 0, 509, "You are gifted with multiple talents.");
         addParagraph("destiny 5 negative", 5, 1, 265,
-                     "The negative side of the number says that your restless and impatient attitude may keep you "
-                     "from staying with any project for too long.");
+            "The negative side of the number says that your restless and impatient attitude may keep you "
+            "from staying with any project for too long.");
         addParagraph("destiny 6 positive", 6, 0, 646,
-                     "Your goal of life is to have the right balance of love and responsibility.");
+            "Your goal of life is to have the right balance of love and responsibility.");
         addParagraph("destiny 6 negative", 6, 1, 258,
-                     "The negative traits associated with this number, are stubbornness, arrogance and feeling o "
-                     "superficial self-esteem.");
+            "The negative traits associated with this number, are stubbornness, arrogance and feeling o "
+            "superficial self-esteem.");
         addParagraph("destiny 7 positive", 7, 0, 622,
-                     "You will be interested in analysis and the development of a mind skilled at searching out "
-                     "the truth ad mysticism.");
+            "You will be interested in analysis and the development of a mind skilled at searching out "
+            "the truth ad mysticism.");
         addParagraph("destiny 7 negative", 7, 1, 310,
-                     "The negative trait of this number is that you do not trust people easily.");
-        addParagraph("destiny 8 positive", 8, 0, 590,
-                     "You need to achieve material and financial comfort above all things.");
+            "The negative trait of this number is that you do not trust people easily.");
+        addParagraph(
+            "destiny 8 positive", 8, 0, 590, "You need to achieve material and financial comfort above all things.");
         addParagraph("destiny 8 negative, whole", 8, 1, 135,
-                     "A negative 8 can be very rigid and stubborn. You may be over ambitious and dominating. "
-                     "Impatience may be the reason f or your downfall.");
+            "A negative 8 can be very rigid and stubborn. You may be over ambitious and dominating. "
+            "Impatience may be the reason f or your downfall.");
         addParagraph("destiny 9 positive", 9, 0, 378,
-                     "Your prime focus will be in activities of compassion, and in worldly understanding.");
+            "Your prime focus will be in activities of compassion, and in worldly understanding.");
         addParagraph("destiny 9 negative", 9, 1, 179,
-                     "The negative traits of 9 Destiny can be selfishness and an egoistic attitude.");
+            "The negative traits of 9 Destiny can be selfishness and an egoistic attitude.");
     }
     void texts()
     {

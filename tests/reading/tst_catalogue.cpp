@@ -36,23 +36,51 @@ private slots:
         QTest::addColumn<QString>("symbol");
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("mantras");
-        QTest::newRow("1") << 1 << "One Mukhi Rudraksha" << "Sun" << "Lord Shiva" << "1"
+        QTest::newRow("1") << 1 << "One Mukhi Rudraksha"
+                           << "Sun"
+                           << "Lord Shiva"
+                           << "1"
                            << "Aum Hreem Namah. Om Namah Shivaya";
-        QTest::newRow("2") << 2 << "Two Mukhi Rudraksha" << "Moon" << "ArdhaNareeshwara" << "2" << "Aum Namah";
-        QTest::newRow("3: Mars has number 9") << 3 << "Three Mukhi Rudraksha" << "Mars" << "God Agni" << "9"
+        QTest::newRow("2") << 2 << "Two Mukhi Rudraksha"
+                           << "Moon"
+                           << "ArdhaNareeshwara"
+                           << "2"
+                           << "Aum Namah";
+        QTest::newRow("3: Mars has number 9") << 3 << "Three Mukhi Rudraksha"
+                                              << "Mars"
+                                              << "God Agni"
+                                              << "9"
                                               << "Aum Kleem Namah, Om Namah Shivaya";
-        QTest::newRow("4") << 4 << "Four Mukhi Rudraksha" << "Mercury" << "God Brahma" << "5"
+        QTest::newRow("4") << 4 << "Four Mukhi Rudraksha"
+                           << "Mercury"
+                           << "God Brahma"
+                           << "5"
                            << "Aum Hreem Namah";
-        QTest::newRow("5: Jupiter has number 3") << 5 << "Five Mukhi Rudraksha" << "Jupiter" << "Lord Shiva"
-                                                 << "3" << "Aum Hreem Namah";
-        QTest::newRow("6") << 6 << "Six Mukhi Rudraksha" << "Venus" << "Lord Kartikeya" << "6"
+        QTest::newRow("5: Jupiter has number 3") << 5 << "Five Mukhi Rudraksha"
+                                                 << "Jupiter"
+                                                 << "Lord Shiva"
+                                                 << "3"
+                                                 << "Aum Hreem Namah";
+        QTest::newRow("6") << 6 << "Six Mukhi Rudraksha"
+                           << "Venus"
+                           << "Lord Kartikeya"
+                           << "6"
                            << "Aum Hreem Hum Namah";
-        QTest::newRow("7") << 7 << "Seven Mukhi Rudraksha" << "Saturn" << "Goddess Mahalaxmi" << "8"
+        QTest::newRow("7") << 7 << "Seven Mukhi Rudraksha"
+                           << "Saturn"
+                           << "Goddess Mahalaxmi"
+                           << "8"
                            << "Aum Hum Namah";
-        QTest::newRow("8") << 8 << "Eight Mukhi Rudraksha" << "Rahu" << "Lord Ganesh" << "4"
+        QTest::newRow("8") << 8 << "Eight Mukhi Rudraksha"
+                           << "Rahu"
+                           << "Lord Ganesh"
+                           << "4"
                            << "Aum Hum Namah, Om Ganeshaya Namah";
-        QTest::newRow("9: no space after the comma") << 9 << "Nine Mukhi Rudraksha" << "Ketu" << "Goddess Durga"
-                                                     << "7" << "Aum Hreem Hum Namah,Nav Durgayai Namah";
+        QTest::newRow("9: no space after the comma") << 9 << "Nine Mukhi Rudraksha"
+                                                     << "Ketu"
+                                                     << "Goddess Durga"
+                                                     << "7"
+                                                     << "Aum Hreem Hum Namah,Nav Durgayai Namah";
     }
     void shortFields()
     {
@@ -99,12 +127,14 @@ private slots:
                            << "This bead should be worn by people who are"
                            << "You are the silent types who think before";
         QTest::newRow("3") << 3 << "Take three beads of 3 mukhi rudraksha, wash it with Ganga Jal" << false
-                           << "This is the symbol of Lord Brahma, Vishnu" << "You have a lot of energy and enthusiasm";
+                           << "This is the symbol of Lord Brahma, Vishnu"
+                           << "You have a lot of energy and enthusiasm";
         QTest::newRow("4") << 4 << "Take three beads of 4 mukhi rudraksha, wash it with Ganga Jal" << false
                            << "This bead is said to be a remedy to cure all the malefic effects of Mercury."
                            << "You are very methodical and go by the facts";
         QTest::newRow("5") << 5 << "Take five beads of 5 mukhi rudraksha and tie them on a red thread." << false
-                           << "This is the most common rudraksh." << "You will know the answers to all the questions";
+                           << "This is the most common rudraksh."
+                           << "You will know the answers to all the questions";
         QTest::newRow("6") << 6 << "Take three beads of 6 mukhi rudraksha and tie them on a red thread." << false
                            << "This bead is said to be a remedy to cure all the malefic effects of Venus."
                            << "You are the fun people who love enjoying";
@@ -116,7 +146,8 @@ private slots:
                                << "NA";
         QTest::newRow("9: NA") << 9
                                << "Wear only one bead of 9 mukhi rudraksh capped with gold or silver on a red thread."
-                               << true << "This bead improves mental activity." << "NA";
+                               << true << "This bead improves mental activity."
+                               << "NA";
     }
     void longTexts()
     {
@@ -153,10 +184,9 @@ private slots:
     void noTextHoldsALineBreak()
     {
         for (const BeadRecord& record : BeadCatalogue()) {
-            for (const std::string_view field :
-                 {record.BeadName, record.RulingPlanet, record.Symbol, record.PlanetNumber, record.DayToWear,
-                  record.Mantras, record.BodyParts, record.Ailments, record.RitualsToWear, record.Description,
-                  record.PlanetText}) {
+            for (const std::string_view field : {record.BeadName, record.RulingPlanet, record.Symbol,
+                     record.PlanetNumber, record.DayToWear, record.Mantras, record.BodyParts, record.Ailments,
+                     record.RitualsToWear, record.Description, record.PlanetText}) {
                 QVERIFY(!field.empty());
                 QVERIFY(field.find_first_of("\r\n") == std::string_view::npos);
             }
@@ -174,20 +204,20 @@ private slots:
     {
         const GuidanceTexts texts = LoadGuidanceTexts();
         QCOMPARE(q(JoinGuidance(texts.GuidanceDos)),
-                 QStringLiteral("Do 's  for keeping Rudraksh\r\n"
-                                "1.Clean them with brushes that have soft bristles.\r\n"
-                                "2.Oil the beads regularly with mustard oil.\r\n"
-                                "3.Keep them in a clean and holy place.\r\n"
-                                "4.They are lucky and can be hung in front of homes and temple doors.\r\n"
-                                "5.Keep them in the holy place of worship so that the whole house is filled with "
-                                "positive energy."));
+            QStringLiteral("Do 's  for keeping Rudraksh\r\n"
+                           "1.Clean them with brushes that have soft bristles.\r\n"
+                           "2.Oil the beads regularly with mustard oil.\r\n"
+                           "3.Keep them in a clean and holy place.\r\n"
+                           "4.They are lucky and can be hung in front of homes and temple doors.\r\n"
+                           "5.Keep them in the holy place of worship so that the whole house is filled with "
+                           "positive energy."));
         QCOMPARE(q(JoinGuidance(texts.GuidanceDonts)),
-                 QStringLiteral("Dont 's  for keeping Rudraksh\r\n"
-                                "1.Don't wear rudraksh beads while sleeping.\r\n"
-                                "2.Do not use someone else's Rudraksh mala.\r\n"
-                                "3.Remove the beads while having a bath.\r\n"
-                                "4.Do not wear the beads like a ring on your fingers.\r\n"
-                                "5.The rosary beads used for chanting mantra should not be worn on the body."));
+            QStringLiteral("Dont 's  for keeping Rudraksh\r\n"
+                           "1.Don't wear rudraksh beads while sleeping.\r\n"
+                           "2.Do not use someone else's Rudraksh mala.\r\n"
+                           "3.Remove the beads while having a bath.\r\n"
+                           "4.Do not wear the beads like a ring on your fingers.\r\n"
+                           "5.The rosary beads used for chanting mantra should not be worn on the body."));
     }
 };
 

@@ -68,10 +68,7 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
-    void init()
-    {
-        Settings()->clear();
-    }
+    void init() { Settings()->clear(); }
 
     void decide_data()
     {
@@ -178,8 +175,9 @@ private slots:
         QCOMPARE(StoredDate(), asked || unreadable ? QStringLiteral("2026-12-08") : stored);
         QCOMPARE(pages.opened, answerYes ? QList<QUrl>{modHelp::UpdatePageAddress()} : QList<QUrl>{});
         if (asked) {
-            QCOMPARE(text, QStringLiteral("There maybe an update to this software available\r"
-                                          "Do you want to check for an update?"));
+            QCOMPARE(text,
+                QStringLiteral("There maybe an update to this software available\r"
+                               "Do you want to check for an update?"));
             QCOMPARE(icon, QMessageBox::Information);
             QCOMPARE(title, QStringLiteral("VQ Rudraksha Numerology"));
             QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);

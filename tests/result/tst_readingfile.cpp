@@ -86,7 +86,8 @@ private slots:
     void encodedKeyNameIsText()
     {
         // The stored setting's key is the encoded word as text.
-        QCOMPARE(QString::fromStdString(EncodeText("Duration")), QStringLiteral("\u2122\u00CA\u00C7\u00B6\u00C9\u00BE\u00C4\u00C3"));
+        QCOMPARE(QString::fromStdString(EncodeText("Duration")),
+            QStringLiteral("\u2122\u00CA\u00C7\u00B6\u00C9\u00BE\u00C4\u00C3"));
         QCOMPARE(DecodeText(EncodeText("Duration")), std::string("Duration"));
     }
 

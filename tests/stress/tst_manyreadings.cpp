@@ -87,7 +87,7 @@ private slots:
         flushDeletes();
         for (QWidget* window : QApplication::topLevelWidgets()) {
             QVERIFY2(window->inherits("QMenu") || window->windowType() == Qt::Popup || !window->isVisible(),
-                     window->metaObject()->className());
+                window->metaObject()->className());
         }
     }
 };

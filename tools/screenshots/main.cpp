@@ -12,8 +12,8 @@
 #include "desktop/frmAbout.h"
 #include "result/frmRudrakshNumerologyResult.h"
 
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -42,7 +42,8 @@ void Save(QWidget* window, const QString& name)
 }
 
 // Saves the modal window that opens next, then answers it (by default, closes it).
-void SaveNextModal(const QString& name, std::function<void(QWidget*)> answer = [](QWidget* modal) { modal->close(); })
+void SaveNextModal(
+    const QString& name, std::function<void(QWidget*)> answer = [](QWidget* modal) { modal->close(); })
 {
     QTimer::singleShot(300, [name, answer] {
         QWidget* modal = QApplication::activeModalWidget();
