@@ -117,6 +117,16 @@ private slots:
         QCOMPARE(main->focusWidget() == Child(main, "txtName"), icon == QMessageBox::Critical);
     }
 
+    void enterInTheNameBoxAsksForTheReading()
+    {
+        frmMain* main = OpenMain();
+        Enter(main, {"John Smith", "15", "August", "1985"});
+        QTest::keyClick(Child(main, "txtName"), Qt::Key_Return);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(frmRudrakshNumerologyResult::LoadedInstance());
+        QCOMPARE(PageTexts(frmRudrakshNumerologyResult::LoadedInstance(), {1}).front(), QStringLiteral("8"));
+    }
+
     void reading_data()
     {
         QTest::addColumn<QStringList>("input");
