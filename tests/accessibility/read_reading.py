@@ -92,6 +92,13 @@ def value(app, description):
     return label.name
 
 
+def expect_values(app, expected_values):
+    """Each value label, found by what it holds, reads as expected."""
+    for description, expected in expected_values.items():
+        actual = value(app, description)
+        assert actual == expected, f"{description}: {actual!r}, expected {expected!r}"
+
+
 def text_of(app, name):
     box = wait_for(name, lambda: find(app, pyatspi.ROLE_TEXT, name))
     return box.queryText().getText(0, -1)
@@ -115,30 +122,24 @@ def main():
         press(wait_for("reading button",
                        lambda: find(app, pyatspi.ROLE_PUSH_BUTTON, "Get My Rudraksha Numerology Reading")))
 
-        checks = {
+        expect_values(app, {
             "Life path number": "1",
             "Life path rudraksh name": "ONE MUKHI RUDRAKSHA",
             "Life path ruling planet": "Sun",
             "Life path symbol": "Lord Shiva",
-        }
-        for description, expected in checks.items():
-            actual = value(app, description)
-            assert actual == expected, f"{description}: {actual!r}, expected {expected!r}"
+        })
         assert text_of(app, "Life path personality text").startswith("Your main purpose should be attaining")
         assert find(app, pyatspi.ROLE_LABEL, "Symbol of the Sun") or \
             find(app, pyatspi.ROLE_IMAGE, "Symbol of the Sun"), "the Sun's picture has no description"
 
         press(wait_for("destiny tab", lambda: find(app, pyatspi.ROLE_PAGE_TAB, "Rudraksh Based On Destiny Number")))
-        checks = {
+        expect_values(app, {
             "Destiny number": "8",
             "Destiny rudraksh name": "EIGHT MUKHI RUDRAKSHA",
             "Destiny ruling planet": "Rahu",
             "Destiny symbol": "Lord Ganesh",
             "Destiny day to wear": "Monday",
-        }
-        for description, expected in checks.items():
-            actual = value(app, description)
-            assert actual == expected, f"{description}: {actual!r}, expected {expected!r}"
+        })
         assert text_of(app, "Destiny planet text") == "NA"
         print("read both pages through the accessibility tree: OK")
     finally:
