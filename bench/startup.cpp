@@ -1,26 +1,51 @@
-// Start-up as a whole process, to the main window's first paint.
+// Start-up as a whole process, ended at the main window's first paint.
 //
-//   vq-bench-startup           the program's own start-up (app::StartProgram,
-//                              as main calls it), settings and lock isolated
+//   vq-bench-startup           the program's own start-up: app::StartProgram,
+//                              exactly as main calls it, with the settings, the
+//                              lock and the home folder in fresh folders
 //   vq-bench-startup --bare    a bare QMainWindow with one label: the floor
+//
+// Run it under hyperfine as a whole process; exit code 0 means the window painted.
 
 #include "app/StartProgram.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace {
 
+// The object name of the window whose first paint ends the run.
 const char* g_window = "frmMain";
 
-// Ends the event loop once a widget of the watched window has painted.
+// Beyond this something is wrong (a modal question, a missing display).
+constexpr int kGiveUpMs = 20000;
+
+// Whether the widget is the watched window or lies inside it.
+bool InWatchedWindow(const QObject* object)
+{
+    for (; object != nullptr; object = object->parent()) {
+        if (object->objectName() == QLatin1String(g_window)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Ends the event loop once the watched window, or a child of it, has painted.
+// The first paint event starts the window's paint pass; the loop ends as soon
+// as that pass (every control drawn and flushed) returns. A zero timer would
+// also let run whatever the program put just after the first paint (all due
+// zero timers fire together), and that is no part of the wait.
 class QuitOnFirstPaint final : public QObject {
 public:
     using QObject::QObject;
@@ -28,30 +53,48 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()
-            && static_cast<QWidget*>(watched)->window()->objectName() == QLatin1String(g_window)) {
-            qApp->removeEventFilter(this);
-            QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        if (!m_seen && event->type() == QEvent::Paint && watched->isWidgetType() && InWatchedWindow(watched)) {
+            m_seen = true;
+            QCoreApplication::exit(0);
         }
         return false;
     }
+
+private:
+    bool m_seen = false;
 };
 
-// Runs as the application object is created, inside StartProgram too.
+// Runs as the application object is constructed, also the one inside StartProgram.
 void WatchFirstPaint()
 {
     qApp->installEventFilter(new QuitOnFirstPaint(qApp));
+    QTimer::singleShot(kGiveUpMs, qApp, [] {
+        std::fputs("vq-bench-startup: no paint of the main window\n", stderr);
+        QCoreApplication::exit(2);
+    });
 }
 Q_COREAPP_STARTUP_FUNCTION(WatchFirstPaint)
 
-// A fresh folder for the settings, the lock and the file dialog's history.
-std::string FreshFolder()
+// A fresh folder only this user may enter (mkdtemp makes it 0700).
+std::string FreshFolder(const std::filesystem::path& parent, const char* name)
 {
-    std::string folder = (std::filesystem::temp_directory_path() / "vq-bench-XXXXXX").string();
+    std::string folder = (parent / (std::string(name) + "-XXXXXX")).string();
     if (mkdtemp(folder.data()) == nullptr) {
-        std::abort();
+        std::perror("vq-bench-startup: mkdtemp");
+        std::exit(3);
     }
     return folder;
+}
+
+int RunBare(int& argc, char** argv)
+{
+    g_window = "bare";
+    QApplication application(argc, argv);
+    QMainWindow window;
+    window.setObjectName(QStringLiteral("bare"));
+    window.setCentralWidget(new QLabel(QStringLiteral("VQ Rudraksha Numerology")));
+    window.show();
+    return QApplication::exec();
 }
 
 } // namespace
@@ -59,20 +102,21 @@ std::string FreshFolder()
 int main(int argc, char* argv[])
 {
     if (argc > 1 && std::strcmp(argv[1], "--bare") == 0) {
-        g_window = "bare";
-        QApplication application(argc, argv);
-        QMainWindow window;
-        window.setObjectName(QStringLiteral("bare"));
-        window.setCentralWidget(new QLabel(QStringLiteral("VQ Rudraksha Numerology")));
-        window.show();
-        return QApplication::exec();
+        return RunBare(argc, argv);
     }
 
-    const std::string home = FreshFolder();
-    setenv("HOME", home.c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", home.c_str(), 1);
+    // Nothing the user has (settings, a running copy's lock) may change the run.
+    const std::string root = FreshFolder(std::filesystem::temp_directory_path(), "vq-bench-startup");
+    const std::string home = FreshFolder(root, "home");
+    const std::string config = FreshFolder(root, "config");
+    const std::string runtime = FreshFolder(root, "runtime");
+    qputenv("HOME", QByteArray::fromStdString(home));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config));
+    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
+
     const int result = app::StartProgram(argc, argv);
-    std::filesystem::remove_all(home);
+
+    std::error_code ignored;
+    std::filesystem::remove_all(root, ignored);
     return result;
 }

@@ -14,6 +14,28 @@
 #include <exception>
 
 namespace app {
+namespace {
+
+// Sets the program icon once the main window has painted. Decoding the icon's
+// sizes from a zero timer started before the event loop would still come
+// ahead of the window's first paint.
+class IconAfterFirstPaint final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(Resources::ProgramIcon()); });
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 bool StartUp(SingleInstance& instance)
 {
@@ -55,7 +77,7 @@ int StartProgram(int& argc, char** argv)
         return 0;
     }
     // Decoding the icon's sizes need not delay the main window's first paint.
-    QTimer::singleShot(0, [] { QApplication::setWindowIcon(Resources::ProgramIcon()); });
+    frmMain::LoadedInstance()->installEventFilter(new IconAfterFirstPaint(&application));
     return QApplication::exec();
 }
 

@@ -43,14 +43,38 @@ QAccessibleInterface* CreateAccessible(const QString& className, QObject* object
 
 } // namespace
 
+// The text is set before the label takes its focus policy: a focusable QLabel
+// keeps its text in a text document and lays it out anew (twice) for every
+// width a layout asks about. A plain-text link measures and draws as a plain
+// label does.
 LinkLabel::LinkLabel(const QString& text, QWidget* parent)
-    : QLabel(text, parent)
+    : QLabel(parent)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(CreateAccessible), true);
     Q_UNUSED(factoryInstalled);
+    setTextFormat(Qt::PlainText);
+    setText(text);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
-    setTextFormat(Qt::PlainText);
+}
+
+bool LinkLabel::event(QEvent* event)
+{
+    if (event->type() != QEvent::Polish) {
+        return QLabel::event(event);
+    }
+    // QLabel gives a focusable label its text document when polished.
+    setFocusPolicy(Qt::NoFocus);
+    const bool handled = QLabel::event(event);
+    setFocusPolicy(Qt::TabFocus);
+    return handled;
+}
+
+void LinkLabel::focusInEvent(QFocusEvent* /*event*/)
+{
+    // QLabel would make the text document here too; of its handling only the
+    // repaint is needed, for the focus frame drawn in paintEvent.
+    update();
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event)
