@@ -276,74 +276,46 @@ bool Open(const QString& path, OpenTimes& times)
     return painted;
 }
 
+// One Open to the result window's first paint, timed from the moment `From`
+// in OpenTimes.
+template <Clock::time_point OpenTimes::*From> void OpenFrom(benchmark::State& state)
+{
+    const SampleFile sample;
+    if (!sample.Ok()) {
+        state.SkipWithError("the sample file could not be written");
+        return;
+    }
+    OpenTimes times;
+    Open(sample.Path(), times);
+    for (auto _ : state) {
+        if (!Open(sample.Path(), times)) {
+            state.SkipWithError("the result window did not paint");
+            break;
+        }
+        state.SetIterationTime(Seconds(times.painted - times.*From));
+    }
+}
+
 // From the moment the file is chosen: the dialog's own time is the user's.
-void OpenToFirstPaint(benchmark::State& state)
-{
-    const SampleFile sample;
-    if (!sample.Ok()) {
-        state.SkipWithError("the sample file could not be written");
-        return;
-    }
-    OpenTimes times;
-    Open(sample.Path(), times);
-    for (auto _ : state) {
-        if (!Open(sample.Path(), times)) {
-            state.SkipWithError("the result window did not paint");
-            break;
-        }
-        state.SetIterationTime(Seconds(times.painted - times.accepted));
-    }
-}
-BENCHMARK(OpenToFirstPaint)
+BENCHMARK(OpenFrom<&OpenTimes::accepted>)
+    ->Name("OpenToFirstPaint")
     ->Apply(WithMinimum)
     ->UseManualTime()
     ->Iterations(kWindowIterations)
     ->Unit(benchmark::kMillisecond);
 
-// The same, from the moment the dialog is gone: without the Qt file dialog's
-// own teardown, which writes its history with two disk syncs.
-void OpenAfterDialogGone(benchmark::State& state)
-{
-    const SampleFile sample;
-    if (!sample.Ok()) {
-        state.SkipWithError("the sample file could not be written");
-        return;
-    }
-    OpenTimes times;
-    Open(sample.Path(), times);
-    for (auto _ : state) {
-        if (!Open(sample.Path(), times)) {
-            state.SkipWithError("the result window did not paint");
-            break;
-        }
-        state.SetIterationTime(Seconds(times.painted - times.gone));
-    }
-}
-BENCHMARK(OpenAfterDialogGone)
+// From the moment the dialog is gone: without the Qt file dialog's own
+// teardown, which writes its history with two disk syncs.
+BENCHMARK(OpenFrom<&OpenTimes::gone>)
+    ->Name("OpenAfterDialogGone")
     ->Apply(WithMinimum)
     ->UseManualTime()
     ->Iterations(kWindowIterations)
     ->Unit(benchmark::kMillisecond);
 
-// The same, from the click on Open: the Qt file dialog's opening included.
-void OpenToFirstPaintWithDialog(benchmark::State& state)
-{
-    const SampleFile sample;
-    if (!sample.Ok()) {
-        state.SkipWithError("the sample file could not be written");
-        return;
-    }
-    OpenTimes times;
-    Open(sample.Path(), times);
-    for (auto _ : state) {
-        if (!Open(sample.Path(), times)) {
-            state.SkipWithError("the result window did not paint");
-            break;
-        }
-        state.SetIterationTime(Seconds(times.painted - times.clicked));
-    }
-}
-BENCHMARK(OpenToFirstPaintWithDialog)
+// From the click on Open: the Qt file dialog's opening included.
+BENCHMARK(OpenFrom<&OpenTimes::clicked>)
+    ->Name("OpenToFirstPaintWithDialog")
     ->Apply(WithMinimum)
     ->UseManualTime()
     ->Iterations(kWindowIterations)
