@@ -7,13 +7,14 @@
 //   vq-bench-inprocess                        offscreen unless QT_QPA_PLATFORM is set
 //   vq-bench-inprocess --benchmark_filter=Open
 
-#include "app/CurrentReading.h"
-#include "app/frmMain.h"
-#include "numerology/Numerology.h"
-#include "reading/ComposeReading.h"
-#include "result/ReadingFile.h"
-#include "result/TextCodec.h"
-#include "result/frmRudrakshNumerologyResult.h"
+#include "TestData.h"
+#include "app/StartProgram.h"
+#include "core/numerology/Numerology.h"
+#include "core/storage/ReadingFile.h"
+#include "core/storage/TextCodec.h"
+#include "ui/mainwindow/frmMain.h"
+#include "ui/platform/Program.h"
+#include "ui/result/frmRudrakshNumerologyResult.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,7 +30,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -124,38 +124,48 @@ double Seconds(Clock::duration duration)
 // closed, since closing the result window other than by Back ends the program.
 void Unload()
 {
-    delete frmRudrakshNumerologyResult::LoadedInstance();
-    delete frmMain::LoadedInstance();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == kMainWindow || window->objectName() == kResultWindow) {
+            delete window;
+        }
+    }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 }
 
 // A fresh main window, shown and painted, as the user sees it before a click.
-frmMain* ShownMainWindow()
+QWidget* ShownMainWindow()
 {
-    frmMain* main = frmMain::Instance();
     FirstPaint paint(kMainWindow);
-    main->show();
+    QWidget* main = app::showMainWindow();
     paint.Wait();
     return main;
 }
 
-void FillIn(frmMain* main)
+template <typename Control = QWidget> Control* ControlOf(const QWidget* window, const char* name)
 {
-    main->txtName->setText(QStringLiteral("John Smith"));
-    main->cboDate->setCurrentIndex(main->cboDate->findText(QStringLiteral("15")));
-    main->cboMonth->setCurrentIndex(main->cboMonth->findText(QStringLiteral("August")));
-    main->cboYear->setCurrentIndex(main->cboYear->findText(QStringLiteral("1985")));
+    return window->findChild<Control*>(QLatin1String(name));
+}
+
+void FillIn(const QWidget* main)
+{
+    ControlOf<QLineEdit>(main, "txtName")->setText(QStringLiteral("John Smith"));
+    for (const auto& [name, entry] :
+        {std::pair{"cboDate", "15"}, std::pair{"cboMonth", "August"}, std::pair{"cboYear", "1985"}}) {
+        auto* list = ControlOf<QComboBox>(main, name);
+        list->setCurrentIndex(list->findText(QLatin1String(entry)));
+    }
 }
 
 // One Proceed, from the click to the result window's first paint.
 bool Proceed(Clock::duration& took)
 {
-    frmMain* main = ShownMainWindow();
+    QWidget* main = ShownMainWindow();
     FillIn(main);
     FirstPaint paint(kResultWindow);
     const auto start = Clock::now();
-    main->cmdProceed->click();
+    ControlOf<QPushButton>(main, "cmdProceed")->click();
     const bool painted = paint.Wait();
     took = paint.When() - start;
     Unload();
@@ -213,13 +223,7 @@ class SampleFile {
 public:
     SampleFile()
     {
-        Reading sample;
-        sample.PersonName = "Sample Name";
-        sample.BirthDay = 15;
-        sample.BirthMonth = 8;
-        sample.BirthMonthName = "August";
-        sample.BirthYear = 1985;
-        const auto bytes = ReadingFile::ToBytes(sample);
+        const auto bytes = core::readingFileBytes(sampleReading());
         QFile file(Path());
         m_ok = bytes && bytes->size() == 34 && file.open(QIODevice::WriteOnly)
             && file.write(bytes->data(), static_cast<qint64>(bytes->size())) == 34 && file.flush();
@@ -265,11 +269,11 @@ void AnswerOpenDialog(const QString& path, OpenTimes& times)
 // One Open, from the click to the result window's first paint.
 bool Open(const QString& path, OpenTimes& times)
 {
-    frmMain* main = ShownMainWindow();
+    QWidget* main = ShownMainWindow();
     FirstPaint paint(kResultWindow);
     QTimer::singleShot(0, qApp, [&path, &times] { AnswerOpenDialog(path, times); });
     times.clicked = Clock::now();
-    main->cmdOpen->click();
+    ControlOf<QPushButton>(main, "cmdOpen")->click();
     const bool painted = paint.Wait();
     times.painted = paint.When();
     Unload();
@@ -321,22 +325,20 @@ BENCHMARK(OpenFrom<&OpenTimes::clicked>)
     ->Iterations(kWindowIterations)
     ->Unit(benchmark::kMillisecond);
 
-// Both pages written from a prepared reading, the result window's creation included.
+// Both pages written from a computed reading, the result window's creation included.
 void ComposeReadingPages(benchmark::State& state)
 {
-    Reading& reading = CurrentReading();
-    reading.PersonName = "John Smith";
-    reading.BirthDay = 15;
-    reading.BirthMonth = 8;
-    reading.BirthMonthName = "August";
-    reading.BirthYear = 1985;
-    numerology::Find_Destiny_No(reading);
-    numerology::Find_LifePath_No(reading);
-    modRudrakshNumerology::ComposeReading();
+    const core::Reading reading = core::Find_LifePath_No(core::Find_Destiny_No(sampleReading()));
+    const auto compose = [&reading] {
+        auto* window = new ui::frmRudrakshNumerologyResult;
+        window->showReading(reading);
+        return window;
+    };
+    compose();
     Unload();
     for (auto _ : state) {
         const auto start = Clock::now();
-        benchmark::DoNotOptimize(modRudrakshNumerology::ComposeReading());
+        benchmark::DoNotOptimize(compose());
         state.SetIterationTime(Seconds(Clock::now() - start));
         Unload();
     }
@@ -352,10 +354,10 @@ std::string LongestText()
 {
     const std::string pattern = "John Smith 15 August 1985, ";
     std::string text;
-    while (text.size() < TextCodec::MaxTextLength) {
+    while (text.size() < core::MaxTextLength) {
         text += pattern;
     }
-    text.resize(TextCodec::MaxTextLength);
+    text.resize(core::MaxTextLength);
     return text;
 }
 
@@ -363,7 +365,7 @@ void EncodeLongestText(benchmark::State& state)
 {
     const std::string text = LongestText();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(TextCodec::EncodeText(text));
+        benchmark::DoNotOptimize(core::EncodeText(text));
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
@@ -371,29 +373,28 @@ BENCHMARK(EncodeLongestText)->Apply(WithMinimum)->Unit(benchmark::kMicrosecond);
 
 void DecodeLongestText(benchmark::State& state)
 {
-    const std::string encoded = TextCodec::EncodeText(LongestText());
+    const std::string encoded = core::EncodeText(LongestText());
     if (encoded.empty()) {
         state.SkipWithError("the text did not encode");
         return;
     }
     for (auto _ : state) {
-        benchmark::DoNotOptimize(TextCodec::DecodeText(encoded));
+        benchmark::DoNotOptimize(core::DecodeText(encoded));
     }
-    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(TextCodec::MaxTextLength));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(core::MaxTextLength));
 }
 BENCHMARK(DecodeLongestText)->Apply(WithMinimum)->Unit(benchmark::kMicrosecond);
 
 void DestinyOfLongName(benchmark::State& state)
 {
     constexpr std::size_t kLetters = 100000;
-    Reading reading;
+    core::Reading reading;
     reading.PersonName.reserve(kLetters);
     for (std::size_t i = 0; i < kLetters; ++i) {
         reading.PersonName += static_cast<char>('A' + i % 26);
     }
     for (auto _ : state) {
-        numerology::Find_Destiny_No(reading);
-        benchmark::DoNotOptimize(reading.DestinyNumber);
+        benchmark::DoNotOptimize(core::Find_Destiny_No(reading).DestinyNumber);
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kLetters));
 }
@@ -429,8 +430,7 @@ int main(int argc, char* argv[])
     QStandardPaths::setTestModeEnabled(true);
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication application(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setQuitOnLastWindowClosed(false);
+    ui::setUpApplication();
 
     // Medians of 15 repetitions unless the command line asks otherwise.
     std::vector<char*> args(argv, argv + argc);

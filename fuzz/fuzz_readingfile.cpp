@@ -1,9 +1,8 @@
 // Any bytes handed to the reading-file reader: it never crashes, and what it
 // accepts is a whole reading in range that saves back to the same fields.
 
-#include "app/Reading.h"
-#include "numerology/Numerology.h"
-#include "result/ReadingFile.h"
+#include "core/numerology/Numerology.h"
+#include "core/storage/ReadingFile.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -12,29 +11,26 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const auto fields = ReadingFile::FromBytes(bytes);
+    const auto fields = core::readingFromFileBytes(bytes);
     if (!fields) {
         return 0;
     }
     if (fields->BirthDay < 1 || fields->BirthDay > 31 || fields->BirthMonth < 1 || fields->BirthMonth > 12
-        || fields->BirthYear < 1 || fields->BirthYear > 9999 || !numerology::HasLetterAToZ(fields->PersonName)) {
+        || fields->BirthYear < 1 || fields->BirthYear > 9999 || !core::hasLetterAToZ(fields->PersonName)) {
         std::abort();
     }
 
-    Reading reading;
-    ReadingFile::ApplyTo(*fields, reading);
-    numerology::Find_Destiny_No(reading);
-    numerology::Find_LifePath_No(reading);
+    const core::Reading reading = core::Find_LifePath_No(core::Find_Destiny_No(*fields));
     if (reading.DestinyNumber < 1 || reading.DestinyNumber > 9 || reading.LifePathNumber < 1
         || reading.LifePathNumber > 9) {
         std::abort();
     }
 
-    const auto saved = ReadingFile::ToBytes(reading);
+    const auto saved = core::readingFileBytes(reading);
     if (!saved) {
         std::abort();
     }
-    const auto reopened = ReadingFile::FromBytes(*saved);
+    const auto reopened = core::readingFromFileBytes(*saved);
     if (!reopened || reopened->PersonName != fields->PersonName || reopened->BirthDay != fields->BirthDay
         || reopened->BirthMonth != fields->BirthMonth || reopened->BirthMonthName != fields->BirthMonthName
         || reopened->BirthYear != fields->BirthYear) {

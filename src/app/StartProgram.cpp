@@ -1,14 +1,15 @@
 #include "app/StartProgram.h"
 
-#include "app/frmMain.h"
-#include "desktop/CheckForUpdate.h"
-#include "desktop/Resources.h"
-#include "desktop/SingleInstance.h"
-#include "desktop/modHelp.h"
+#include "ui/mainwindow/frmMain.h"
+#include "ui/platform/Messages.h"
+#include "ui/platform/Program.h"
+#include "ui/platform/SingleInstance.h"
+#include "ui/platform/UpdateCheck.h"
+#include "ui/result/frmRudrakshNumerologyResult.h"
+#include "ui/widgets/Pictures.h"
 
 #include <QApplication>
 #include <QRandomGenerator>
-#include <QStyleFactory>
 #include <QTimer>
 
 #include <exception>
@@ -28,31 +29,50 @@ protected:
     {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(Resources::ProgramIcon()); });
+            QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(ui::programIcon()); });
             deleteLater();
         }
         return false;
     }
 };
 
+// A loaded main window, not yet shown, that hands its readings to a new
+// result window.
+ui::frmMain* createMainWindow()
+{
+    auto* main = new ui::frmMain;
+    QObject::connect(main, &ui::frmMain::readingChosen, [](const core::Reading& reading) {
+        auto* result = new ui::frmRudrakshNumerologyResult;
+        QObject::connect(result, &ui::frmRudrakshNumerologyResult::backRequested, &showMainWindow);
+        result->showReading(reading);
+    });
+    return main;
+}
+
 } // namespace
 
-bool StartUp(SingleInstance& instance)
+ui::frmMain* showMainWindow()
+{
+    ui::frmMain* main = createMainWindow();
+    main->show();
+    return main;
+}
+
+bool StartUp(ui::SingleInstance& instance)
 {
     // The test comes first: a refused copy shows nothing else and asks nothing.
-    if (!instance.TryAcquire()) {
-        modHelp::ShowMessage(
-            nullptr, QStringLiteral("Application is already running"), modHelp::MessageIcon::Information);
-        modHelp::EndProgram();
+    if (!instance.tryAcquire()) {
+        ui::showMessage(nullptr, QStringLiteral("Application is already running"), ui::MessageIcon::Information);
+        ui::EndProgram();
         return false;
     }
 
-    frmMain* main = frmMain::Instance();
-    main->ShowCoBrandOffer(QRandomGenerator::global()->bounded(2) == 0);
+    ui::frmMain* main = createMainWindow();
+    main->showCoBrandOffer(QRandomGenerator::global()->bounded(2) == 0);
 
     // Whatever goes wrong in the reminder, the main window still appears.
     try {
-        modHelp::CheckForUpdate();
+        ui::CheckForUpdate();
     } catch (const std::exception& error) {
         qWarning("Update reminder skipped: %s", error.what());
     } catch (...) {
@@ -60,24 +80,20 @@ bool StartUp(SingleInstance& instance)
     }
 
     main->show();
+    // Decoding the icon's sizes need not delay the main window's first paint.
+    main->installEventFilter(new IconAfterFirstPaint(qApp));
     return true;
 }
 
 int StartProgram(int& argc, char** argv)
 {
     QApplication application(argc, argv);
-    modHelp::SetApplicationNames();
-    // The windows' colours rely on a style that honours the palette everywhere.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    // The program ends through EndProgram only, never because a window closed.
-    QApplication::setQuitOnLastWindowClosed(false);
+    ui::setUpApplication();
 
-    SingleInstance instance;
+    ui::SingleInstance instance;
     if (!StartUp(instance)) {
         return 0;
     }
-    // Decoding the icon's sizes need not delay the main window's first paint.
-    frmMain::LoadedInstance()->installEventFilter(new IconAfterFirstPaint(&application));
     return QApplication::exec();
 }
 

@@ -3,14 +3,15 @@
 //
 //   scripts/screenshots    (runs this under a virtual display)
 
-#include "app/CurrentReading.h"
 #include "app/StartProgram.h"
-#include "app/frmMain.h"
-#include "desktop/CheckForUpdate.h"
-#include "desktop/Resources.h"
-#include "desktop/SingleInstance.h"
-#include "desktop/frmAbout.h"
-#include "result/frmRudrakshNumerologyResult.h"
+#include "core/numerology/Numerology.h"
+#include "ui/mainwindow/frmMain.h"
+#include "ui/platform/Program.h"
+#include "ui/platform/SingleInstance.h"
+#include "ui/platform/UpdateCheck.h"
+#include "ui/result/frmRudrakshNumerologyResult.h"
+#include "ui/widgets/Pictures.h"
+#include "ui/widgets/frmAbout.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,7 +25,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QStyleFactory>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -66,13 +66,29 @@ std::function<void(QWidget*)> ChooseFile(const QString& path)
     };
 }
 
-void Proceed(frmMain* main, const QString& name, int day, int month, int year)
+template <typename Control = QWidget> Control* ControlOf(const QWidget* window, const char* name)
 {
-    main->txtName->setText(name);
-    main->cboDate->setCurrentIndex(day - 1);
-    main->cboMonth->setCurrentIndex(month - 1);
-    main->cboYear->setCurrentText(QString::number(year));
-    main->cmdProceed->click();
+    return window->findChild<Control*>(QLatin1String(name));
+}
+
+// The program's window of that name, if one is loaded.
+QWidget* WindowNamed(const char* name)
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String(name) && !window->isHidden()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+void Proceed(QWidget* main, const QString& name, int day, int month, int year)
+{
+    ControlOf<QLineEdit>(main, "txtName")->setText(name);
+    ControlOf<QComboBox>(main, "cboDate")->setCurrentIndex(day - 1);
+    ControlOf<QComboBox>(main, "cboMonth")->setCurrentIndex(month - 1);
+    ControlOf<QComboBox>(main, "cboYear")->setCurrentText(QString::number(year));
+    ControlOf<QPushButton>(main, "cmdProceed")->click();
 }
 
 } // namespace
@@ -80,9 +96,8 @@ void Proceed(frmMain* main, const QString& name, int day, int month, int year)
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(Resources::ProgramIcon());
-    QApplication::setQuitOnLastWindowClosed(false);
+    ui::setUpApplication();
+    QApplication::setWindowIcon(ui::programIcon());
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     g_output = QDir(QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".")).absolutePath());
     g_output.mkpath(QStringLiteral("."));
@@ -94,16 +109,15 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("VQ Software Screenshots"));
 
     // The reminder's question, with an old date stored.
-    modHelp::CheckForUpdate(QDate(2026, 1, 1));
+    ui::CheckForUpdate(QDate(2026, 1, 1));
     SaveNextModal(QStringLiteral("update-question"));
-    modHelp::CheckForUpdate(QDate(2026, 2, 1));
+    ui::CheckForUpdate(QDate(2026, 2, 1));
 
-    frmMain* main = frmMain::Instance();
-    main->show();
+    QWidget* main = app::showMainWindow();
     Save(main, QStringLiteral("main-window"));
 
     SaveNextModal(QStringLiteral("message-name"));
-    main->cmdProceed->click();
+    ControlOf<QPushButton>(main, "cmdProceed")->click();
     SaveNextModal(QStringLiteral("message-letters"));
     Proceed(main, QStringLiteral("123"), 1, 1, 1990);
     SaveNextModal(QStringLiteral("message-february"));
@@ -112,7 +126,7 @@ int main(int argc, char* argv[])
     Proceed(main, QStringLiteral("John Smith"), 31, 4, 1990);
 
     SaveNextModal(QStringLiteral("about"));
-    frmAbout::ShowModal(main);
+    ui::frmAbout::showModal(main);
 
     // Open: the dialog, then a file that holds no reading.
     const QString notAReading = QDir(work.path()).filePath(QStringLiteral("notes.rkn"));
@@ -126,20 +140,27 @@ int main(int argc, char* argv[])
         SaveNextModal(QStringLiteral("message-check-file"));
         ChooseFile(notAReading)(dialog);
     });
-    main->cmdOpen->click();
+    ControlOf<QPushButton>(main, "cmdOpen")->click();
 
     Proceed(main, QStringLiteral("John Smith"), 15, 8, 1985);
-    frmRudrakshNumerologyResult* result = frmRudrakshNumerologyResult::LoadedInstance();
-    result->show();
+    QWidget* result = WindowNamed("frmRudrakshNumerologyResult");
     Save(result, QStringLiteral("result-life-path"));
-    result->TS->setCurrentIndex(1);
+    ControlOf<QTabBar>(result, "TS")->setCurrentIndex(1);
     Save(result, QStringLiteral("result-destiny"));
 
     // Save: the dialog, then a save that cannot be done.
     const QString saved = QDir(work.path()).filePath(QStringLiteral("john.rkn"));
     SaveNextModal(QStringLiteral("save-dialog"), ChooseFile(saved));
-    result->cmdSave->click();
-    CurrentReading().PersonName = std::string(40000, 'a');
+    ControlOf<QPushButton>(result, "cmdSave")->click();
+    // A reading whose name is too long for a file, so that Save has to refuse.
+    core::Reading tooLong;
+    tooLong.PersonName = std::string(40000, 'a');
+    tooLong.BirthDay = 15;
+    tooLong.BirthMonth = 8;
+    tooLong.BirthMonthName = "August";
+    tooLong.BirthYear = 1985;
+    auto* longResult = new ui::frmRudrakshNumerologyResult;
+    longResult->showReading(core::Find_LifePath_No(core::Find_Destiny_No(tooLong)));
     SaveNextModal(QStringLiteral("save-dialog"), [saved](QWidget* dialog) {
         SaveNextModal(QStringLiteral("message-replace"), [](QWidget* question) {
             SaveNextModal(QStringLiteral("message-save-failed"));
@@ -147,13 +168,13 @@ int main(int argc, char* argv[])
         });
         ChooseFile(saved)(dialog);
     });
-    result->cmdSave->click();
+    ControlOf<QPushButton>(longResult, "cmdSave")->click();
 
     // Last, since the refused copy ends the program: a second copy while another holds the lock.
     const QString lockPath = QDir(work.path()).filePath(QStringLiteral("running.lock"));
     QLockFile running(lockPath);
     running.tryLock(0);
-    SingleInstance second(lockPath);
+    ui::SingleInstance second(lockPath);
     SaveNextModal(QStringLiteral("message-already-running"));
     app::StartUp(second);
     return 0;

@@ -1,7 +1,0 @@
-#include "app/CurrentReading.h"
-
-Reading& CurrentReading()
-{
-    static Reading reading;
-    return reading;
-}

@@ -1,0 +1,39 @@
+#include "core/catalogue/GuidanceTexts.h"
+
+namespace core {
+
+GuidanceTexts LoadGuidanceTexts()
+{
+    // Shown exactly as written, the space before the apostrophe and the two
+    // spaces after "'s" included.
+    return GuidanceTexts{
+        .GuidanceDos = {
+            "Do 's  for keeping Rudraksh",
+            "1.Clean them with brushes that have soft bristles.",
+            "2.Oil the beads regularly with mustard oil.",
+            "3.Keep them in a clean and holy place.",
+            "4.They are lucky and can be hung in front of homes and temple doors.",
+            "5.Keep them in the holy place of worship so that the whole house is filled with positive energy.",
+        },
+        .GuidanceDonts = {
+            "Dont 's  for keeping Rudraksh",
+            "1.Don't wear rudraksh beads while sleeping.",
+            "2.Do not use someone else's Rudraksh mala.",
+            "3.Remove the beads while having a bath.",
+            "4.Do not wear the beads like a ring on your fingers.",
+            "5.The rosary beads used for chanting mantra should not be worn on the body.",
+        },
+    };
+}
+
+std::string joinGuidance(const GuidanceList& list)
+{
+    std::string caption(list.front());
+    for (std::size_t j = 1; j < list.size(); ++j) {
+        caption += "\r\n";
+        caption += list[j];
+    }
+    return caption;
+}
+
+} // namespace core

@@ -1,0 +1,104 @@
+#include "core/storage/ReadingFile.h"
+
+#include "core/numerology/Numerology.h"
+#include "core/storage/TextCodec.h"
+
+#include <array>
+#include <vector>
+
+namespace core {
+namespace {
+
+constexpr std::size_t kLineCount = 5;
+constexpr std::string_view kLineEnd = "\r\n";
+
+// Decimal digits with optional surrounding spaces, within lowest..highest.
+std::optional<std::int16_t> parseNumber(std::string_view text, int lowest, int highest)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+        if (value > highest) {
+            return std::nullopt;
+        }
+    }
+    if (value < lowest) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(value);
+}
+
+// The first five lines; a line ends at LF, and a CR right before it belongs to
+// the line end (encoded bytes are never CR or LF).
+std::vector<std::string_view> splitLines(std::string_view bytes)
+{
+    std::vector<std::string_view> lines;
+    while (!bytes.empty() && lines.size() < kLineCount) {
+        const auto lf = bytes.find('\n');
+        std::string_view line = bytes.substr(0, lf);
+        if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.push_back(line);
+        bytes = lf == std::string_view::npos ? std::string_view{} : bytes.substr(lf + 1);
+    }
+    return lines;
+}
+
+std::string decodeLine(std::string_view line)
+{
+    return DecodeText(fromWindows1252(line));
+}
+
+} // namespace
+
+std::optional<std::string> readingFileBytes(const Reading& reading)
+{
+    const std::array<std::string, kLineCount> plain = {
+        reading.PersonName,
+        std::to_string(reading.BirthDay),
+        std::to_string(reading.BirthMonth),
+        reading.BirthMonthName,
+        std::to_string(reading.BirthYear),
+    };
+    std::string bytes;
+    for (const std::string& text : plain) {
+        if (toWindows1252(text).size() > MaxTextLength) {
+            return std::nullopt;
+        }
+        bytes += toWindows1252(EncodeText(text));
+        bytes += kLineEnd;
+    }
+    return bytes;
+}
+
+std::optional<Reading> readingFromFileBytes(std::string_view bytes)
+{
+    const std::vector<std::string_view> lines = splitLines(bytes);
+    if (lines.size() < kLineCount) {
+        return std::nullopt;
+    }
+    Reading reading;
+    reading.PersonName = decodeLine(lines[0]);
+    const auto day = parseNumber(decodeLine(lines[1]), 1, 31);
+    const auto month = parseNumber(decodeLine(lines[2]), 1, 12);
+    reading.BirthMonthName = decodeLine(lines[3]);
+    const auto year = parseNumber(decodeLine(lines[4]), 1, 9999);
+    if (!day || !month || !year || !hasLetterAToZ(reading.PersonName)) {
+        return std::nullopt;
+    }
+    reading.BirthDay = *day;
+    reading.BirthMonth = *month;
+    reading.BirthYear = *year;
+    return reading;
+}
+
+} // namespace core

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/numerology/Reading.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// A saved reading: five lines, each the encoded text of one input field and
+// each ended by CR LF, in the Windows-1252 code page: name, day, month, month
+// name, year. The numbers and texts are not kept; they are computed anew.
+namespace core {
+
+// The bytes of a file for the reading's input fields, or nothing when a text
+// field is longer than the codec takes (it would be saved as an empty line).
+std::optional<std::string> readingFileBytes(const Reading& reading);
+
+// The reading held by the bytes of a file, with its five input fields set and
+// nothing computed yet, or nothing when they do not hold a whole reading:
+// fewer than five lines, a day, month or year that is not a number or lies
+// outside 1..31, 1..12, 1..9999, or a name without a letter A to Z. Lines may
+// end in CR LF or LF; lines after the fifth are ignored.
+std::optional<Reading> readingFromFileBytes(std::string_view bytes);
+
+} // namespace core

@@ -1,0 +1,329 @@
+#include "ui/mainwindow/frmMain.h"
+
+#include "core/catalogue/GuidanceTexts.h"
+#include "core/numerology/BirthDate.h"
+#include "core/numerology/Numerology.h"
+#include "ui/platform/Messages.h"
+#include "ui/platform/Program.h"
+#include "ui/platform/ReadingFiles.h"
+#include "ui/widgets/ForumBanner.h"
+#include "ui/widgets/HelpMenu.h"
+#include "ui/widgets/LinkLabel.h"
+#include "ui/widgets/Look.h"
+#include "ui/widgets/PromotionStrip.h"
+#include "ui/widgets/UiText.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ui {
+namespace {
+
+const QStringList kMonthNames = {
+    QStringLiteral("January"),
+    QStringLiteral("February"),
+    QStringLiteral("March"),
+    QStringLiteral("April"),
+    QStringLiteral("May"),
+    QStringLiteral("June"),
+    QStringLiteral("July"),
+    QStringLiteral("August"),
+    QStringLiteral("September"),
+    QStringLiteral("October"),
+    QStringLiteral("November"),
+    QStringLiteral("December"),
+};
+
+constexpr int kFirstYear = 1900;
+constexpr int kLastYear = 2050;
+
+// The name without leading and trailing spaces; other characters stay.
+QString trimSpaces(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' ')) {
+        ++first;
+    }
+    while (last > first && text.at(last - 1) == QLatin1Char(' ')) {
+        --last;
+    }
+    return text.mid(first, last - first);
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setUpWorkingWindow(this, QStringLiteral("frmMain"));
+
+    CreateMenus();
+    CreateControls();
+    LoadForm();
+}
+
+void frmMain::CreateMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+
+    mnuFile = named(bar->addMenu(QStringLiteral("&File")), QStringLiteral("mnuFile"));
+    mnuExit = named(mnuFile->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
+
+    addHelpMenu(this);
+
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+}
+
+void frmMain::CreateControls()
+{
+    auto* central = named(new QWidget(this), QStringLiteral("centralWidget"));
+    // At least the design's client area; more where the font needs room.
+    central->setMinimumSize(px(8640), px(5685));
+    setCentralWidget(central);
+
+    Label14 = createForumBanner(central, QStringLiteral("Label14"), 5190);
+
+    for (const int index : {1, 2}) {
+        QLabel* label = named(new QLabel(central), QStringLiteral("lblLabel_%1").arg(index));
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setMargin(px(30));
+        label->setFixedWidth(px(4335));
+        setColours(label, Colours::Orange, Colours::DarkGrey);
+        lblLabel[static_cast<std::size_t>(index)] = label;
+    }
+    lblLabel[1]->setMinimumHeight(px(1755));
+    lblLabel[2]->setMinimumHeight(px(1935));
+
+    cmdOpen
+        = named(new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central), QStringLiteral("cmdOpen"));
+    cmdOpen->setFont(programFont(9.75, true));
+    cmdOpen->setMinimumHeight(px(585));
+
+    Label4 = named(new QLabel(QStringLiteral("Enter your name and date of birth to get your VQ Rudraksha "
+                                             "Numerology Reading!"),
+                       central),
+        QStringLiteral("Label4"));
+    Label4->setFont(programFont(NormalPointSize, true));
+    Label4->setWordWrap(true);
+    setColours(Label4, Colours::DarkTeal);
+
+    fraDetails = named(new QGroupBox(QStringLiteral("Personal Details"), central), QStringLiteral("fraDetails"));
+    fraDetails->setFont(programFont(NormalPointSize, true));
+    setColours(fraDetails, Colours::Orange, Colours::Black);
+
+    Label1 = named(new QLabel(QStringLiteral("Name"), fraDetails), QStringLiteral("Label1"));
+    Label2 = named(new QLabel(QStringLiteral("Birth Date"), fraDetails), QStringLiteral("Label2"));
+    txtName = named(new QLineEdit(fraDetails), QStringLiteral("txtName"));
+    cboDate = named(new QComboBox(fraDetails), QStringLiteral("cboDate"));
+    cboMonth = named(new QComboBox(fraDetails), QStringLiteral("cboMonth"));
+    cboYear = named(new QComboBox(fraDetails), QStringLiteral("cboYear"));
+    for (QLabel* label : {Label1, Label2}) {
+        label->setFont(programFont());
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        setColours(label, Colours::Orange);
+    }
+    for (QWidget* input : std::initializer_list<QWidget*>{txtName, cboDate, cboMonth, cboYear}) {
+        input->setFont(programFont());
+        setColours(input, Colours::White, Colours::DarkGrey);
+    }
+    txtName->setAccessibleName(QStringLiteral("Name"));
+    // On Linux a drop-down list is named by its entry, so the description says what it is.
+    for (const auto& [list, name] :
+        {std::pair{cboDate, "Birth day"}, std::pair{cboMonth, "Birth month"}, std::pair{cboYear, "Birth year"}}) {
+        list->setAccessibleName(QString::fromLatin1(name));
+        list->setAccessibleDescription(QString::fromLatin1(name));
+    }
+    Label1->setBuddy(txtName);
+    Label2->setBuddy(cboDate);
+    cboDate->setMinimumWidth(px(495));
+    cboMonth->setMinimumWidth(px(1425));
+    cboYear->setMinimumWidth(px(825));
+    // Sized by their longest entry ("September", "2050") without measuring every entry.
+    for (const auto& [list, characters] : {std::pair{cboDate, 2}, std::pair{cboMonth, 9}, std::pair{cboYear, 4}}) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(characters);
+    }
+
+    auto* details = new QGridLayout(fraDetails);
+    details->setContentsMargins(px(105), px(150), px(90), px(150));
+    details->setHorizontalSpacing(px(75));
+    details->setVerticalSpacing(px(105));
+    details->addWidget(Label1, 0, 0);
+    details->addWidget(txtName, 0, 1, 1, 3);
+    details->addWidget(Label2, 1, 0);
+    details->addWidget(cboDate, 1, 1);
+    details->addWidget(cboMonth, 1, 2);
+    details->addWidget(cboYear, 1, 3);
+    details->setColumnStretch(2, 1);
+
+    cmdProceed = named(
+        new QPushButton(QStringLiteral("&Get My Rudraksha Numerology Reading"), central), QStringLiteral("cmdProceed"));
+    cmdProceed->setFont(programFont(NormalPointSize, true));
+    cmdProceed->setMinimumHeight(px(375));
+    for (QPushButton* button : {cmdOpen, cmdProceed}) {
+        setColours(button, Colours::Black, Colours::ButtonGrey);
+    }
+
+    // The offers in the plain font here; the result window's are bold and underlined.
+    fraFullBrand = new PromotionStrip(programFont(), central);
+
+    auto* guidance = new QVBoxLayout;
+    guidance->setSpacing(px(45));
+    guidance->addWidget(lblLabel[1]);
+    guidance->addWidget(lblLabel[2]);
+    guidance->addStretch();
+
+    auto* input = new QVBoxLayout;
+    input->setSpacing(0);
+    input->addSpacing(px(30));
+    input->addWidget(cmdOpen);
+    input->addStretch(1);
+    input->addWidget(Label4);
+    input->addSpacing(px(120));
+    input->addWidget(fraDetails);
+    input->addStretch(1);
+    input->addWidget(cmdProceed);
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(px(45));
+    columns->addLayout(guidance);
+    columns->addLayout(input, 1);
+
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(px(60), px(30), px(60), 0);
+    layout->setSpacing(px(150));
+    auto* banner = new QHBoxLayout;
+    banner->addStretch();
+    banner->addWidget(Label14, 4);
+    banner->addStretch();
+    layout->addLayout(banner);
+    layout->addLayout(columns, 1);
+    layout->addWidget(fraFullBrand);
+    // The strip runs from edge to edge at the bottom of the window.
+    layout->setStretchFactor(fraFullBrand, 0);
+
+    setTabOrder(txtName, cboDate);
+    setTabOrder(cboDate, cboMonth);
+    setTabOrder(cboMonth, cboYear);
+    setTabOrder(cboYear, cmdProceed);
+    setTabOrder(cmdProceed, cmdOpen);
+    setTabOrder(cmdOpen, Label14);
+    fraFullBrand->placeInTabOrderAfter(Label14);
+
+    connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
+    // Enter in the name box asks for the reading, as the button does.
+    connect(txtName, &QLineEdit::returnPressed, cmdProceed, &QPushButton::click);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmMain::OpenReading);
+}
+
+void frmMain::LoadForm()
+{
+    for (int day = 1; day <= 31; ++day) {
+        cboDate->addItem(QString::number(day));
+    }
+    cboMonth->addItems(kMonthNames);
+    for (int year = kFirstYear; year <= kLastYear; ++year) {
+        cboYear->addItem(QString::number(year));
+    }
+
+    const auto texts = core::LoadGuidanceTexts();
+    lblLabel[1]->setText(fromCore(core::joinGuidance(texts.GuidanceDos)));
+    lblLabel[2]->setText(fromCore(core::joinGuidance(texts.GuidanceDonts)));
+
+    cboDate->setCurrentIndex(0);
+    cboMonth->setCurrentIndex(0);
+    cboYear->setCurrentIndex(0);
+    txtName->setFocus();
+}
+
+void frmMain::showCoBrandOffer(bool coBrand)
+{
+    fraFullBrand->showCoBrandOffer(coBrand);
+}
+
+bool frmMain::Validate_Input()
+{
+    const QString name = trimSpaces(txtName->text());
+    if (name.isEmpty()) {
+        showMessage(this, QStringLiteral("Please Enter Your Name"), MessageIcon::Error);
+        txtName->setFocus();
+        return false;
+    }
+    // Only the letters A to Z carry a value; a name without one has no destiny.
+    if (!core::hasLetterAToZ(name.toStdString())) {
+        showMessage(this, QStringLiteral("Please Enter Your Name Using The Letters A To Z"), MessageIcon::Error);
+        txtName->setFocus();
+        return false;
+    }
+    switch (core::checkBirthDate(
+        cboDate->currentIndex() + 1, cboMonth->currentIndex() + 1, cboYear->currentText().toInt())) {
+    case core::BirthDateProblem::FebruaryDay:
+        showMessage(this, QStringLiteral("Please Enter Correct Date Or Month!"), MessageIcon::Information);
+        return false;
+    case core::BirthDateProblem::ThirtyDayMonth:
+        showMessage(this, QStringLiteral("Please Enter Correct Date Or Month !"), MessageIcon::Information);
+        return false;
+    case core::BirthDateProblem::None:
+        break;
+    }
+    return true;
+}
+
+void frmMain::cmdProceed_Click()
+{
+    if (!Validate_Input()) {
+        return;
+    }
+    core::Reading input;
+    input.PersonName = trimSpaces(txtName->text()).toStdString();
+    input.BirthDay = static_cast<std::int16_t>(cboDate->currentIndex() + 1);
+    input.BirthMonth = static_cast<std::int16_t>(cboMonth->currentIndex() + 1);
+    input.BirthMonthName = trimSpaces(cboMonth->currentText()).toStdString();
+    input.BirthYear = static_cast<std::int16_t>(cboYear->currentText().toInt());
+    handOver(input);
+}
+
+void frmMain::OpenReading()
+{
+    const QString path = chooseReadingToOpen(this);
+    if (path.isEmpty()) {
+        return;
+    }
+    const std::optional<core::Reading> input = readReadingFile(path);
+    if (!input) {
+        showMessage(this, QStringLiteral("Please Check The File."), MessageIcon::Error);
+        return;
+    }
+    handOver(*input);
+}
+
+void frmMain::handOver(const core::Reading& input)
+{
+    // The destiny number first, then the life path number.
+    emit readingChosen(core::Find_LifePath_No(core::Find_Destiny_No(input)));
+    m_readingClose = true;
+    close();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (!m_readingClose) {
+        // Closed by the user: the program ends.
+        EndProgram();
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/numerology/Reading.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace ui {
+
+class LinkLabel;
+class PromotionStrip;
+
+// Where a reading starts: a name, a birth date, and the command that computes
+// the reading and hands it on. Also opens saved readings.
+class frmMain final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+
+    // Brings the co-branding offer (true) or the fully branded offer to the front.
+    void showCoBrandOffer(bool coBrand);
+
+signals:
+    // A reading is ready, both numbers computed, for the result window. The
+    // main window closes right after, without ending the program.
+    void readingChosen(const core::Reading& reading);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateControls();
+    void LoadForm();
+    // Whether the input may be used for a reading; shows a message when not.
+    bool Validate_Input();
+    void cmdProceed_Click();
+    // Open: a reading file the user picks, shown as a new reading.
+    void OpenReading();
+    // Computes the destiny number, then the life path number, hands the
+    // reading on and closes this window without ending the program.
+    void handOver(const core::Reading& input);
+
+    LinkLabel* Label14 = nullptr;
+    std::array<QLabel*, 3> lblLabel{}; // elements 1 and 2 are used
+    QPushButton* cmdOpen = nullptr;
+    QLabel* Label4 = nullptr;
+    QGroupBox* fraDetails = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* txtName = nullptr;
+    QLabel* Label2 = nullptr;
+    QComboBox* cboDate = nullptr;
+    QComboBox* cboMonth = nullptr;
+    QComboBox* cboYear = nullptr;
+    QPushButton* cmdProceed = nullptr;
+    PromotionStrip* fraFullBrand = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuExit = nullptr;
+
+    bool m_readingClose = false;
+};
+
+} // namespace ui

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace ui {
+
+// Sets up the application object once, before any window: the organization and
+// version names, the Fusion style, an end through EndProgram only, and no
+// pixmap cache. The program, its tests and its tools all start with it.
+void setUpApplication();
+
+// The caption of the program's windows: the title and the major and minor
+// version, "VQ Rudraksha Numerology v1.0".
+QString windowTitle();
+
+// Closes every loaded window once and ends the event loop. A window already
+// closing is not closed again, and a call made while the windows are being
+// closed starts no second walk.
+void EndProgram();
+
+} // namespace ui

@@ -1,0 +1,93 @@
+#include "ui/platform/ReadingFiles.h"
+
+#include "core/storage/ReadingFile.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QSaveFile>
+
+namespace ui {
+namespace {
+
+const QString kFilter = QStringLiteral("VQ Rudraksh Numerology (*.rkn)");
+
+// A saved reading holds at most some 33 KB; anything past this is not one.
+constexpr qint64 kLargestReadingFile = qint64{1024} * 1024;
+
+QString chosenPath(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.selectedFiles().value(0);
+}
+
+} // namespace
+
+QString chooseReadingToOpen(QWidget* parent)
+{
+    // Gone before the file is read, so its folder watching stops at once.
+    QFileDialog dialog(parent, QStringLiteral("Select the source file"));
+    dialog.setObjectName(QStringLiteral("openDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(kFilter);
+    // No default suffix: it would turn a typed "readingrkn" into "readingrkn.rkn",
+    // and only an existing file can be chosen anyway.
+    return chosenPath(dialog);
+}
+
+QString chooseReadingToSave(QWidget* parent)
+{
+    QFileDialog dialog(parent, QStringLiteral("VQ Rudraksh Numerology"));
+    dialog.setObjectName(QStringLiteral("saveDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(kFilter);
+    // A bare name gets ".rkn"; replacing a file is confirmed first.
+    dialog.setDefaultSuffix(QStringLiteral("rkn"));
+    return chosenPath(dialog);
+}
+
+std::optional<core::Reading> readReadingFile(const QString& path)
+{
+    // Saved readings end in "rkn", in any letter case.
+    if (!path.endsWith(QLatin1String("rkn"), Qt::CaseInsensitive)) {
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestReadingFile) {
+        return std::nullopt;
+    }
+    const QByteArray data = file.read(kLargestReadingFile);
+    if (file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return core::readingFromFileBytes(std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
+}
+
+QString writeWholeFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.errorString();
+    }
+    // QSaveFile::commit() does not check its last flush: a write cut short must
+    // be caught here, and the file given up before the commit.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        // A write cut short by a full disk leaves Qt without a reason of its own.
+        QString reason = file.errorString();
+        if (reason.isEmpty() || reason == QLatin1String("Unknown error")) {
+            reason = QStringLiteral("Not all of the reading could be written; the disk may be full.");
+        }
+        file.cancelWriting();
+        file.commit();
+        return reason;
+    }
+    if (!file.commit()) {
+        return file.errorString();
+    }
+    return {};
+}
+
+} // namespace ui

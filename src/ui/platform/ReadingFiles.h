@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/numerology/Reading.h"
+
+#include <QString>
+
+#include <optional>
+
+class QByteArray;
+class QWidget;
+
+// Saved readings on disk: the Open and Save dialogs and the files themselves.
+namespace ui {
+
+// The Open dialog: the path of the existing file the user picked, or an empty
+// text on Cancel.
+QString chooseReadingToOpen(QWidget* parent);
+
+// The Save dialog: the path the user picked (".rkn" added to a bare name,
+// replacing a file confirmed first), or an empty text on Cancel.
+QString chooseReadingToSave(QWidget* parent);
+
+// The reading the file at path holds, its input fields set and nothing
+// computed yet; nothing when the name does not end in "rkn" (in any letter
+// case), the file cannot be read, or it does not hold a whole reading.
+std::optional<core::Reading> readReadingFile(const QString& path);
+
+// Replaces the file at path with bytes, whole or not at all. Returns why it
+// failed, or an empty text.
+QString writeWholeFile(const QString& path, const QByteArray& bytes);
+
+} // namespace ui

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDate>
+
+#include <memory>
+
+class QSettings;
+
+namespace ui {
+
+// Once per start: when 15 days or more lie between today and the last
+// reminder, asks whether to look for an update and opens the download page on
+// Yes. The first start only stores today's date.
+void CheckForUpdate(QDate today = QDate::currentDate());
+
+// The per-user settings store of the reminder.
+std::unique_ptr<QSettings> openReminderSettings();
+
+// The key under which the reminder's date is stored (the encoded word).
+QString reminderKey();
+
+} // namespace ui

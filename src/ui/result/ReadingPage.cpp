@@ -1,0 +1,229 @@
+#include "ui/result/ReadingPage.h"
+
+#include "core/catalogue/BeadCatalogue.h"
+#include "core/numerology/Numerology.h"
+#include "ui/widgets/Look.h"
+#include "ui/widgets/Pictures.h"
+#include "ui/widgets/UiText.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QVBoxLayout>
+#include <QtMath>
+
+namespace ui {
+namespace {
+
+constexpr std::size_t kRows = 9;
+
+const std::array<QString, kRows + 1> kRowCaptions = {
+    QString(),
+    QStringLiteral("Rudraksh Name"),
+    QStringLiteral("Ruling Planet"),
+    QStringLiteral("Symbol"),
+    QStringLiteral("Number"),
+    QStringLiteral("Day To Wear"),
+    QStringLiteral("Mantras"),
+    QStringLiteral("Body Parts"),
+    QStringLiteral("Ailments"),
+    QStringLiteral("Rituals To Wear"),
+};
+
+// What a page shows before a number is written on it.
+const std::array<QString, kRows + 1>& placeholderValues()
+{
+    const core::BeadRecord* two = core::beadRow(2);
+    static const std::array<QString, kRows + 1> values = {
+        QStringLiteral("9"),
+        QStringLiteral("Three Mukhi Rudraksha"),
+        QStringLiteral("Mercury"),
+        QStringLiteral("9"),
+        QStringLiteral("Result"),
+        QStringLiteral("Monday"),
+        QStringLiteral("Aum Hreem Hum Namah,Nav Durgayai Namah"),
+        fromCore(two->BodyParts),
+        fromCore(two->Ailments),
+        fromCore(two->RitualsToWear),
+    };
+    return values;
+}
+
+QPlainTextEdit* createTextBox(QWidget* parent, std::size_t index)
+{
+    auto* box = named(new QPlainTextEdit(parent), QStringLiteral("txtResult_%1").arg(index));
+    // The user can select and scroll, but not type.
+    box->setReadOnly(true);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Three whole lines, whatever the font and the scale.
+    constexpr int kLines = 3;
+    // The document's bottom margin only shows at its end, so one margin counts.
+    const int margins = 2 * box->frameWidth() + qCeil(box->document()->documentMargin());
+    box->setFixedHeight(kLines * box->fontMetrics().lineSpacing() + margins);
+    setColours(box, Colours::White, Colours::Black);
+    return box;
+}
+
+QLabel* createPicture(QWidget* parent, std::size_t index, int sizeTwips)
+{
+    auto* picture = named(new QLabel(parent), QStringLiteral("imgImage_%1").arg(index));
+    picture->setScaledContents(true);
+    picture->setFixedSize(px(sizeTwips), px(sizeTwips));
+    return picture;
+}
+
+} // namespace
+
+ReadingPage::ReadingPage(Number number, QWidget* parent)
+    : QWidget(parent)
+{
+    setColours(this, Colours::White, Colours::Black);
+    const std::size_t p = number == Number::LifePath ? 0 : 1;
+    const QString pageName = p == 0 ? QStringLiteral("Life path") : QStringLiteral("Destiny");
+    // Captions of page 0 count up from 0, those of page 1 down from 19.
+    const auto captionIndex = [p](std::size_t row) { return p == 0 ? row : 19 - row; };
+
+    QLabel* heading = named(new QLabel(this), QStringLiteral("lblLabels_%1").arg(captionIndex(0)));
+    heading->setText(fromCore(p == 0 ? core::lifePathIntroduction() : core::destinyIntroduction()));
+    heading->setFont(programFont(NormalPointSize, true));
+    heading->setWordWrap(true);
+    heading->setMinimumHeight(px(600));
+    heading->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setColours(heading, Colours::Orange);
+    lblLabels[0] = heading;
+
+    QLabel* shownNumber = named(new QLabel(this), QStringLiteral("lblResult_%1").arg(10 * p));
+    shownNumber->setAccessibleDescription(pageName + QStringLiteral(" number"));
+    shownNumber->setFont(programFont(27.75, true));
+    shownNumber->setAlignment(Qt::AlignCenter);
+    shownNumber->setMinimumWidth(px(390));
+    setColours(shownNumber, Colours::White);
+    lblResult[0] = shownNumber;
+
+    const std::array<QString, 3> boxNames
+        = {QStringLiteral(" personality text"), QStringLiteral(" bead description"), QStringLiteral(" planet text")};
+    for (std::size_t box = 0; box < txtResult.size(); ++box) {
+        txtResult[box] = createTextBox(this, 3 * p + box);
+        txtResult[box]->setAccessibleName(pageName + boxNames[box]);
+    }
+    imgImage[0] = createPicture(this, 2 * p, 795);
+    imgImage[1] = createPicture(this, 2 * p + 1, 800);
+
+    for (std::size_t row = 1; row <= kRows; ++row) {
+        QLabel* caption
+            = named(new QLabel(kRowCaptions[row], this), QStringLiteral("lblLabels_%1").arg(captionIndex(row)));
+        caption->setFont(programFont(NormalPointSize, true));
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setColours(caption, Colours::Orange);
+        lblLabels[row] = caption;
+
+        QLabel* value = named(new QLabel(this), QStringLiteral("lblResult_%1").arg(10 * p + row));
+        // A screen reader says the value, then what it is: "Sun, Life path ruling planet".
+        value->setAccessibleDescription(pageName + QLatin1Char(' ') + kRowCaptions[row].toLower());
+        value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setColours(value, Colours::White);
+        if (row == 1) {
+            value->setFont(programFont(NormalPointSize, true));
+        }
+        if (row >= 7) {
+            value->setWordWrap(true);
+        }
+        lblResult[row] = value;
+    }
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(px(270));
+    top->setContentsMargins(px(240), 0, 0, 0);
+    top->addWidget(shownNumber);
+    top->addWidget(txtResult[0], 1);
+
+    // Captions in column 0, values in column 1, pictures in column 2; the two
+    // text boxes lie under the bead name and the ruling planet.
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(px(90));
+    grid->setVerticalSpacing(px(15));
+    grid->setColumnMinimumWidth(0, px(1650));
+    grid->setColumnStretch(1, 1);
+    int line = 0;
+    const auto addRow = [&](std::size_t row, int valueColumns) {
+        grid->addWidget(lblLabels[row], line, 0);
+        grid->addWidget(lblResult[row], line, 1, 1, valueColumns);
+        ++line;
+    };
+    addRow(1, 2);
+    grid->addWidget(txtResult[1], line, 0, 1, 2);
+    grid->addWidget(imgImage[0], line, 2, 2, 1, Qt::AlignTop);
+    ++line;
+    addRow(2, 1);
+    grid->addWidget(txtResult[2], line, 0, 1, 2);
+    grid->addWidget(imgImage[1], line, 2, 2, 1, Qt::AlignTop);
+    ++line;
+    addRow(3, 1);
+    for (std::size_t row = 4; row <= kRows; ++row) {
+        addRow(row, 2);
+    }
+    grid->setRowStretch(line, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(px(60), 0, px(60), 0);
+    layout->setSpacing(px(15));
+    layout->addWidget(heading);
+    layout->addLayout(top);
+    layout->addLayout(grid, 1);
+}
+
+void ReadingPage::showPlaceholders()
+{
+    const auto& placeholders = placeholderValues();
+    for (std::size_t row = 0; row <= kRows; ++row) {
+        lblResult[row]->setText(placeholders[row]);
+    }
+    showPictures(3, 4);
+}
+
+void ReadingPage::showNumber(int n, std::string_view personalityText, const core::BeadRecord& bead)
+{
+    const std::array<QString, kRows + 1> values = {
+        QString::number(n),
+        fromCore(bead.BeadName).toUpper(),
+        fromCore(bead.RulingPlanet),
+        fromCore(bead.Symbol),
+        fromCore(bead.PlanetNumber),
+        fromCore(bead.DayToWear),
+        fromCore(bead.Mantras),
+        fromCore(bead.BodyParts),
+        fromCore(bead.Ailments),
+        fromCore(bead.RitualsToWear),
+    };
+    for (std::size_t row = 0; row <= kRows; ++row) {
+        lblResult[row]->setText(values[row]);
+    }
+    txtResult[0]->setPlainText(fromCore(personalityText));
+    txtResult[1]->setPlainText(fromCore(bead.Description));
+    txtResult[2]->setPlainText(fromCore(bead.PlanetText));
+    showPictures(n, n);
+}
+
+void ReadingPage::showPictures(int bead, int planet)
+{
+    imgImage[0]->setPixmap(beadPicture(bead));
+    imgImage[1]->setPixmap(planetPicture(planet));
+
+    // Pictures are described by the catalogue row they show.
+    const auto* beadRow = core::beadRow(bead);
+    const auto* planetRow = core::beadRow(planet);
+    imgImage[0]->setAccessibleName(beadRow ? fromCore(beadRow->BeadName) + QStringLiteral(" bead") : QString());
+    if (planetRow == nullptr) {
+        imgImage[1]->setAccessibleName(QString());
+    } else if (planet <= 7) {
+        const QString planetName = fromCore(planetRow->RulingPlanet);
+        imgImage[1]->setAccessibleName(planet <= 2 ? QStringLiteral("Symbol of the %1").arg(planetName)
+                                                   : QStringLiteral("Symbol of %1").arg(planetName));
+    } else {
+        imgImage[1]->setAccessibleName(QStringLiteral("No symbol for %1").arg(fromCore(planetRow->RulingPlanet)));
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <string_view>
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace core {
+struct BeadRecord;
+}
+
+namespace ui {
+
+// One page of the result window: a heading, the number with its personality
+// text, and the bead the number calls for in nine captioned rows, with its
+// description, its planet text and two pictures. A page starts with sample
+// values until a number is shown on it.
+//
+// The window's control arrays are divided between its two pages; each control
+// is named after its place there. On page p (0 life path, 1 destiny) value k
+// is lblResult_(10p + k), text box k is txtResult_(3p + k) and picture k is
+// imgImage_(2p + k); caption k is lblLabels_k on page 0 and lblLabels_(19 - k)
+// on page 1 (caption 0 is the heading).
+class ReadingPage final : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class Number { LifePath, Destiny };
+
+    ReadingPage(Number number, QWidget* parent);
+
+    // Shows number n (1 to 9), its personality text and the bead of
+    // catalogue row n.
+    void showNumber(int n, std::string_view personalityText, const core::BeadRecord& bead);
+
+    void showPlaceholders();
+
+    // The three text boxes, in tab order.
+    const std::array<QPlainTextEdit*, 3>& textBoxes() const { return txtResult; }
+
+private:
+    void showPictures(int bead, int planet);
+
+    std::array<QLabel*, 10> lblLabels{};
+    std::array<QLabel*, 10> lblResult{};
+    std::array<QPlainTextEdit*, 3> txtResult{};
+    std::array<QLabel*, 2> imgImage{};
+};
+
+} // namespace ui

@@ -1,0 +1,58 @@
+#include "ui/widgets/PromotionStrip.h"
+
+#include "ui/platform/WebPages.h"
+#include "ui/widgets/LinkLabel.h"
+#include "ui/widgets/Look.h"
+
+#include <QStackedLayout>
+
+namespace ui {
+
+PromotionStrip::PromotionStrip(const QFont& offerFont, QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("fraFullBrand"));
+    setMinimumHeight(px(855));
+    setColours(this, Colours::Teal, Colours::Black);
+
+    lblCobrand = new LinkLabel(QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic "
+                                              "to your site. Put your site's name &  link here. See \"Help\" for "
+                                              "details.    Click Here for more info on co-branding."),
+        this);
+    lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
+    lblCobrand->setAccessibleDescription(QStringLiteral("Opens the co-branding page in your web browser"));
+    lblFullBrand = new LinkLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business and "
+                                                "make money online. Get this software fully branded for your "
+                                                "website. Click here for more details."),
+        this);
+    lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
+    lblFullBrand->setAccessibleDescription(
+        QStringLiteral("Opens the page on the fully branded edition in your web browser"));
+    for (LinkLabel* label : {lblCobrand, lblFullBrand}) {
+        label->setFont(offerFont);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        setColours(label, Colours::Teal, Colours::Black);
+    }
+    connect(lblCobrand, &LinkLabel::clicked, this, &OpenCoBrandPage);
+    connect(lblFullBrand, &LinkLabel::clicked, this, &OpenFullBrandPage);
+
+    m_offers = new QStackedLayout(this);
+    m_offers->setContentsMargins(px(120), px(120), px(120), px(120));
+    m_offers->addWidget(lblCobrand);
+    m_offers->addWidget(lblFullBrand);
+    showCoBrandOffer(false);
+}
+
+void PromotionStrip::showCoBrandOffer(bool coBrand)
+{
+    m_offers->setCurrentWidget(coBrand ? lblCobrand : lblFullBrand);
+}
+
+void PromotionStrip::placeInTabOrderAfter(QWidget* previous)
+{
+    setTabOrder(previous, lblCobrand);
+    setTabOrder(lblCobrand, lblFullBrand);
+}
+
+} // namespace ui

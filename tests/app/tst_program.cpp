@@ -1,0 +1,309 @@
+// The program as a whole: start-up (a second copy refused, the main window
+// with one offer in front), the windows handing a reading on and back, a
+// reading saved and opened again, the end of the program (every window closed
+// once), and twenty readings in a row that leave nothing behind.
+
+#include "GuiTest.h"
+#include "TestData.h"
+#include "Windows.h"
+
+#include "app/StartProgram.h"
+#include "ui/mainwindow/frmMain.h"
+#include "ui/platform/Program.h"
+#include "ui/platform/SingleInstance.h"
+#include "ui/platform/UpdateCheck.h"
+#include "ui/result/frmRudrakshNumerologyResult.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLockFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QWindow>
+
+#include <map>
+#include <memory>
+
+namespace {
+
+// Counts the close events each watched window receives, by object name. The
+// hidden window, closed only by EndProgram, calls it again: a nested call.
+class CloseCounter final : public QObject {
+public:
+    std::map<QString, int> counts;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Close && ++counts[watched->objectName()] == 1
+            && watched->objectName() == QLatin1String("hidden")) {
+            ui::EndProgram();
+        }
+        return false;
+    }
+};
+
+QWidgetList VisibleWindows()
+{
+    QWidgetList visible = QApplication::topLevelWidgets();
+    visible.removeIf([](const QWidget* window) { return !window->isVisible(); });
+    return visible;
+}
+
+bool ReminderStored()
+{
+    return ui::openReminderSettings()->contains(ui::reminderKey());
+}
+
+QWidget* OpenMain()
+{
+    return Shown(app::showMainWindow());
+}
+
+// The result window of John Smith, born 15 August 1985, reached from the main window.
+QWidget* OpenResult()
+{
+    Proceed(OpenMain(), {"John Smith", "15", "August", "1985"});
+    QWidget* result = ResultWindow();
+    return result != nullptr ? Shown(result) : nullptr;
+}
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+int objectsOfType(const char* className)
+{
+    int count = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        for (QObject* object : window->findChildren<QObject*>()) {
+            count += object->inherits(className) ? 1 : 0;
+        }
+    }
+    count += static_cast<int>(qApp->findChildren<QTimer*>().size());
+    return count;
+}
+
+} // namespace
+
+class TestProgram : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitGui(); }
+    void init()
+    {
+        // Each test starts as a first start, with settings of its own.
+        m_settings = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings->path());
+        QVERIFY(m_locks.isValid());
+    }
+    void cleanup() { CloseAll(); }
+
+    void secondCopyRefused()
+    {
+        const QString path = m_locks.filePath(QStringLiteral("running.lock"));
+        QLockFile running(path);
+        QVERIFY(running.tryLock(0));
+        ui::SingleInstance instance(path);
+        bool started = true;
+        const auto shown = AnswerMessage([&] { started = app::StartUp(instance); });
+
+        QVERIFY(shown);
+        QCOMPARE(shown->text, QStringLiteral("Application is already running"));
+        QCOMPARE(shown->icon, QMessageBox::Information);
+        QVERIFY(!started);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!MainWindow());
+        QVERIFY(VisibleWindows().isEmpty());
+        QVERIFY(!ReminderStored());
+        QVERIFY(ExitRequested());
+    }
+
+    void started()
+    {
+        ui::SingleInstance instance(m_locks.filePath(QStringLiteral("free.lock")));
+        ModalWatcher unexpected([](QWidget* modal) { modal->close(); });
+        QVERIFY(app::StartUp(instance));
+        QVERIFY(!unexpected.seen()); // a first start asks nothing
+        QWidget* main = MainWindow();
+        QVERIFY(main);
+        QCOMPARE(VisibleWindows(), QWidgetList{main});
+        QVERIFY(Child(main, "lblCobrand")->isVisible() != Child(main, "lblFullBrand")->isVisible());
+        QVERIFY(ReminderStored());
+        QVERIFY(!ExitRequested());
+    }
+
+    void endProgram_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("EndProgram") << "EndProgram";
+        QTest::newRow("user closes the main window") << "frmMain";
+        QTest::newRow("user closes the result window") << "frmRudrakshNumerologyResult";
+    }
+    void endProgram()
+    {
+        QFETCH(QString, how);
+        QPointer<QWidget> main = new ui::frmMain;
+        QPointer<QWidget> result = new ui::frmRudrakshNumerologyResult;
+        QPointer<QWidget> hidden = new QWidget; // loaded, never shown
+        hidden->setObjectName(QStringLiteral("hidden"));
+        hidden->setAttribute(Qt::WA_DeleteOnClose);
+        main->show();
+        result->show();
+        CloseCounter counter;
+        for (QWidget* window : {main.data(), result.data(), hidden.data()}) {
+            window->installEventFilter(&counter);
+        }
+
+        QCOMPARE(RunProgram([&] {
+            if (how == QLatin1String("EndProgram")) {
+                ui::EndProgram();
+            } else {
+                (how == main->objectName() ? main : result)->windowHandle()->close();
+            }
+        }),
+            0);
+        const std::map<QString, int> once{{"frmMain", 1}, {"frmRudrakshNumerologyResult", 1}, {"hidden", 1}};
+        QCOMPARE(counter.counts, once);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(main.isNull() && result.isNull() && hidden.isNull());
+    }
+
+    void leaving_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("code"); // 0: the program ended
+        const auto row = [](const char* window, const char* how, int code) {
+            QTest::addRow("%s: %s", window, how) << window << how << code;
+        };
+        row("main", "close box", 0);
+        row("main", "mnuExit", 0);
+        row("main", "reading", 2);
+        row("result", "cmdBack", 2);
+        row("result", "mnuBack", 2);
+        row("result", "mnuExit", 0);
+        row("result", "close box", 0);
+    }
+    void leaving()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, how);
+        QFETCH(int, code);
+        const bool fromMain = window == QLatin1String("main");
+        QPointer<QWidget> host = fromMain ? OpenMain() : OpenResult();
+        QVERIFY(host);
+        QCOMPARE(RunProgram([&] {
+            if (how == QLatin1String("reading")) {
+                Proceed(host, {"John Smith", "15", "August", "1985"});
+            } else if (auto* button = host->findChild<QPushButton*>(how)) {
+                QTest::mouseClick(button, Qt::LeftButton);
+            } else if (auto* action = host->findChild<QAction*>(how)) {
+                action->trigger();
+            } else {
+                host->windowHandle()->close();
+            }
+        }),
+            code);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(host.isNull());
+        // A reading leaves just the result window; Back, just a fresh main window.
+        QWidget* main = MainWindow();
+        QWidget* result = ResultWindow();
+        QCOMPARE(QList<bool>({main != nullptr, result != nullptr}), QList<bool>({code && !fromMain, code && fromMain}));
+        QVERIFY(code == 0 || (fromMain ? result : main)->isVisible());
+        QCOMPARE(main ? Input(main) : QStringList(), main ? QStringList({"", "1", "January", "1900"}) : QStringList());
+    }
+
+    void saveAndReopen_data()
+    {
+        QTest::addColumn<QStringList>("input");
+        QTest::addColumn<QByteArray>("saved");
+
+        QTest::newRow("spaces around the name") << QStringList{"  Sample Name ", "15", "August", "1985"} << kSampleFile;
+        // é lies above code 170, so the shift drops it; it has no value, so the pages stay the same.
+        QTest::newRow("accented letter dropped") << QStringList{"Renée Smith", "1", "January", "2000"}
+                                                 << fileOf({"Rene Smith", "1", "1", "January", "2000"});
+    }
+    void saveAndReopen()
+    {
+        QFETCH(QStringList, input);
+        QFETCH(QByteArray, saved);
+
+        Proceed(OpenMain(), input);
+        QWidget* result = ResultWindow();
+        QVERIFY(result);
+        const QStringList shown = PageTexts(result);
+        const QString path = m_settings->filePath(QStringLiteral("saved.rkn"));
+        const FileAnswer save = AnswerFile([&] { QTest::mouseClick(Child(result, "cmdSave"), Qt::LeftButton); }, path);
+        QVERIFY(save.dialog && !save.question && !save.message);
+        QCOMPARE(Contents(path).toHex(' '), saved.toHex(' '));
+
+        QTest::mouseClick(Child(result, "cmdBack"), Qt::LeftButton);
+        QWidget* main = MainWindow();
+        QVERIFY(main && !ResultWindow());
+        const FileAnswer open = AnswerFile([&] { QTest::mouseClick(Child(main, "cmdOpen"), Qt::LeftButton); }, path);
+        QVERIFY(open.dialog && !open.question && !open.message);
+        result = ResultWindow();
+        QVERIFY(result && result->isVisible() && !MainWindow());
+        QCOMPARE(PageTexts(result), shown);
+        // Saved again, the reopened reading gives the same file.
+        const QString again = m_settings->filePath(QStringLiteral("again.rkn"));
+        QVERIFY(AnswerFile([&] { QTest::mouseClick(Child(result, "cmdSave"), Qt::LeftButton); }, again).dialog);
+        QCOMPARE(Contents(again).toHex(' '), saved.toHex(' '));
+    }
+
+    void twentyReadingsLeaveNothingBehind()
+    {
+        const QStringList names = {QStringLiteral("John Smith"), QStringLiteral("Zoe"), QStringLiteral("Lily")};
+        int windowsAfterFirst = -1;
+        int objectsAfterFirst = -1;
+        int timersAfterFirst = -1;
+        QWidget* main = app::showMainWindow();
+        for (int round = 0; round < 20; ++round) {
+            Child<QLineEdit>(main, "txtName")->setText(names.at(round % names.size()));
+            Child<QComboBox>(main, "cboDate")->setCurrentIndex(round);
+            Child<QComboBox>(main, "cboMonth")->setCurrentIndex(round % 12);
+            Child<QPushButton>(main, "cmdProceed")->click();
+            flushDeletes();
+            QCOMPARE(MainWindow(), nullptr);
+            QWidget* result = ResultWindow();
+            QVERIFY(result != nullptr);
+            QVERIFY(result->isVisible());
+
+            Child<QPushButton>(result, "cmdBack")->click();
+            flushDeletes();
+            QCOMPARE(ResultWindow(), nullptr);
+            main = MainWindow();
+            QVERIFY(main != nullptr);
+
+            const int windows = static_cast<int>(QApplication::topLevelWidgets().size());
+            const int objects = objectsOfType("QObject");
+            const int timers = objectsOfType("QTimer");
+            if (round == 0) {
+                windowsAfterFirst = windows;
+                objectsAfterFirst = objects;
+                timersAfterFirst = timers;
+            }
+            QCOMPARE(windows, windowsAfterFirst);
+            QCOMPARE(objects, objectsAfterFirst);
+            QCOMPARE(timers, timersAfterFirst);
+        }
+        delete main;
+        flushDeletes();
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            QVERIFY2(window->inherits("QMenu") || window->windowType() == Qt::Popup || !window->isVisible(),
+                window->metaObject()->className());
+        }
+    }
+
+private:
+    QTemporaryDir m_locks;
+    std::unique_ptr<QTemporaryDir> m_settings;
+};
+
+QTEST_MAIN(TestProgram)
+#include "tst_program.moc"

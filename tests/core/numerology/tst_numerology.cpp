@@ -1,0 +1,321 @@
+#include "core/numerology/DigitReduction.h"
+#include "core/numerology/Numerology.h"
+#include "core/numerology/Reading.h"
+
+#include "TestData.h"
+
+#include <QTest>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+using namespace core;
+
+namespace {
+
+Reading readingForDate(int day, int month, int year)
+{
+    Reading reading;
+    reading.BirthDay = static_cast<std::int16_t>(day);
+    reading.BirthMonth = static_cast<std::int16_t>(month);
+    reading.BirthYear = static_cast<std::int16_t>(year);
+    return reading;
+}
+
+Reading readingForName(const std::string& name)
+{
+    Reading reading;
+    reading.PersonName = name;
+    return reading;
+}
+
+} // namespace
+
+class TestNumerology : public QObject {
+    Q_OBJECT
+
+private slots:
+    void reduceDigits_data()
+    {
+        QTest::addColumn<quint64>("n");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("zero stays zero") << quint64{0} << 0;
+        QTest::newRow("one digit") << quint64{7} << 7;
+        QTest::newRow("nine") << quint64{9} << 9;
+        QTest::newRow("ten") << quint64{10} << 1;
+        QTest::newRow("master 11") << quint64{11} << 2;
+        QTest::newRow("master 22") << quint64{22} << 4;
+        QTest::newRow("master 33") << quint64{33} << 6;
+        QTest::newRow("2008 in two passes") << quint64{2008} << 1;
+        QTest::newRow("1999 in three passes") << quint64{1999} << 1;
+        QTest::newRow("past 16 bits") << quint64{45000} << 9;
+        QTest::newRow("largest 64-bit") << std::numeric_limits<quint64>::max() << 6;
+    }
+    void reduceDigits()
+    {
+        QFETCH(quint64, n);
+        QFETCH(int, expected);
+        QCOMPARE(core::reduceDigits(n), expected);
+    }
+
+    void reduceDigitsMatchesNinesRemainder()
+    {
+        for (std::uint64_t n = 1; n <= 200000; ++n) {
+            if (core::reduceDigits(n) != static_cast<int>(1 + (n - 1) % 9)) {
+                QFAIL(qPrintable(QStringLiteral("wrong reduction of %1").arg(n)));
+            }
+        }
+    }
+
+    void lifePath_data()
+    {
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("15 August 1985") << 15 << 8 << 1985 << 1;
+        QTest::newRow("9 January 1900, sum 11") << 9 << 1 << 1900 << 2;
+        QTest::newRow("26 January 1972, three passes") << 26 << 1 << 1972 << 1;
+        QTest::newRow("1 January 1900, smallest") << 1 << 1 << 1900 << 3;
+        QTest::newRow("31 December 2050, largest") << 31 << 12 << 2050 << 5;
+        QTest::newRow("1 February 1990") << 1 << 2 << 1990 << 4;
+        QTest::newRow("2 January 1990, same sum") << 2 << 1 << 1990 << 4;
+        QTest::newRow("sum 2020 gives master 22") << 10 << 10 << 2000 << 4;
+        QTest::newRow("year from a file") << 31 << 12 << 9999 << 7;
+    }
+    void lifePath()
+    {
+        QFETCH(int, day);
+        QFETCH(int, month);
+        QFETCH(int, year);
+        QFETCH(int, expected);
+        Reading reading = readingForDate(day, month, year);
+        reading = Find_LifePath_No(reading);
+        QCOMPARE(reading.LifePathNumber, expected);
+        QCOMPARE(q(reading.LifePathText), q(lifePathText(expected)));
+        QVERIFY(!reading.LifePathText.empty());
+    }
+
+    void lifePathCarriesNothingOver()
+    {
+        Reading reading = readingForDate(9, 1, 1900);
+        reading = Find_LifePath_No(reading);
+        const Reading first = reading;
+        reading = Find_LifePath_No(reading);
+        QCOMPARE(reading.LifePathNumber, first.LifePathNumber);
+        QCOMPARE(q(reading.LifePathText), q(first.LifePathText));
+
+        reading.BirthDay = 15;
+        reading.BirthMonth = 8;
+        reading.BirthYear = 1985;
+        reading = Find_LifePath_No(reading);
+        QCOMPARE(reading.LifePathNumber, 1);
+        QCOMPARE(q(reading.LifePathText), q(lifePathText(1)));
+    }
+
+    void letterTable_data()
+    {
+        QTest::addColumn<QString>("letters");
+        QTest::addColumn<int>("value");
+        QTest::newRow("1") << "AJSajs" << 1;
+        QTest::newRow("2") << "BKTbkt" << 2;
+        QTest::newRow("3") << "CLUclu" << 3;
+        QTest::newRow("4") << "DMVdmv" << 4;
+        QTest::newRow("5") << "ENWenw" << 5;
+        QTest::newRow("6") << "FOXfox" << 6;
+        QTest::newRow("7") << "GPYgpy" << 7;
+        QTest::newRow("8") << "HQZhqz" << 8;
+        QTest::newRow("9") << "IRir" << 9;
+        QTest::newRow("others") << " -'.0123456789@[`{~\t" << 0;
+    }
+    void letterTable()
+    {
+        QFETCH(QString, letters);
+        QFETCH(int, value);
+        for (const QChar letter : letters) {
+            QCOMPARE(letterValue(static_cast<char>(letter.toLatin1())), value);
+        }
+    }
+
+    void destiny_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("John Smith, 44") << "John Smith" << 8;
+        QTest::newRow("Zoe, 19") << "Zoe" << 1;
+        QTest::newRow("abc") << "abc" << 6;
+        QTest::newRow("ABC") << "ABC" << 6;
+        QTest::newRow("Lily, 22") << "Lily" << 4;
+        QTest::newRow("R2-D2, 13") << "R2-D2" << 4;
+        QTest::newRow("Mary-Jane Watson, 53") << "Mary-Jane Watson" << 8;
+        QTest::newRow("MaryJane Watson, 53") << "MaryJane Watson" << 8;
+        QTest::newRow("O'Neil, 28") << "O'Neil" << 1;
+        QTest::newRow("accented letters count 0, 33") << QStringLiteral("Zo\u00EB Andr\u00E9") << 6;
+    }
+    void destiny()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, expected);
+        Reading reading = readingForName(name.toStdString());
+        reading = Find_Destiny_No(reading);
+        QCOMPARE(reading.DestinyNumber, expected);
+        QCOMPARE(q(reading.DestinyText), q(destinyText(expected)));
+    }
+
+    void destinyWithoutLettersKeepsText_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("digits") << "123";
+        QTest::newRow("empty") << "";
+        QTest::newRow("accented only") << QStringLiteral("\u00C9\u00E9\u00F1");
+        QTest::newRow("another script") << QStringLiteral("\u0930\u0941\u0926\u094D\u0930");
+    }
+    void destinyWithoutLettersKeepsText()
+    {
+        QFETCH(QString, name);
+        Reading reading = readingForName(name.toStdString());
+        reading.DestinyNumber = 5;
+        reading.DestinyText = "earlier text";
+        reading = Find_Destiny_No(reading);
+        QCOMPARE(reading.DestinyNumber, 0);
+        QCOMPARE(q(reading.DestinyText), QStringLiteral("earlier text"));
+        QVERIFY(!hasLetterAToZ(reading.PersonName));
+    }
+
+    void destinyOfLongNames_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<char>("letter");
+        QTest::addColumn<int>("expected");
+        // 5,000 letters I total 45,000, past a 16-bit total.
+        QTest::newRow("5000 x I") << 5000 << 'I' << 9;
+        QTest::newRow("4000 x A") << 4000 << 'A' << 4;
+        QTest::newRow("100000 x H, total 800000") << 100000 << 'H' << 8;
+        QTest::newRow("3641 x R, total 32769") << 3641 << 'R' << 9;
+    }
+    void destinyOfLongNames()
+    {
+        QFETCH(int, count);
+        QFETCH(char, letter);
+        QFETCH(int, expected);
+        Reading reading = readingForName(std::string(static_cast<std::size_t>(count), letter));
+        reading = Find_Destiny_No(reading);
+        QCOMPARE(reading.DestinyNumber, expected);
+        const auto total = static_cast<std::uint64_t>(count) * static_cast<std::uint64_t>(letterValue(letter));
+        QCOMPARE(reading.DestinyNumber, core::reduceDigits(total));
+    }
+
+    void destinyTextJoins()
+    {
+        for (int n = 1; n <= 9; ++n) {
+            const QString text = q(destinyText(n));
+            const QStringList paragraphs = text.split(QStringLiteral("\r\n\r\n"));
+            QCOMPARE(paragraphs.size(), n == 4 ? 3 : 2);
+            for (const QString& paragraph : paragraphs) {
+                QVERIFY(!paragraph.isEmpty());
+                QVERIFY(!paragraph.contains(QLatin1Char('\r')));
+                QVERIFY(!paragraph.contains(QLatin1Char('\n')));
+            }
+        }
+        QVERIFY(q(destinyText(4))
+                    .contains(QStringLiteral("\r\n\r\nAll with Destiny 4, and especially the master number 22/4")));
+        QVERIFY(destinyText(0).empty());
+        QVERIFY(destinyText(10).empty());
+        QVERIFY(lifePathText(0).empty());
+        QVERIFY(lifePathText(10).empty());
+    }
+
+    void texts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("opening");
+
+        const auto add = [](const char* name, std::string_view text, int length, const char* opening) {
+            QTest::newRow(name) << q(text) << length << QString::fromUtf8(opening);
+        };
+        const auto destinyParagraph = [](int n, int index) {
+            return q(destinyText(n)).split(QStringLiteral("\r\n\r\n")).at(index).toStdString();
+        };
+        add("life path introduction", lifePathIntroduction(), 261,
+            "This is one of the most important numbers. Sometimes it is also called the Life Direction Number.");
+        add("destiny introduction", destinyIntroduction(), 265,
+            "This number describes your vibration in the world and the tasks that you must achieve in this "
+            "lifetime using the name given to you.");
+        add("life path 1", lifePathText(1), 656,
+            "Your main purpose should be attaining independency. The Life Path 1's life");
+        add("life path 2", lifePathText(2), 515, "Usually you are creative and follow certain protocols.");
+        add("life path 3", lifePathText(3), 571, "You are entertainers, optimists and very creative.");
+        add("life path 4", lifePathText(4), 572,
+            "The Life Path 4 produces the most reliable, practical, and down-to-earth of individuals;");
+        add("life path 5", lifePathText(5), 627,
+            "Generally people with 5 are very multitalented, bold, and progressive.");
+        add("life path 6", lifePathText(6), 588,
+            "The Life Path 6 indicates that you have a strong sense of responsibility.");
+        add("life path 7", lifePathText(7), 425, "You tend to be calm and affectionate by nature.");
+        add("life path 8", lifePathText(8), 537,
+            "You are very materialistic and are focused on learning the ways to fulfill these needs.");
+        add("life path 9", lifePathText(9), 445,
+            "People with number 9 are generous, loving and have an inborn drive to serve the humankind.");
+
+        const auto addParagraph = [&](const char* name, int n, int index, int length, const char* opening) {
+            add(name, destinyParagraph(n, index), length, opening);
+        };
+        addParagraph("destiny 1 positive", 1, 0, 389,
+            "This tells you are a leader. You are talented, skilled and posses cool administrative "
+            "capabilities.");
+        addParagraph("destiny 1 negative", 1, 1, 187,
+            "The negative trait of this number includes one becoming egotistic and developing a "
+            "self-centered approach to life.");
+        addParagraph("destiny 2 positive", 2, 0, 475, "This number gives you good people managing skills.");
+        addParagraph("destiny 2 negative", 2, 1, 242,
+            "The negative trait of this number is that you can be sensitive to certain issues and be "
+            "affected very easily.");
+        addParagraph("destiny 3 positive", 3, 0, 454, "This number indicates a strong creativity in your nature.");
+        addParagraph(
+            "destiny 3 negative", 3, 1, 269, "The negative trait of Destiny number 3 is unwanted display of show.");
+        addParagraph("destiny 4 positive", 4, 0, 648, "You will have good management and organizational skills.");
+        addParagraph("destiny 4 master number", 4, 1, 282,
+            "All with Destiny 4, and especially the master number 22/4, are potentially equipped to "
+            "handle large-scale undertakings in the material world.");
+        addParagraph("destiny 4 negative", 4, 2, 396,
+            "The negative trait of 4 often produces arrogant and dominating individuals.");
+        addParagraph("destiny 5 positive", 5, 0, 509, "You are gifted with multiple talents.");
+        addParagraph("destiny 5 negative", 5, 1, 265,
+            "The negative side of the number says that your restless and impatient attitude may keep you "
+            "from staying with any project for too long.");
+        addParagraph("destiny 6 positive", 6, 0, 646,
+            "Your goal of life is to have the right balance of love and responsibility.");
+        addParagraph("destiny 6 negative", 6, 1, 258,
+            "The negative traits associated with this number, are stubbornness, arrogance and feeling o "
+            "superficial self-esteem.");
+        addParagraph("destiny 7 positive", 7, 0, 622,
+            "You will be interested in analysis and the development of a mind skilled at searching out "
+            "the truth ad mysticism.");
+        addParagraph("destiny 7 negative", 7, 1, 310,
+            "The negative trait of this number is that you do not trust people easily.");
+        addParagraph(
+            "destiny 8 positive", 8, 0, 590, "You need to achieve material and financial comfort above all things.");
+        addParagraph("destiny 8 negative, whole", 8, 1, 135,
+            "A negative 8 can be very rigid and stubborn. You may be over ambitious and dominating. "
+            "Impatience may be the reason f or your downfall.");
+        addParagraph("destiny 9 positive", 9, 0, 378,
+            "Your prime focus will be in activities of compassion, and in worldly understanding.");
+        addParagraph("destiny 9 negative", 9, 1, 179,
+            "The negative traits of 9 Destiny can be selfishness and an egoistic attitude.");
+    }
+    void texts()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, length);
+        QFETCH(QString, opening);
+        QVERIFY2(text.startsWith(opening), qPrintable(text.left(opening.size())));
+        QCOMPARE(text.size(), length);
+        QVERIFY(!text.contains(QLatin1Char('\r')));
+        QVERIFY(!text.contains(QLatin1Char('\n')));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNumerology)
+#include "tst_numerology.moc"

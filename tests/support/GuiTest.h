@@ -1,0 +1,194 @@
+#pragma once
+
+// Drives the program's windows the way a user does: answers modal windows from
+// a timer, runs the event loop as the program does and catches web pages.
+
+#include "ui/platform/Program.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+// Calls answer with the next modal window (other than ignore) that opens. Keep
+// the watcher until that window has been answered; deleting it stops the watch,
+// so it cannot answer a later test's window.
+class ModalWatcher final : public QObject {
+public:
+    explicit ModalWatcher(std::function<void(QWidget*)> answer, QWidget* ignore = nullptr)
+        : m_answer(std::move(answer))
+        , m_ignore(ignore)
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, this, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal != nullptr && modal != m_ignore && modal->isVisible()) {
+                m_timer.stop();
+                m_answer(modal);
+            }
+        });
+        m_timer.start(10);
+    }
+
+    bool seen() const { return !m_timer.isActive(); }
+
+private:
+    std::function<void(QWidget*)> m_answer;
+    QPointer<QWidget> m_ignore;
+    QTimer m_timer;
+};
+
+// Catches every https address handed to the desktop while it lives.
+class UrlCatcher final : public QObject {
+    Q_OBJECT
+
+public:
+    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open"); }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+    UrlCatcher(const UrlCatcher&) = delete;
+    UrlCatcher& operator=(const UrlCatcher&) = delete;
+
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+// The program's own set-up with Qt's own file dialogs. Nothing is written to
+// the user's home: the settings and the file dialog's history (kept in the
+// config folder) go to a temporary folder of the test's own.
+inline void InitGui()
+{
+    static const QTemporaryDir home;
+    ui::setUpApplication();
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.filePath(QStringLiteral("settings")));
+}
+
+// The control of window with the given object name; a missing one stops the run.
+template <typename Widget = QWidget> Widget* Child(const QObject* window, const QString& name)
+{
+    auto* child = window != nullptr ? window->findChild<Widget*>(name) : nullptr;
+    if (child == nullptr) {
+        qFatal("no control %s", qPrintable(name));
+    }
+    return child;
+}
+
+// Runs the event loop as the program does: action first, then the loop until
+// the program ends (returns 0) or still runs after half a second (returns 2).
+inline int RunProgram(const std::function<void()>& action)
+{
+    QObject timers; // its end stops both
+    QTimer::singleShot(0, &timers, action);
+    QTimer::singleShot(500, &timers, [] { QCoreApplication::exit(2); });
+    return QCoreApplication::exec();
+}
+
+// Whether the program was ended outside the event loop since the last call
+// (QCoreApplication::exit then makes the next event loop return at once).
+inline bool ExitRequested()
+{
+    QEventLoop probe;
+    QTimer::singleShot(0, &probe, [&probe] { probe.exit(1); });
+    const bool requested = probe.exec() == -1;
+    RunProgram([] { QCoreApplication::exit(0); }); // clears the request
+    return requested;
+}
+
+// Closes and deletes every window (inside the event loop, where the program's
+// end is harmless).
+inline void CloseAll()
+{
+    RunProgram([] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            window->close();
+        }
+        QCoreApplication::exit(0);
+    });
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+struct Message {
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    QMessageBox::StandardButtons buttons;
+};
+
+// An answer for ModalWatcher: notes the message box in seen and presses press
+// on it; any other window, or a box without that button, is closed.
+inline std::function<void(QWidget*)> Press(std::optional<Message>& seen, QMessageBox::StandardButton press)
+{
+    return [&seen, press](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            seen = Message{box->text(), box->icon(), box->windowTitle(), box->standardButtons()};
+            if (QAbstractButton* button = box->button(press)) {
+                button->click();
+                return;
+            }
+        }
+        modal->close();
+    };
+}
+
+// Runs action and answers the message box it shows with OK.
+inline std::optional<Message> AnswerMessage(const std::function<void()>& action)
+{
+    std::optional<Message> seen;
+    ModalWatcher watcher(Press(seen, QMessageBox::Ok));
+    action();
+    return seen;
+}
+
+struct FileAnswer {
+    bool dialog = false; // a Qt file dialog was shown
+    std::optional<Message> question; // over the dialog
+    std::optional<Message> message; // after the dialog
+};
+
+// Runs action and answers the file dialog it opens: types name and accepts
+// (an empty name cancels), presses reply on a question over the dialog and OK
+// on a message after it. beforeAccept runs just before the accept.
+inline FileAnswer AnswerFile(const std::function<void()>& action, const QString& name,
+    QMessageBox::StandardButton reply = QMessageBox::No, const std::function<void()>& beforeAccept = {})
+{
+    FileAnswer seen;
+    std::unique_ptr<ModalWatcher> after;
+    ModalWatcher watcher([&](QWidget* modal) {
+        auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        seen.dialog = qobject_cast<QFileDialog*>(modal) != nullptr && edit != nullptr;
+        if (seen.dialog && !name.isEmpty()) {
+            edit->setText(name);
+            ModalWatcher question(Press(seen.question, reply), modal);
+            if (beforeAccept) {
+                beforeAccept();
+            }
+            static_cast<QDialog*>(modal)->accept(); // QFileDialog::accept() is protected
+        }
+        if (modal->isVisible()) { // cancelled, or still open after a "No"
+            modal->close();
+        }
+        after = std::make_unique<ModalWatcher>(Press(seen.message, QMessageBox::Ok), modal);
+    });
+    action();
+    return seen;
+}

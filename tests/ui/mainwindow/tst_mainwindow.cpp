@@ -1,0 +1,234 @@
+// The main window: what it shows at open, which input it refuses, and the
+// reading it hands on, typed or opened from a file.
+
+#include "GuiTest.h"
+#include "TestData.h"
+#include "Windows.h"
+
+#include "ui/mainwindow/frmMain.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+const QString kName = QStringLiteral("Please Enter Your Name");
+const QString kLetters = QStringLiteral("Please Enter Your Name Using The Letters A To Z");
+
+// A main window of its own, shown, noting the reading it hands on.
+struct WatchedMain {
+    QPointer<ui::frmMain> window = Shown(new ui::frmMain);
+    std::optional<core::Reading> handed;
+
+    WatchedMain()
+    {
+        QObject::connect(
+            window, &ui::frmMain::readingChosen, window, [this](const core::Reading& reading) { handed = reading; });
+    }
+};
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitGui(); }
+    void cleanup() { CloseAll(); }
+
+    void opening()
+    {
+        WatchedMain main;
+        QCOMPARE(Input(main.window), QStringList({"", "1", "January", "1900"}));
+        QStringList order{QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(order, QStringList({"txtName", "cboDate", "cboMonth", "cboYear", "cmdProceed", "cmdOpen"}));
+        // Two guidance notes: a heading and five numbered lines each.
+        for (const char* label : {"lblLabel_1", "lblLabel_2"}) {
+            const QStringList lines = Child<QLabel>(main.window, label)->text().split(QLatin1Char('\n'));
+            QCOMPARE(lines.size(), 6);
+            QVERIFY(lines.front().endsWith(QLatin1String("'s  for keeping Rudraksh")) && lines.back().startsWith("5."));
+        }
+    }
+
+    void validation_data()
+    {
+        QTest::addColumn<QStringList>("input");
+        QTest::addColumn<QString>("message"); // empty: the reading is shown
+        QTest::addColumn<int>("icon");
+        const int error = QMessageBox::Critical;
+        const int info = QMessageBox::Information;
+        const QString february = QStringLiteral("Please Enter Correct Date Or Month!");
+        const QString thirty = QStringLiteral("Please Enter Correct Date Or Month !");
+        const auto john = [](int day, int month, int year) {
+            return QStringList{
+                "John Smith", QString::number(day), QLocale::c().monthName(month), QString::number(year)};
+        };
+
+        QTest::newRow("empty name") << QStringList{"", "1", "January", "1900"} << kName << error;
+        QTest::newRow("spaces only") << QStringList{"    ", "1", "January", "1900"} << kName << error;
+        QTest::newRow("digits only") << QStringList{"123", "1", "January", "1900"} << kLetters << error;
+        QTest::newRow("accented letters only") << QStringList{"Éé", "1", "January", "1900"} << kLetters << error;
+        QTest::newRow("empty name and 31 February: name first")
+            << QStringList{"", "31", "February", "1901"} << kName << error;
+        QTest::newRow("accented name with A-Z letters") << QStringList{"Zoë", "5", "June", "1977"} << "" << 0;
+        QTest::newRow("30 February") << john(30, 2, 1988) << february << info;
+        QTest::newRow("31 February, leap year") << john(31, 2, 2000) << february << info;
+        for (const int year : {1901, 2050}) {
+            QTest::addRow("29 February %d", year) << john(29, 2, year) << february << info;
+        }
+        for (const int year : {1900, 2000, 2048}) {
+            QTest::addRow("29 February %d", year) << john(29, 2, year) << "" << 0;
+        }
+        for (const int month : {4, 6, 9, 11}) {
+            QTest::addRow("31 of month %d", month) << john(31, month, 1990) << thirty << info;
+            QTest::addRow("30 of month %d", month) << john(30, month, 1990) << "" << 0;
+        }
+        for (const int month : {1, 3, 5, 7, 8, 10, 12}) {
+            QTest::addRow("31 of month %d", month) << john(31, month, 1990) << "" << 0;
+        }
+    }
+    void validation()
+    {
+        QFETCH(QStringList, input);
+        QFETCH(QString, message);
+        QFETCH(int, icon);
+
+        WatchedMain main;
+        Enter(main.window, input);
+        Child(main.window, "cboYear")->setFocus();
+        const auto shown = AnswerMessage([&] { QTest::mouseClick(Child(main.window, "cmdProceed"), Qt::LeftButton); });
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!ExitRequested());
+        if (message.isEmpty()) {
+            QVERIFY2(!shown, qPrintable(shown ? shown->text : QString()));
+            // Handed on, and closed without ending the program.
+            QVERIFY(main.handed);
+            QCOMPARE(main.handed->BirthYear, input.at(3).toInt());
+            QVERIFY(main.window.isNull());
+            return;
+        }
+        QVERIFY(shown);
+        QCOMPARE(shown->text, message);
+        QCOMPARE(int(shown->icon), icon);
+        QCOMPARE(shown->title, QStringLiteral("VQ Rudraksha Numerology"));
+        QCOMPARE(shown->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        // The input stays as typed for the user to correct.
+        QVERIFY(main.window && main.window->isVisible());
+        QCOMPARE(Input(main.window), input);
+        QVERIFY(!main.handed);
+        QCOMPARE(main.window->focusWidget() == Child(main.window, "txtName"), icon == QMessageBox::Critical);
+    }
+
+    void theReadingHandedOn_data()
+    {
+        QTest::addColumn<QStringList>("input");
+        QTest::addColumn<bool>("enterKey"); // Enter in the name box instead of the button
+        QTest::addColumn<QString>("personName");
+        QTest::addColumn<int>("lifePath");
+        QTest::addColumn<int>("destiny");
+        QTest::newRow("John Smith, 15 August 1985")
+            << QStringList{"John Smith", "15", "August", "1985"} << false << "John Smith" << 1 << 8;
+        QTest::newRow("Enter in the name box")
+            << QStringList{"John Smith", "15", "August", "1985"} << true << "John Smith" << 1 << 8;
+        QTest::newRow("spaces around the name")
+            << QStringList{"  Eve ", "1", "January", "1902"} << false << "Eve" << 5 << 5;
+    }
+    void theReadingHandedOn()
+    {
+        QFETCH(QStringList, input);
+        QFETCH(bool, enterKey);
+        QFETCH(QString, personName);
+        QFETCH(int, lifePath);
+        QFETCH(int, destiny);
+
+        WatchedMain main;
+        Enter(main.window, input);
+        if (enterKey) {
+            QTest::keyClick(Child(main.window, "txtName"), Qt::Key_Return);
+        } else {
+            QTest::mouseClick(Child(main.window, "cmdProceed"), Qt::LeftButton);
+        }
+        QVERIFY(main.handed);
+        QCOMPARE(QString::fromStdString(main.handed->PersonName), personName);
+        QCOMPARE(main.handed->BirthMonthName, input.at(2).toStdString());
+        QCOMPARE(main.handed->LifePathNumber, lifePath);
+        QCOMPARE(main.handed->DestinyNumber, destiny);
+        QVERIFY(!main.handed->LifePathText.empty() && !main.handed->DestinyText.empty());
+    }
+
+    void open_data()
+    {
+        QTest::addColumn<QString>("fileName"); // empty: Cancel
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("personName"); // empty: refused
+        QTest::addColumn<int>("lifePath");
+        QTest::addColumn<int>("destiny");
+
+        const auto row
+            = [](const char* name, const char* file, const QByteArray& bytes, const char* person = "", int lifePath = 0,
+                  int destiny = 0) { QTest::newRow(name) << file << bytes << person << lifePath << destiny; };
+        const QByteArray sample("Sample Name");
+        row("Cancel", "", kSampleFile);
+        row("wrong extension", "x.txt", kSampleFile);
+        row("three lines", "three.rkn", fileOf({sample, "15", "8"}));
+        row("plain text", "plain.rkn", "Sample Name\r\n15\r\n8\r\nAugust\r\n1985\r\n");
+        row("empty file", "empty.rkn", "");
+        row("day 0", "day.rkn", fileOf({sample, "0", "8", "August", "1985"}));
+        row("month 13", "month.rkn", fileOf({sample, "15", "13", "August", "1985"}));
+        row("name without letters A to Z", "name.rkn", fileOf({"12 34", "15", "8", "August", "1985"}));
+        // Life path: day + month + year reduced; destiny: A J S = 1 ... I R = 9, reduced.
+        row("NAME.RKN", "NAME.RKN", kSampleFile, "Sample Name", 1, 9);
+        row("readingrkn without a dot", "readingrkn", fileOf({"Ann Lee", "2", "3", "March", "2000"}), "Ann Lee", 7, 6);
+        row("LF line ends", "lf.rkn", fileOf({"Ann Lee", "2", "3", "March", "2000"}, "\n"), "Ann Lee", 7, 6);
+        row("lines after the fifth", "extra.rkn", fileOf({"Bob Smith", "1", "1", "January", "1999", "x", "12"}),
+            "Bob Smith", 3, 7);
+    }
+    void open()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, personName);
+        QFETCH(int, lifePath);
+        QFETCH(int, destiny);
+
+        QTemporaryDir dir;
+        const QString path = fileName.isEmpty() ? QString() : dir.filePath(fileName);
+        QVERIFY(path.isEmpty() || WriteFile(path, bytes));
+        WatchedMain main;
+        Enter(main.window, {"Typed Person", "3", "March", "2001"});
+
+        const FileAnswer open
+            = AnswerFile([&] { QTest::mouseClick(Child(main.window, "cmdOpen"), Qt::LeftButton); }, path);
+        QVERIFY(open.dialog && !open.question);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (!personName.isEmpty()) {
+            QVERIFY2(!open.message, qPrintable(open.message ? open.message->text : QString()));
+            QVERIFY(main.handed);
+            QCOMPARE(QString::fromStdString(main.handed->PersonName), personName);
+            QCOMPARE(main.handed->LifePathNumber, lifePath);
+            QCOMPARE(main.handed->DestinyNumber, destiny);
+            QVERIFY(main.window.isNull());
+            return;
+        }
+        // Refused or cancelled: the main window and its input stay as they were.
+        QCOMPARE(open.message.has_value(), !path.isEmpty());
+        if (open.message) {
+            QCOMPARE(open.message->text, QStringLiteral("Please Check The File."));
+            QCOMPARE(open.message->icon, QMessageBox::Critical);
+        }
+        QVERIFY(main.window && main.window->isVisible());
+        QCOMPARE(Input(main.window), QStringList({"Typed Person", "3", "March", "2001"}));
+        QVERIFY(!main.handed);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

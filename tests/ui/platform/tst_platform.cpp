@@ -1,0 +1,212 @@
+// The platform services: the update reminder and its settings store, and the
+// single-instance lock between real processes (one winner among copies started
+// together, no lock left behind by a copy that was killed).
+
+#include "GuiTest.h"
+
+#include "core/storage/TextCodec.h"
+#include "ui/platform/SingleInstance.h"
+#include "ui/platform/UpdateCheck.h"
+#include "ui/platform/WebPages.h"
+#include "ui/widgets/HelpMenu.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+const QDate kToday(2026, 12, 8);
+
+QString encode(const QString& text)
+{
+    return QString::fromStdString(core::EncodeText(text.toStdString()));
+}
+
+QString decode(const QString& text)
+{
+    return QString::fromStdString(core::DecodeText(text.toStdString()));
+}
+
+std::unique_ptr<QSettings> settings()
+{
+    return ui::openReminderSettings();
+}
+
+// The decoded stored value, or an empty text when there is none.
+QString storedDate()
+{
+    return decode(settings()->value(ui::reminderKey()).toString());
+}
+
+void store(const QString& plain)
+{
+    settings()->setValue(ui::reminderKey(), encode(plain));
+}
+
+std::unique_ptr<QProcess> startProbe(const QString& lockPath, int holdMs)
+{
+    auto probe = std::make_unique<QProcess>();
+    probe->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    probe->start(QStringLiteral(LOCKPROBE), {lockPath, QString::number(holdMs)});
+    return probe;
+}
+
+// The probe's verdict: "won", "lost", or nothing when it did not answer.
+QString verdict(QProcess& probe)
+{
+    (void)probe.waitForReadyRead(10000);
+    return QString::fromLatin1(probe.readLine()).trimmed();
+}
+
+} // namespace
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        InitGui();
+        QVERIFY(m_settingsDir.isValid());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+        QCoreApplication::setOrganizationName(QStringLiteral("VQ Software Test"));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    void init() { settings()->clear(); }
+
+    void firstStartStoresTodayQuietly()
+    {
+        UrlCatcher pages;
+        // A plain key left by another program is not the reminder's.
+        settings()->setValue(QStringLiteral("Settings/Duration"), QStringLiteral("2001-01-01"));
+        ModalWatcher unexpected([](QWidget* modal) { modal->close(); });
+        ui::CheckForUpdate(kToday);
+        QVERIFY(!unexpected.seen());
+        QCOMPARE(storedDate(), QStringLiteral("2026-12-08"));
+        QVERIFY(pages.opened.isEmpty());
+
+        // The key in the store is the encoded word, and so is the value.
+        QCOMPARE(ui::reminderKey(), QStringLiteral("Settings/") + encode(QStringLiteral("Duration")));
+        QCOMPARE(settings()->value(ui::reminderKey()).toString(), encode(QStringLiteral("2026-12-08")));
+        QCOMPARE(settings()->value(QStringLiteral("Settings/Duration")).toString(), QStringLiteral("2001-01-01"));
+    }
+
+    void question_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("answerYes");
+        QTest::newRow("14 days ago") << "2026-11-24" << false << false;
+        QTest::newRow("15 days ago, No") << "2026-11-23" << true << false;
+        QTest::newRow("15 days ago, Yes") << "2026-11-23" << true << true;
+        QTest::newRow("15 days ahead, No") << "2026-12-23" << true << false;
+        QTest::newRow("short date 20 days ago, Yes") << "11/18/26" << true << true;
+        QTest::newRow("short date 2 days ago") << "12/6/26" << false << false;
+        QTest::newRow("unreadable value") << "next week" << false << false;
+    }
+    void question()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, asked);
+        QFETCH(bool, answerYes);
+        store(stored);
+        UrlCatcher pages;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString title;
+        QMessageBox::StandardButtons buttons;
+        auto watcher = std::make_unique<ModalWatcher>([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box != nullptr);
+            text = box->text();
+            icon = box->icon();
+            title = box->windowTitle();
+            buttons = box->standardButtons();
+            box->button(answerYes ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        ui::CheckForUpdate(kToday);
+        QCOMPARE(watcher->seen(), asked);
+        watcher.reset();
+
+        const bool unreadable = stored == QLatin1String("next week");
+        QCOMPARE(storedDate(), asked || unreadable ? QStringLiteral("2026-12-08") : stored);
+        QCOMPARE(pages.opened, answerYes ? QList<QUrl>{ui::webPageAddress(ui::WebPage::UpdatePage)} : QList<QUrl>{});
+        if (asked) {
+            QCOMPARE(text,
+                QStringLiteral("There maybe an update to this software available\r"
+                               "Do you want to check for an update?"));
+            QCOMPARE(icon, QMessageBox::Information);
+            QCOMPARE(title, QStringLiteral("VQ Rudraksha Numerology"));
+            QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
+        }
+    }
+
+    void menuEntryLeavesTheDateAlone()
+    {
+        store(QStringLiteral("2020-01-01"));
+        UrlCatcher pages;
+        QMainWindow window;
+        ui::addHelpMenu(&window);
+        Child<QAction>(&window, "mnuUpdate")->trigger();
+        QCOMPARE(pages.opened, QList<QUrl>{ui::webPageAddress(ui::WebPage::UpdatePage)});
+        QCOMPARE(storedDate(), QStringLiteral("2020-01-01"));
+    }
+
+    void oneWinnerAmongTen()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("program.lock"));
+        for (int round = 0; round < 3; ++round) {
+            std::vector<std::unique_ptr<QProcess>> probes;
+            for (int i = 0; i < 10; ++i) {
+                probes.push_back(startProbe(path, 2500));
+            }
+            QStringList verdicts;
+            for (auto& probe : probes) {
+                verdicts << verdict(*probe);
+            }
+            for (auto& probe : probes) {
+                QVERIFY(probe->waitForFinished(10000));
+                QCOMPARE(probe->exitCode(), 0);
+            }
+            QCOMPARE(verdicts.count(QStringLiteral("won")), 1);
+            QCOMPARE(verdicts.count(QStringLiteral("lost")), 9);
+        }
+    }
+
+    void killedHolderLeavesNoLock()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("program.lock"));
+        auto holder = startProbe(path, 60000);
+        QCOMPARE(verdict(*holder), QStringLiteral("won"));
+        auto refused = startProbe(path, 0);
+        QCOMPARE(verdict(*refused), QStringLiteral("lost"));
+        QVERIFY(refused->waitForFinished(5000));
+        holder->kill();
+        QVERIFY(holder->waitForFinished(5000));
+
+        QElapsedTimer clock;
+        clock.start();
+        auto next = startProbe(path, 0);
+        QCOMPARE(verdict(*next), QStringLiteral("won"));
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(next->waitForFinished(5000));
+    }
+
+private:
+    QTemporaryDir m_settingsDir;
+};
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"

@@ -1,0 +1,251 @@
+// The result window: the two pages a reading is written on, their tabs, and
+// Save.
+
+#include "GuiTest.h"
+#include "TestData.h"
+#include "Windows.h"
+
+#include "core/catalogue/BeadCatalogue.h"
+#include "core/numerology/Numerology.h"
+#include "ui/result/frmRudrakshNumerologyResult.h"
+#include "ui/widgets/Pictures.h"
+#include "ui/widgets/UiText.h"
+
+#include <QDir>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QTabBar>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using ui::fromCore;
+
+namespace {
+
+// A result window of its own showing the reading of these input fields.
+QWidget* OpenResult(const core::Reading& input)
+{
+    auto* result = new ui::frmRudrakshNumerologyResult;
+    result->showReading(core::Find_LifePath_No(core::Find_Destiny_No(input)));
+    return Shown(result);
+}
+
+bool AllWhite(const QImage& image)
+{
+    QImage white(image.size(), QImage::Format_RGB32);
+    white.fill(Qt::white);
+    return !image.isNull() && image.convertToFormat(QImage::Format_RGB32) == white;
+}
+
+enum class Failure { None, FileSizeLimit, FolderIsAFile, NameTooLong };
+
+} // namespace
+
+class TestResultWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitGui(); }
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+    void cleanup()
+    {
+        CloseAll();
+        m_dir.reset();
+    }
+
+    void reading_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QStringList>("lifePath"); // lblResult_0 to _6
+        QTest::addColumn<QStringList>("destiny"); // lblResult_10 to _16
+
+        const QStringList one{
+            "1", "ONE MUKHI RUDRAKSHA", "Sun", "Lord Shiva", "1", "Monday", "Aum Hreem Namah. Om Namah Shivaya"};
+        const QStringList eight{
+            "8", "EIGHT MUKHI RUDRAKSHA", "Rahu", "Lord Ganesh", "4", "Monday", "Aum Hum Namah, Om Ganeshaya Namah"};
+        const QStringList five{"5", "FIVE MUKHI RUDRAKSHA", "Jupiter", "Lord Shiva", "3", "Monday", "Aum Hreem Namah"};
+        QTest::newRow("John Smith, 15 August 1985") << "John Smith" << 15 << 8 << 1985 << one << eight;
+        QTest::newRow("both numbers 5") << "Eve" << 1 << 1 << 1902 << five << five;
+    }
+    void reading()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, day);
+        QFETCH(int, month);
+        QFETCH(int, year);
+        QFETCH(QStringList, lifePath);
+        QFETCH(QStringList, destiny);
+
+        core::Reading input;
+        input.PersonName = name.toStdString();
+        input.BirthDay = static_cast<std::int16_t>(day);
+        input.BirthMonth = static_cast<std::int16_t>(month);
+        input.BirthYear = static_cast<std::int16_t>(year);
+        QWidget* result = OpenResult(input);
+        QVERIFY(result->isVisible());
+
+        for (const int page : {0, 1}) {
+            const QStringList& top = page == 0 ? lifePath : destiny;
+            const int n = top.front().toInt();
+            const auto& row = *core::beadRow(n);
+            const QString personality = fromCore(page == 0 ? core::lifePathText(n) : core::destinyText(n));
+            const QStringList shown = PageTexts(result, {page});
+            const QStringList texts{fromCore(row.BodyParts), fromCore(row.Ailments), fromCore(row.RitualsToWear),
+                personality, fromCore(row.Description), fromCore(row.PlanetText)};
+            QCOMPARE(shown, top + texts);
+            // Rahu and Ketu have no planet text and no glyph: their planet picture is blank.
+            QCOMPARE(shown.back() == QLatin1String("NA"), n >= 8);
+            const QImage bead = Child<QLabel>(result, QStringLiteral("imgImage_%1").arg(2 * page))->pixmap().toImage();
+            const QImage planet
+                = Child<QLabel>(result, QStringLiteral("imgImage_%1").arg(2 * page + 1))->pixmap().toImage();
+            QCOMPARE(bead, ui::beadPicture(n).toImage());
+            QCOMPARE(planet, ui::planetPicture(n).toImage());
+            QCOMPARE(AllWhite(planet), n >= 8);
+            QVERIFY(!AllWhite(bead));
+        }
+    }
+
+    void pages_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("page");
+        QTest::newRow("at open") << QStringList{} << 0;
+        QTest::newRow("click tab 2") << QStringList{"click 1"} << 1;
+        QTest::newRow("click tab 2, then tab 1") << QStringList{"click 1", "click 0"} << 0;
+        QTest::newRow("Ctrl+Tab") << QStringList{"Ctrl+Tab"} << 1;
+        QTest::newRow("Ctrl+Tab twice") << QStringList{"Ctrl+Tab", "Ctrl+Tab"} << 0;
+    }
+    void pages()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(int, page);
+        QWidget* result = OpenResult(sampleReading());
+        auto* tabs = Child<QTabBar>(result, "TS");
+        const QStringList before = PageTexts(result);
+        for (const QString& step : steps) {
+            if (step.startsWith(QLatin1String("click"))) {
+                QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(step.back().digitValue()).center());
+            } else {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+            }
+        }
+        QCOMPARE(tabs->currentIndex(), page);
+        QCOMPARE(Child(result, "fraLifePath")->isVisible(), page == 0);
+        QCOMPARE(Child(result, "fraDestiny")->isVisible(), page == 1);
+        QCOMPARE(PageTexts(result), before);
+    }
+
+    void readOnly()
+    {
+        QWidget* result = OpenResult(sampleReading());
+        const QStringList before = PageTexts(result);
+        for (int index = 0; index < 6; ++index) {
+            auto* box = Child<QPlainTextEdit>(result, QStringLiteral("txtResult_%1").arg(index));
+            Child<QTabBar>(result, "TS")->setCurrentIndex(index / 3);
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, QStringLiteral("typed"));
+            for (const auto key : {Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Return}) {
+                QTest::keyClick(box, key);
+            }
+            QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+        }
+        QCOMPARE(PageTexts(result), before);
+    }
+
+    void save_data()
+    {
+        QTest::addColumn<QString>("typed"); // in the folder
+        QTest::addColumn<QByteArray>("existing");
+        QTest::addColumn<QMessageBox::StandardButton>("reply"); // to the replace question; Cancel: the dialog's
+        QTest::addColumn<Failure>("failure"); // anything else: an error message
+        QTest::addColumn<QByteArray>("expected"); // the file afterwards; empty: missing
+        const auto row = [](const char* name, const char* typed, const QByteArray& existing,
+                             QMessageBox::StandardButton reply, Failure failure, const QByteArray& expected) {
+            QTest::newRow(name) << typed << existing << reply << failure << expected;
+        };
+
+        const QByteArray old = fileOf({"A Much Longer Earlier Name", "28", "12", "December", "1950"});
+        const auto no = QMessageBox::No;
+        const auto yes = QMessageBox::Yes;
+        row("bare name gets .rkn", "reading", {}, no, Failure::None, kSampleFile);
+        row("Cancel is silent", "reading.rkn", {}, QMessageBox::Cancel, Failure::None, {});
+        row("No to replacing keeps the file", "old.rkn", old, no, Failure::None, old);
+        row("Yes to replacing writes it", "old.rkn", old, yes, Failure::None, kSampleFile);
+        row("disk full over an existing file", "old.rkn", old, yes, Failure::FileSizeLimit, old);
+        row("folder is a file", "afile/new.rkn", {}, no, Failure::FolderIsAFile, {});
+        row("name too long for the file", "new.rkn", {}, no, Failure::NameTooLong, {});
+    }
+    void save()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, existing);
+        QFETCH(QMessageBox::StandardButton, reply);
+        QFETCH(Failure, failure);
+        QFETCH(QByteArray, expected);
+
+        const QString target = typed.endsWith(QLatin1String(".rkn")) ? typed : typed + QLatin1String(".rkn");
+        const QString path = m_dir->filePath(target);
+        const QDir root(m_dir->path());
+        QVERIFY(failure != Failure::FolderIsAFile || WriteFile(m_dir->filePath(QStringLiteral("afile")), "a file"));
+        QVERIFY(existing.isEmpty() || WriteFile(path, existing));
+        const QStringList before = root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        core::Reading reading = sampleReading();
+        if (failure == Failure::NameTooLong) {
+            reading.PersonName = std::string(32767, 'A');
+        }
+        QWidget* result = OpenResult(reading);
+
+        // A full disk: past 10 bytes a write fails with EFBIG instead of raising SIGXFSZ.
+        rlimit unlimited{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &unlimited) == 0);
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        const auto restore = qScopeGuard([&] {
+            setrlimit(RLIMIT_FSIZE, &unlimited);
+            std::signal(SIGXFSZ, handler);
+        });
+        const FileAnswer answer = AnswerFile([&] { QTest::mouseClick(Child(result, "cmdSave"), Qt::LeftButton); },
+            reply == QMessageBox::Cancel ? QString() : m_dir->filePath(typed), reply,
+            [&] {
+                rlimit small = unlimited;
+                small.rlim_cur = 10;
+                QVERIFY(failure != Failure::FileSizeLimit || setrlimit(RLIMIT_FSIZE, &small) == 0);
+            });
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+
+        QVERIFY(answer.dialog);
+        QCOMPARE(answer.question.has_value(), !existing.isEmpty());
+        if (answer.question) {
+            QVERIFY2(answer.question->text.contains(target), qPrintable(answer.question->text));
+            QCOMPARE(answer.question->buttons, QMessageBox::Yes | QMessageBox::No);
+        }
+        QCOMPARE(answer.message.has_value(), failure != Failure::None);
+        if (answer.message) {
+            QCOMPARE(answer.message->icon, QMessageBox::Critical);
+            QVERIFY2(answer.message->text.contains(QDir::toNativeSeparators(path)), qPrintable(answer.message->text));
+        }
+        QCOMPARE(Contents(path).toHex(' '), expected.toHex(' '));
+        // No half-written or temporary file is left behind.
+        QStringList after = before;
+        if (!expected.isEmpty() && !after.contains(target)) {
+            after << target;
+        }
+        QCOMPARE(root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), after);
+        QVERIFY(result->isVisible());
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+QTEST_MAIN(TestResultWindow)
+#include "tst_resultwindow.moc"

@@ -1,0 +1,108 @@
+// What the windows share: the Help menu, the forum banners, the offer strips
+// and the About window, each link opening its page and nothing else.
+
+#include "GuiTest.h"
+#include "TestData.h"
+#include "Windows.h"
+
+#include "core/numerology/Numerology.h"
+#include "ui/mainwindow/frmMain.h"
+#include "ui/platform/WebPages.h"
+#include "ui/result/frmRudrakshNumerologyResult.h"
+#include "ui/widgets/LinkLabel.h"
+
+#include <QAction>
+#include <QStackedLayout>
+#include <QWindow>
+
+namespace {
+
+QWidget* OpenResult()
+{
+    auto* result = new ui::frmRudrakshNumerologyResult;
+    result->showReading(core::Find_LifePath_No(core::Find_Destiny_No(sampleReading())));
+    return Shown(result);
+}
+
+} // namespace
+
+class TestWidgets : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitGui(); }
+    void cleanup() { CloseAll(); }
+
+    void links_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("close"); // how the About window is closed
+        QTest::addColumn<QUrl>("address");
+        const auto row = [](const char* window, const char* control, const QUrl& address, const char* close = "") {
+            QTest::addRow("%s %s %s", window, control, close) << window << control << close << address;
+        };
+        for (const char* window : {"main", "result"}) {
+            row(window, "mnuOnline", ui::webPageAddress(ui::WebPage::OnlineHelp));
+            row(window, "mnuVisit", ui::webPageAddress(ui::WebPage::HomePage));
+            row(window, "mnuUpdate", ui::webPageAddress(ui::WebPage::UpdatePage));
+            row(window, "mnuDonate", ui::webPageAddress(ui::WebPage::DonatePage));
+            row(window, "lblCobrand", ui::webPageAddress(ui::WebPage::CoBrandPage));
+            row(window, "lblFullBrand", ui::webPageAddress(ui::WebPage::FullBrandPage));
+        }
+        row("main", "Label14", ui::webPageAddress(ui::WebPage::HomePage)); // the forum banner
+        row("result", "Label61", ui::webPageAddress(ui::WebPage::HomePage));
+        row("about", "lblHomePage", ui::webPageAddress(ui::WebPage::HomePage), "Enter");
+        row("about", "lblCobrand", ui::webPageAddress(ui::WebPage::FullBrandPage), "Esc");
+        row("about", "", QUrl(), "cmdOK");
+        row("about", "", QUrl(), "close box");
+    }
+    void links()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(QString, close);
+        QFETCH(QUrl, address);
+        QWidget* host = window == QLatin1String("result") ? OpenResult() : Shown(new ui::frmMain);
+        UrlCatcher urls;
+        if (window == QLatin1String("about")) {
+            bool stayedOpen = false;
+            bool forced = false;
+            ModalWatcher watcher([&](QWidget* about) {
+                // Closes the window only when the way under test did not.
+                QTimer::singleShot(1000, about, [about, &forced] {
+                    forced = true;
+                    about->close();
+                });
+                if (!control.isEmpty()) {
+                    QTest::mouseClick(Child<ui::LinkLabel>(about, control), Qt::LeftButton);
+                }
+                stayedOpen = about->isVisible();
+                if (close == QLatin1String("cmdOK")) {
+                    QTest::mouseClick(Child(about, close), Qt::LeftButton);
+                } else if (close == QLatin1String("close box")) {
+                    about->windowHandle()->close();
+                } else {
+                    QTest::keyClick(QApplication::focusWidget(), close == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
+                }
+            });
+            Child<QAction>(host, "mnuAbout")->trigger();
+            QVERIFY(watcher.seen() && stayedOpen && !forced);
+        } else if (auto* action = host->findChild<QAction*>(control)) {
+            action->trigger();
+        } else {
+            auto* label = Child<ui::LinkLabel>(host, control);
+            // The promotion strip shows one offer at a time; put this one in front.
+            if (auto* offers = qobject_cast<QStackedLayout*>(label->parentWidget()->layout())) {
+                offers->setCurrentWidget(label);
+            }
+            QTest::mouseClick(label, Qt::LeftButton);
+        }
+        QCOMPARE(urls.opened, address.isEmpty() ? QList<QUrl>() : QList<QUrl>{address});
+        QVERIFY(host->isVisible());
+        QVERIFY(!ExitRequested());
+    }
+};
+
+QTEST_MAIN(TestWidgets)
+#include "tst_widgets.moc"
