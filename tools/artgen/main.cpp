@@ -53,9 +53,15 @@ uint32_t hash3(int x, int y, int z, uint32_t seed)
     return h;
 }
 
-double unit(uint32_t h) { return double(h & 0xFFFFFFu) / double(0x1000000); }
+double unit(uint32_t h)
+{
+    return double(h & 0xFFFFFFu) / double(0x1000000);
+}
 
-double smooth(double t) { return t * t * (3.0 - 2.0 * t); }
+double smooth(double t)
+{
+    return t * t * (3.0 - 2.0 * t);
+}
 
 // Smooth value noise in 0..1.
 double valueNoise(double x, double y, double z, uint32_t seed)
@@ -71,7 +77,9 @@ double valueNoise(double x, double y, double z, uint32_t seed)
 
 // Distances to the nearest and second nearest of randomly scattered points:
 // F1 makes round knobs, F2 - F1 makes the creases between them.
-struct Cells { double f1, f2, pick; };  // pick: a random number of the nearest point
+struct Cells {
+    double f1, f2, pick; // pick: a random number of the nearest point
+};
 
 Cells cells(double x, double y, double z, uint32_t seed)
 {
@@ -85,8 +93,12 @@ Cells cells(double x, double y, double z, uint32_t seed)
                 const double py = yi + dy + unit(h * 0x9E3779B1u + 1u);
                 const double pz = zi + dz + unit(h * 0x85EBCA77u + 7u);
                 const double d = std::sqrt((px - x) * (px - x) + (py - y) * (py - y) + (pz - z) * (pz - z));
-                if (d < c.f1) { c.f2 = c.f1; c.f1 = d; c.pick = unit(h * 0x27D4EB2Fu + 3u); }
-                else if (d < c.f2) c.f2 = d;
+                if (d < c.f1) {
+                    c.f2 = c.f1;
+                    c.f1 = d;
+                    c.pick = unit(h * 0x27D4EB2Fu + 3u);
+                } else if (d < c.f2)
+                    c.f2 = d;
             }
     return c;
 }
@@ -99,12 +111,12 @@ Cells cells(double x, double y, double z, uint32_t seed)
 QImage drawBead(int faces)
 {
     constexpr int kSize = 100;
-    constexpr int kScale = 4;               // drawn 4x larger, then shrunk: smooth edges
+    constexpr int kScale = 4; // drawn 4x larger, then shrunk: smooth edges
     constexpr int S = kSize * kScale;
-    constexpr double cx = 50.0, cy = 48.0;  // centre of the bead, in final pixels
-    constexpr double rx = 41.0, ry = 39.0;  // a little wider than tall
-    constexpr double tilt = 0.45;           // how far the top leans towards the viewer
-    constexpr double holeRadius = 0.13;     // radians around the top pole
+    constexpr double cx = 50.0, cy = 48.0; // centre of the bead, in final pixels
+    constexpr double rx = 41.0, ry = 39.0; // a little wider than tall
+    constexpr double tilt = 0.45; // how far the top leans towards the viewer
+    constexpr double holeRadius = 0.13; // radians around the top pole
     const uint32_t seed = 1000u + uint32_t(faces) * 7919u;
 
     // Groove longitudes: spread evenly (as seen from the front) over the
@@ -134,7 +146,10 @@ QImage drawBead(int faces)
     }
 
     // Pass 1: per pixel, the surface height, colour and how deep in a groove it lies.
-    struct Px { bool in = false; double u, v, w, h, groove, hole, tone; };
+    struct Px {
+        bool in = false;
+        double u, v, w, h, groove, hole, tone;
+    };
     std::vector<Px> px(size_t(S) * S);
     const double ct = std::cos(tilt), st = std::sin(tilt);
     for (int y = 0; y < S; ++y)
@@ -143,12 +158,14 @@ QImage drawBead(int faces)
             double v = -((y + 0.5) / kScale - cy) / ry;
             // A slightly uneven outline: seeds are never perfectly round.
             const double a = std::atan2(v, u);
-            const double edge = 1.0 + 0.035 * (valueNoise(std::cos(a) * 3.0 + 5.0, std::sin(a) * 3.0, 0.5, seed + 5u) - 0.5)
-                                    + 0.012 * (valueNoise(std::cos(a) * 14.0, std::sin(a) * 14.0, 2.5, seed + 6u) - 0.5);
+            const double edge = 1.0
+                + 0.035 * (valueNoise(std::cos(a) * 3.0 + 5.0, std::sin(a) * 3.0, 0.5, seed + 5u) - 0.5)
+                + 0.012 * (valueNoise(std::cos(a) * 14.0, std::sin(a) * 14.0, 2.5, seed + 6u) - 0.5);
             u /= edge;
             v /= edge;
             const double r2 = u * u + v * v;
-            if (r2 >= 1.0) continue;
+            if (r2 >= 1.0)
+                continue;
             const double w = std::sqrt(1.0 - r2);
             // Turn the visible point back into the bead's own frame (top pole = +y).
             const double qx = u, qy = v * ct + w * st, qz = -v * st + w * ct;
@@ -184,31 +201,35 @@ QImage drawBead(int faces)
 
             Px& o = px[size_t(y) * S + x];
             o = {true, u, v, w, h, g, polar < holeRadius ? 1.0 : 0.0,
-                 0.35 * knob + 0.35 * crease + 0.30 * valueNoise(qx * 4.0, qy * 4.0, qz * 4.0, seed + 9u)};
+                0.35 * knob + 0.35 * crease + 0.30 * valueNoise(qx * 4.0, qy * 4.0, qz * 4.0, seed + 9u)};
         }
 
     // Pass 2: light the bumpy surface.
-    const double lx = -0.40, ly = 0.55, lz = 0.75;  // light from the upper left front
+    const double lx = -0.40, ly = 0.55, lz = 0.75; // light from the upper left front
     const double ll = std::sqrt(lx * lx + ly * ly + lz * lz);
-    const double relief = 0.035 * rx * kScale;     // height 1 = 3.5% of the radius
+    const double relief = 0.035 * rx * kScale; // height 1 = 3.5% of the radius
     for (int y = 0; y < S; ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < S; ++x) {
             const Px& o = px[size_t(y) * S + x];
-            if (!o.in) continue;
+            if (!o.in)
+                continue;
             auto hAt = [&](int xx, int yy) {
-                if (xx < 0 || yy < 0 || xx >= S || yy >= S) return o.h;
+                if (xx < 0 || yy < 0 || xx >= S || yy >= S)
+                    return o.h;
                 const Px& n = px[size_t(yy) * S + xx];
                 return n.in ? n.h : o.h;
             };
-            const double dhdx = (hAt(x + 1, y) - hAt(x - 1, y)) * 0.5;  // per pixel
+            const double dhdx = (hAt(x + 1, y) - hAt(x - 1, y)) * 0.5; // per pixel
             const double dhdy = (hAt(x, y - 1) - hAt(x, y + 1)) * 0.5;
             double nx = o.u - relief * dhdx, ny = o.v - relief * dhdy, nz = o.w;
             const double nl = std::sqrt(nx * nx + ny * ny + nz * nz);
-            nx /= nl; ny /= nl; nz /= nl;
+            nx /= nl;
+            ny /= nl;
+            nz /= nl;
 
             const double diffuse = std::max(0.0, (nx * lx + ny * ly + nz * lz) / ll);
-            const double fill = std::max(0.0, 0.6 * nx + 0.1 * ny + 0.79 * nz);  // soft light from the right
+            const double fill = std::max(0.0, 0.6 * nx + 0.1 * ny + 0.79 * nz); // soft light from the right
             const double hx = lx / ll, hy = ly / ll, hz = lz / ll + 1.0;
             const double hl = std::sqrt(hx * hx + hy * hy + hz * hz);
             const double specular = std::pow(std::max(0.0, (nx * hx + ny * hy + nz * hz) / hl), 30.0);
@@ -217,14 +238,20 @@ QImage drawBead(int faces)
             const double t = std::clamp(o.tone, 0.0, 1.0);
             double r = 62 + 100 * t, gr = 32 + 58 * t, b = 18 + 34 * t;
             const double dark = 1.0 - 0.8 * o.groove;
-            r *= dark; gr *= dark; b *= dark;
+            r *= dark;
+            gr *= dark;
+            b *= dark;
             const double light = 0.28 + 0.75 * diffuse + 0.25 * fill;
             r = r * light + 70 * specular * (1.0 - o.groove);
             gr = gr * light + 52 * specular * (1.0 - o.groove);
             b = b * light + 34 * specular * (1.0 - o.groove);
-            if (o.hole > 0) { r = 34; gr = 20; b = 12; }
-            line[x] = qRgb(int(std::clamp(r, 0.0, 255.0)), int(std::clamp(gr, 0.0, 255.0)),
-                           int(std::clamp(b, 0.0, 255.0)));
+            if (o.hole > 0) {
+                r = 34;
+                gr = 20;
+                b = 12;
+            }
+            line[x]
+                = qRgb(int(std::clamp(r, 0.0, 255.0)), int(std::clamp(gr, 0.0, 255.0)), int(std::clamp(b, 0.0, 255.0)));
         }
     }
     return img.scaled(kSize, kSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -247,14 +274,14 @@ QImage drawPlanet(int planet)
 
     QPainterPath path;
     switch (planet) {
-    case 1:  // Sun: a circle with a dot in the middle
+    case 1: // Sun: a circle with a dot in the middle
         path.addEllipse(QPointF(0, 0), 11.5, 11.5);
         p.drawPath(path);
         p.setPen(Qt::NoPen);
         p.setBrush(ink);
         p.drawEllipse(QPointF(0, 0), 2.8, 2.8);
         break;
-    case 2: {  // Moon: a crescent, horns to the left
+    case 2: { // Moon: a crescent, horns to the left
         QPainterPath outer, inner;
         outer.addEllipse(QPointF(2.5, 0), 12.5, 12.5);
         inner.addEllipse(QPointF(-3.5, -0.5), 11.0, 11.0);
@@ -263,7 +290,7 @@ QImage drawPlanet(int planet)
         p.drawPath(outer.subtracted(inner));
         break;
     }
-    case 3:  // Mars: a circle with an arrow to the upper right
+    case 3: // Mars: a circle with an arrow to the upper right
         path.addEllipse(QPointF(-3.5, 3.5), 8.5, 8.5);
         path.moveTo(-3.5 + 8.5 * 0.7071, 3.5 - 8.5 * 0.7071);
         path.lineTo(11.5, -11.5);
@@ -272,7 +299,7 @@ QImage drawPlanet(int planet)
         path.lineTo(11.5, -3.5);
         p.drawPath(path);
         break;
-    case 4:  // Mercury: horns on a circle over a cross
+    case 4: // Mercury: horns on a circle over a cross
         path.addEllipse(QPointF(0, -1.5), 6.5, 6.5);
         path.moveTo(-6.5, -15.0);
         path.arcTo(QRectF(-6.5, -21.5, 13.0, 13.0), 180.0, 180.0);
@@ -282,7 +309,7 @@ QImage drawPlanet(int planet)
         path.lineTo(5.0, 10.5);
         p.drawPath(path);
         break;
-    case 5:  // Jupiter: the curved stroke meeting a bar, crossed by an upright
+    case 5: // Jupiter: the curved stroke meeting a bar, crossed by an upright
         path.moveTo(-10.0, -6.5);
         path.cubicTo(-10.5, -12.0, -2.5, -14.0, -0.5, -9.5);
         path.cubicTo(1.0, -5.5, -5.0, 0.0, -11.0, 5.0);
@@ -291,7 +318,7 @@ QImage drawPlanet(int planet)
         path.lineTo(5.0, 13.0);
         p.drawPath(path);
         break;
-    case 6:  // Venus: a circle over a cross
+    case 6: // Venus: a circle over a cross
         path.addEllipse(QPointF(0, -5.5), 8.0, 8.0);
         path.moveTo(0, 2.5);
         path.lineTo(0, 15.0);
@@ -299,7 +326,7 @@ QImage drawPlanet(int planet)
         path.lineTo(6.0, 9.0);
         p.drawPath(path);
         break;
-    case 7:  // Saturn: a cross on top of an "h" with a hooked tail
+    case 7: // Saturn: a cross on top of an "h" with a hooked tail
         path.moveTo(-5.0, -14.0);
         path.lineTo(-5.0, 9.0);
         path.moveTo(-10.5, -8.5);
@@ -328,12 +355,12 @@ constexpr double focalX = 98, focalY = 100;
 const QColor beadLight(204, 140, 80), beadMid(146, 82, 40), beadDark(74, 36, 16);
 const QColor grooveColor(56, 26, 10);
 constexpr double grooveWidth = 9;
-constexpr std::array<double, 5> grooves{-0.74, -0.37, 0.0, 0.37, 0.74};  // sin of longitude
+constexpr std::array<double, 5> grooves{-0.74, -0.37, 0.0, 0.37, 0.74}; // sin of longitude
 constexpr std::array<double, 3> groovesSmall{-0.6, 0.0, 0.6};
 constexpr double holeY = beadY - beadR + 12, holeRx = 13, holeRy = 7;
 const QColor holeColor(34, 18, 8), lipColor(214, 160, 102);
 constexpr double shadowY = 230, shadowRx = 70, shadowRy = 9;
-}  // namespace icon
+} // namespace icon
 
 // A groove runs as half an ellipse from the hole down to the bottom pole;
 // s is the sine of its longitude (0 = straight down the middle).
@@ -383,9 +410,11 @@ QImage drawIcon(int size)
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(grooveColor, width, Qt::SolidLine, Qt::FlatCap));
     if (small)
-        for (double s : groovesSmall) p.drawPath(iconGroove(s));
+        for (double s : groovesSmall)
+            p.drawPath(iconGroove(s));
     else
-        for (double s : grooves) p.drawPath(iconGroove(s));
+        for (double s : grooves)
+            p.drawPath(iconGroove(s));
 
     p.setPen(QPen(lipColor, 4));
     p.setBrush(holeColor);
@@ -404,13 +433,18 @@ QString iconSvg()
             grooveD += QStringLiteral("M%1 %2 L%1 %3 ").arg(beadX).arg(grooveTop).arg(grooveBottom);
         else
             grooveD += QStringLiteral("M%1 %2 A%3 %4 0 0 %5 %1 %6 ")
-                           .arg(beadX).arg(grooveTop).arg(a).arg((grooveBottom - grooveTop) / 2)
-                           .arg(s > 0 ? 1 : 0).arg(grooveBottom);
+                           .arg(beadX)
+                           .arg(grooveTop)
+                           .arg(a)
+                           .arg((grooveBottom - grooveTop) / 2)
+                           .arg(s > 0 ? 1 : 0)
+                           .arg(grooveBottom);
     }
     QString svg;
     QTextStream out(&svg);
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"256\" height=\"256\" viewBox=\"0 0 256 256\">\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"256\" height=\"256\" viewBox=\"0 0 256 "
+           "256\">\n"
         << "  <title>VQ Rudraksha Numerology</title>\n"
         << "  <defs>\n"
         << "    <linearGradient id=\"tile\" gradientUnits=\"userSpaceOnUse\" x1=\"0\" y1=\"" << tileY
@@ -469,7 +503,8 @@ bool writeIco(const QString& fileName, const QList<QImage>& images)
                 const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
                 QByteArray row(maskStride, '\0');
                 for (int x = 0; x < w; ++x)
-                    if (qAlpha(line[x]) == 0) row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
+                    if (qAlpha(line[x]) == 0)
+                        row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
                 s.writeRawData(row.constData(), row.size());
             }
         }
@@ -477,22 +512,24 @@ bool writeIco(const QString& fileName, const QList<QImage>& images)
     }
 
     QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
     QDataStream s(&file);
     s.setByteOrder(QDataStream::LittleEndian);
     s << quint16(0) << quint16(1) << quint16(images.size());
     quint32 offset = 6 + 16 * quint32(images.size());
     for (int i = 0; i < images.size(); ++i) {
         const int w = images[i].width(), h = images[i].height();
-        s << quint8(w >= 256 ? 0 : w) << quint8(h >= 256 ? 0 : h) << quint8(0) << quint8(0) << quint16(1)
-          << quint16(32) << quint32(blobs[i].size()) << offset;
+        s << quint8(w >= 256 ? 0 : w) << quint8(h >= 256 ? 0 : h) << quint8(0) << quint8(0) << quint16(1) << quint16(32)
+          << quint32(blobs[i].size()) << offset;
         offset += quint32(blobs[i].size());
     }
-    for (const QByteArray& blob : blobs) s.writeRawData(blob.constData(), blob.size());
+    for (const QByteArray& blob : blobs)
+        s.writeRawData(blob.constData(), blob.size());
     return s.status() == QDataStream::Ok;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -509,7 +546,8 @@ int main(int argc, char** argv)
 
     bool ok = true;
     auto check = [&](bool saved, const QString& name) {
-        if (!saved) std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(dir.filePath(name)));
+        if (!saved)
+            std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(dir.filePath(name)));
         ok = ok && saved;
     };
 
