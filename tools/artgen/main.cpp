@@ -8,6 +8,10 @@
 //   icon-N.png          the program icon at 16, 24, 32, 48, 64, 128, 256 px
 //   app.ico             the same icon at 16, 32, 48 and 256 px for Windows
 //   icon.svg            the same icon as scalable SVG
+// and, for screens at 150 % and 200 %, the same pictures drawn at twice the
+// resolution: 1@2x.jpg .. 9@2x.jpg, p1@2x.jpg .. p9@2x.jpg and icon-N@2x.png
+// for N up to 128. On screens scaled above 100 %, Qt's icon and rich text
+// loaders take the "@2x" file found beside the 1x one.
 //
 // Everything is drawn here, by code: no fonts, no bitmaps from elsewhere.
 
@@ -103,16 +107,33 @@ Cells cells(double x, double y, double z, uint32_t seed)
     return c;
 }
 
+// ---------------------------------------------------------------- scale
+
+// Marks an image as drawn for screens at scale x 100 %: painting on it keeps
+// using 1x coordinates, and the file notes scale times the usual resolution,
+// which is how a file tells a device pixel ratio.
+QImage atScale(QImage img, int scale)
+{
+    if (scale != 1) {
+        img.setDotsPerMeterX(img.dotsPerMeterX() * scale);
+        img.setDotsPerMeterY(img.dotsPerMeterY() * scale);
+    }
+    img.setDevicePixelRatio(scale);
+    return img;
+}
+
 // ---------------------------------------------------------------- beads
 
 // Draws a bead with `faces` faces: a wrinkled brown seed seen a little from
 // above, so the hole at the top pole shows, with one deep groove per face
-// running from the hole down over the front.
-QImage drawBead(int faces)
+// running from the hole down over the front. scale 2 draws the same bead at
+// 200 x 200 for screens at 200 %.
+QImage drawBead(int faces, int scale = 1)
 {
     constexpr int kSize = 100;
     constexpr int kScale = 4; // drawn 4x larger, then shrunk: smooth edges
-    constexpr int S = kSize * kScale;
+    const int k = kScale * scale; // image pixels per final 1x pixel
+    const int S = kSize * k;
     constexpr double cx = 50.0, cy = 48.0; // centre of the bead, in final pixels
     constexpr double rx = 41.0, ry = 39.0; // a little wider than tall
     constexpr double tilt = 0.45; // how far the top leans towards the viewer
@@ -134,7 +155,7 @@ QImage drawBead(int faces)
     {
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
-        p.scale(kScale, kScale);
+        p.scale(k, k);
         p.translate(cx + 3.0, cy + ry + 4.0);
         p.scale(rx * 0.95, 7.0);
         QRadialGradient shadow(QPointF(0, 0), 1.0);
@@ -154,8 +175,8 @@ QImage drawBead(int faces)
     const double ct = std::cos(tilt), st = std::sin(tilt);
     for (int y = 0; y < S; ++y)
         for (int x = 0; x < S; ++x) {
-            double u = ((x + 0.5) / kScale - cx) / rx;
-            double v = -((y + 0.5) / kScale - cy) / ry;
+            double u = ((x + 0.5) / k - cx) / rx;
+            double v = -((y + 0.5) / k - cy) / ry;
             // A slightly uneven outline: seeds are never perfectly round.
             const double a = std::atan2(v, u);
             const double edge = 1.0
@@ -207,7 +228,7 @@ QImage drawBead(int faces)
     // Pass 2: light the bumpy surface.
     const double lx = -0.40, ly = 0.55, lz = 0.75; // light from the upper left front
     const double ll = std::sqrt(lx * lx + ly * ly + lz * lz);
-    const double relief = 0.035 * rx * kScale; // height 1 = 3.5% of the radius
+    const double relief = 0.035 * rx * k; // height 1 = 3.5% of the radius
     for (int y = 0; y < S; ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < S; ++x) {
@@ -254,16 +275,17 @@ QImage drawBead(int faces)
                 = qRgb(int(std::clamp(r, 0.0, 255.0)), int(std::clamp(gr, 0.0, 255.0)), int(std::clamp(b, 0.0, 255.0)));
         }
     }
-    return img.scaled(kSize, kSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return atScale(img.scaled(kSize * scale, kSize * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), scale);
 }
 
 // ---------------------------------------------------------------- planets
 
 // Draws the astrological glyph of planet 1 (Sun) .. 7 (Saturn) with pen
 // strokes around the image centre; other numbers leave the picture blank.
-QImage drawPlanet(int planet)
+// scale 2 draws the same glyph at 80 x 82.
+QImage drawPlanet(int planet, int scale = 1)
 {
-    QImage img(40, 41, QImage::Format_RGB32);
+    QImage img = atScale(QImage(40 * scale, 41 * scale, QImage::Format_RGB32), scale);
     img.fill(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -343,46 +365,140 @@ QImage drawPlanet(int planet)
     return img;
 }
 
-// ---------------------------------------------------------------- icon
+// ---------------------------------------------------------------- icons
 
-// The icon: a brown bead with five faces on a teal rounded square. Laid out
-// on a 256 x 256 grid; the same numbers draw the PNGs and write the SVG.
-namespace icon {
-constexpr double tileX = 8, tileY = 8, tileSize = 240, tileRound = 48;
+// The program's colours: a brown bead on teal. The icons are laid out on a
+// 256 x 256 grid; the same numbers draw the PNGs and write the SVGs.
 const QColor tileTop(0, 192, 192), tileBottom(0, 118, 122);
-constexpr double beadX = 128, beadY = 136, beadR = 86;
-constexpr double focalX = 98, focalY = 100;
 const QColor beadLight(204, 140, 80), beadMid(146, 82, 40), beadDark(74, 36, 16);
 const QColor grooveColor(56, 26, 10);
-constexpr double grooveWidth = 9;
+const QColor holeColor(34, 18, 8), lipColor(214, 160, 102);
 constexpr std::array<double, 5> grooves{-0.74, -0.37, 0.0, 0.37, 0.74}; // sin of longitude
 constexpr std::array<double, 3> groovesSmall{-0.6, 0.0, 0.6};
-constexpr double holeY = beadY - beadR + 12, holeRx = 13, holeRy = 7;
-const QColor holeColor(34, 18, 8), lipColor(214, 160, 102);
-constexpr double shadowY = 230, shadowRx = 70, shadowRy = 9;
-} // namespace icon
+
+// A bead as the icons show it: a shaded ball on its shadow, grooves running
+// from the hole at the top to the bottom pole.
+struct BeadMotif {
+    double x, y, r; // centre and radius
+    double focalX, focalY; // where the light falls
+    double holeY, holeRx, holeRy, lipWidth;
+    double grooveWidth;
+    double shadowY, shadowRx, shadowRy;
+
+    double grooveTop() const { return holeY; }
+    double grooveBottom() const { return y + r; }
+};
 
 // A groove runs as half an ellipse from the hole down to the bottom pole;
 // s is the sine of its longitude (0 = straight down the middle).
-constexpr double grooveTop = icon::holeY, grooveBottom = icon::beadY + icon::beadR;
-
-QPainterPath iconGroove(double s)
+QPainterPath groovePath(const BeadMotif& b, double s)
 {
-    using namespace icon;
-    QPainterPath path(QPointF(beadX, grooveTop));
-    const double a = std::abs(s) * beadR;
+    QPainterPath path(QPointF(b.x, b.grooveTop()));
+    const double a = std::abs(s) * b.r;
     if (a < 0.5)
-        path.lineTo(beadX, grooveBottom);
+        path.lineTo(b.x, b.grooveBottom());
     else
-        path.arcTo(QRectF(beadX - a, grooveTop, 2 * a, grooveBottom - grooveTop), 90.0, s > 0 ? -180.0 : 180.0);
+        path.arcTo(
+            QRectF(b.x - a, b.grooveTop(), 2 * a, b.grooveBottom() - b.grooveTop()), 90.0, s > 0 ? -180.0 : 180.0);
     return path;
 }
 
-QImage drawIcon(int size)
+// Paints the bead; small: fewer grooves, at least minGrooveWidth wide, as thin
+// lines vanish at small sizes.
+void paintBead(QPainter& p, const BeadMotif& b, bool small, double minGrooveWidth)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 64));
+    p.drawEllipse(QPointF(b.x, b.shadowY), b.shadowRx, b.shadowRy);
+
+    QRadialGradient bead(QPointF(b.x, b.y), b.r, QPointF(b.focalX, b.focalY));
+    bead.setColorAt(0, beadLight);
+    bead.setColorAt(0.55, beadMid);
+    bead.setColorAt(1, beadDark);
+    p.setBrush(bead);
+    p.drawEllipse(QPointF(b.x, b.y), b.r, b.r);
+
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(grooveColor, std::max(b.grooveWidth, minGrooveWidth), Qt::SolidLine, Qt::FlatCap));
+    if (small)
+        for (double s : groovesSmall)
+            p.drawPath(groovePath(b, s));
+    else
+        for (double s : grooves)
+            p.drawPath(groovePath(b, s));
+
+    p.setPen(QPen(lipColor, b.lipWidth));
+    p.setBrush(holeColor);
+    p.drawEllipse(QPointF(b.x, b.holeY), b.holeRx, b.holeRy);
+}
+
+QString hex(const QColor& c)
+{
+    return c.name(QColor::HexRgb);
+}
+
+// The bead's gradient, for an SVG's <defs>, and the bead itself.
+QString beadSvgGradient(const BeadMotif& b)
+{
+    QString svg;
+    QTextStream out(&svg);
+    out << "    <radialGradient id=\"bead\" gradientUnits=\"userSpaceOnUse\" cx=\"" << b.x << "\" cy=\"" << b.y
+        << "\" r=\"" << b.r << "\" fx=\"" << b.focalX << "\" fy=\"" << b.focalY << "\">\n"
+        << "      <stop offset=\"0\" stop-color=\"" << hex(beadLight) << "\"/>\n"
+        << "      <stop offset=\"0.55\" stop-color=\"" << hex(beadMid) << "\"/>\n"
+        << "      <stop offset=\"1\" stop-color=\"" << hex(beadDark) << "\"/>\n"
+        << "    </radialGradient>\n";
+    return svg;
+}
+
+QString beadSvg(const BeadMotif& b)
+{
+    QString grooveD;
+    for (double s : grooves) {
+        const double a = std::abs(s) * b.r;
+        if (a < 0.5)
+            grooveD += QStringLiteral("M%1 %2 L%1 %3 ").arg(b.x).arg(b.grooveTop()).arg(b.grooveBottom());
+        else
+            grooveD += QStringLiteral("M%1 %2 A%3 %4 0 0 %5 %1 %6 ")
+                           .arg(b.x)
+                           .arg(b.grooveTop())
+                           .arg(a)
+                           .arg((b.grooveBottom() - b.grooveTop()) / 2)
+                           .arg(s > 0 ? 1 : 0)
+                           .arg(b.grooveBottom());
+    }
+    QString svg;
+    QTextStream out(&svg);
+    out << "  <ellipse cx=\"" << b.x << "\" cy=\"" << b.shadowY << "\" rx=\"" << b.shadowRx << "\" ry=\"" << b.shadowRy
+        << "\" fill=\"#000000\" fill-opacity=\"0.25\"/>\n"
+        << "  <circle cx=\"" << b.x << "\" cy=\"" << b.y << "\" r=\"" << b.r << "\" fill=\"url(#bead)\"/>\n"
+        << "  <path d=\"" << grooveD.trimmed() << "\" fill=\"none\" stroke=\"" << hex(grooveColor)
+        << "\" stroke-width=\"" << b.grooveWidth << "\"/>\n"
+        << "  <ellipse cx=\"" << b.x << "\" cy=\"" << b.holeY << "\" rx=\"" << b.holeRx << "\" ry=\"" << b.holeRy
+        << "\" fill=\"" << hex(holeColor) << "\" stroke=\"" << hex(lipColor) << "\" stroke-width=\"" << b.lipWidth
+        << "\"/>\n";
+    return svg;
+}
+
+// An icon of `size` px, drawn for screens at scale x 100 %: twice the pixels
+// at scale 2, with the design of `size`.
+QImage iconImage(int size, int scale)
+{
+    QImage img = atScale(QImage(size * scale, size * scale, QImage::Format_ARGB32_Premultiplied), scale);
+    img.fill(Qt::transparent);
+    return img;
+}
+
+// The program icon: a brown bead with five faces on a teal rounded square.
+namespace icon {
+constexpr double tileX = 8, tileY = 8, tileSize = 240, tileRound = 48;
+constexpr BeadMotif bead{128, 136, 86, 98, 100, 136 - 86 + 12, 13, 7, 4, 9, 230, 70, 9};
+} // namespace icon
+
+QImage drawIcon(int size, int scale = 1)
 {
     using namespace icon;
-    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
+    QImage img = iconImage(size, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 256.0, size / 256.0);
@@ -394,52 +510,13 @@ QImage drawIcon(int size)
     p.setBrush(tile);
     p.drawRoundedRect(QRectF(tileX, tileY, tileSize, tileSize), tileRound, tileRound);
 
-    p.setBrush(QColor(0, 0, 0, 64));
-    p.drawEllipse(QPointF(beadX, shadowY), shadowRx, shadowRy);
-
-    QRadialGradient bead(QPointF(beadX, beadY), beadR, QPointF(focalX, focalY));
-    bead.setColorAt(0, beadLight);
-    bead.setColorAt(0.55, beadMid);
-    bead.setColorAt(1, beadDark);
-    p.setBrush(bead);
-    p.drawEllipse(QPointF(beadX, beadY), beadR, beadR);
-
-    // Thin lines vanish at small sizes: fewer, wider grooves there.
-    const bool small = size <= 24;
-    const double width = std::max(grooveWidth, 1.3 * 256.0 / size);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(grooveColor, width, Qt::SolidLine, Qt::FlatCap));
-    if (small)
-        for (double s : groovesSmall)
-            p.drawPath(iconGroove(s));
-    else
-        for (double s : grooves)
-            p.drawPath(iconGroove(s));
-
-    p.setPen(QPen(lipColor, 4));
-    p.setBrush(holeColor);
-    p.drawEllipse(QPointF(beadX, holeY), holeRx, holeRy);
+    paintBead(p, bead, size <= 24, 1.3 * 256.0 / size);
     return img;
 }
 
 QString iconSvg()
 {
     using namespace icon;
-    auto hex = [](const QColor& c) { return c.name(QColor::HexRgb); };
-    QString grooveD;
-    for (double s : grooves) {
-        const double a = std::abs(s) * beadR;
-        if (a < 0.5)
-            grooveD += QStringLiteral("M%1 %2 L%1 %3 ").arg(beadX).arg(grooveTop).arg(grooveBottom);
-        else
-            grooveD += QStringLiteral("M%1 %2 A%3 %4 0 0 %5 %1 %6 ")
-                           .arg(beadX)
-                           .arg(grooveTop)
-                           .arg(a)
-                           .arg((grooveBottom - grooveTop) / 2)
-                           .arg(s > 0 ? 1 : 0)
-                           .arg(grooveBottom);
-    }
     QString svg;
     QTextStream out(&svg);
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -452,23 +529,10 @@ QString iconSvg()
         << "      <stop offset=\"0\" stop-color=\"" << hex(tileTop) << "\"/>\n"
         << "      <stop offset=\"1\" stop-color=\"" << hex(tileBottom) << "\"/>\n"
         << "    </linearGradient>\n"
-        << "    <radialGradient id=\"bead\" gradientUnits=\"userSpaceOnUse\" cx=\"" << beadX << "\" cy=\"" << beadY
-        << "\" r=\"" << beadR << "\" fx=\"" << focalX << "\" fy=\"" << focalY << "\">\n"
-        << "      <stop offset=\"0\" stop-color=\"" << hex(beadLight) << "\"/>\n"
-        << "      <stop offset=\"0.55\" stop-color=\"" << hex(beadMid) << "\"/>\n"
-        << "      <stop offset=\"1\" stop-color=\"" << hex(beadDark) << "\"/>\n"
-        << "    </radialGradient>\n"
-        << "  </defs>\n"
+        << beadSvgGradient(bead) << "  </defs>\n"
         << "  <rect x=\"" << tileX << "\" y=\"" << tileY << "\" width=\"" << tileSize << "\" height=\"" << tileSize
         << "\" rx=\"" << tileRound << "\" ry=\"" << tileRound << "\" fill=\"url(#tile)\"/>\n"
-        << "  <ellipse cx=\"" << beadX << "\" cy=\"" << shadowY << "\" rx=\"" << shadowRx << "\" ry=\"" << shadowRy
-        << "\" fill=\"#000000\" fill-opacity=\"0.25\"/>\n"
-        << "  <circle cx=\"" << beadX << "\" cy=\"" << beadY << "\" r=\"" << beadR << "\" fill=\"url(#bead)\"/>\n"
-        << "  <path d=\"" << grooveD.trimmed() << "\" fill=\"none\" stroke=\"" << hex(grooveColor)
-        << "\" stroke-width=\"" << grooveWidth << "\"/>\n"
-        << "  <ellipse cx=\"" << beadX << "\" cy=\"" << holeY << "\" rx=\"" << holeRx << "\" ry=\"" << holeRy
-        << "\" fill=\"" << hex(holeColor) << "\" stroke=\"" << hex(lipColor) << "\" stroke-width=\"4\"/>\n"
-        << "</svg>\n";
+        << beadSvg(bead) << "</svg>\n";
     return svg;
 }
 
@@ -551,21 +615,32 @@ int main(int argc, char** argv)
         ok = ok && saved;
     };
 
-    for (int n = 1; n <= 9; ++n) {
-        const QString name = QStringLiteral("%1.jpg").arg(n);
-        check(drawBead(n).save(dir.filePath(name), "JPG", 90), name);
-    }
-    for (int n = 1; n <= 9; ++n) {
-        const QString name = QStringLiteral("p%1.jpg").arg(n);
-        check(drawPlanet(n).save(dir.filePath(name), "JPG", 95), name);
+    auto saveText = [&](const QString& name, const QString& text) {
+        QFile file(dir.filePath(name));
+        check(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text.toUtf8()) > 0, name);
+    };
+
+    // Each picture at 1x, then drawn again at 2x under the same name with "@2x".
+    for (int scale : {1, 2}) {
+        const QString at = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+        for (int n = 1; n <= 9; ++n) {
+            const QString name = QStringLiteral("%1%2.jpg").arg(n).arg(at);
+            check(drawBead(n, scale).save(dir.filePath(name), "JPG", 90), name);
+        }
+        for (int n = 1; n <= 9; ++n) {
+            const QString name = QStringLiteral("p%1%2.jpg").arg(n).arg(at);
+            check(drawPlanet(n, scale).save(dir.filePath(name), "JPG", 95), name);
+        }
     }
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         const QString name = QStringLiteral("icon-%1.png").arg(size);
         check(drawIcon(size).save(dir.filePath(name), "PNG"), name);
     }
+    for (int size : {16, 24, 32, 48, 64, 128}) {
+        const QString name = QStringLiteral("icon-%1@2x.png").arg(size);
+        check(drawIcon(size, 2).save(dir.filePath(name), "PNG"), name);
+    }
     check(writeIco(dir.filePath("app.ico"), {drawIcon(16), drawIcon(32), drawIcon(48), drawIcon(256)}), "app.ico");
-
-    QFile svg(dir.filePath("icon.svg"));
-    check(svg.open(QIODevice::WriteOnly | QIODevice::Truncate) && svg.write(iconSvg().toUtf8()) > 0, "icon.svg");
+    saveText(QStringLiteral("icon.svg"), iconSvg());
     return ok ? 0 : 1;
 }
