@@ -8,6 +8,8 @@
 //   icon-N.png          the program icon at 16, 24, 32, 48, 64, 128, 256 px
 //   app.ico             the same icon at 16, 32, 48 and 256 px for Windows
 //   icon.svg            the same icon as scalable SVG
+//   document-N.png      the icon of a saved reading at the same sizes
+//   document.svg        the same document icon as scalable SVG
 // and, for screens at 150 % and 200 %, the same pictures drawn at twice the
 // resolution: 1@2x.jpg .. 9@2x.jpg, p1@2x.jpg .. p9@2x.jpg and icon-N@2x.png
 // for N up to 128. On screens scaled above 100 %, Qt's icon and rich text
@@ -383,7 +385,7 @@ struct BeadMotif {
     double focalX, focalY; // where the light falls
     double holeY, holeRx, holeRy, lipWidth;
     double grooveWidth;
-    double shadowY, shadowRx, shadowRy;
+    double shadowY, shadowRx, shadowRy; // no shadow when shadowRx is 0
 
     double grooveTop() const { return holeY; }
     double grooveBottom() const { return y + r; }
@@ -408,8 +410,10 @@ QPainterPath groovePath(const BeadMotif& b, double s)
 void paintBead(QPainter& p, const BeadMotif& b, bool small, double minGrooveWidth)
 {
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 64));
-    p.drawEllipse(QPointF(b.x, b.shadowY), b.shadowRx, b.shadowRy);
+    if (b.shadowRx > 0) {
+        p.setBrush(QColor(0, 0, 0, 64));
+        p.drawEllipse(QPointF(b.x, b.shadowY), b.shadowRx, b.shadowRy);
+    }
 
     QRadialGradient bead(QPointF(b.x, b.y), b.r, QPointF(b.focalX, b.focalY));
     bead.setColorAt(0, beadLight);
@@ -536,6 +540,125 @@ QString iconSvg()
     return svg;
 }
 
+// The icon of a saved reading: a sheet of paper with its top right corner
+// folded over, two lines of writing and the bead.
+namespace document {
+constexpr double left = 36, top = 12, right = 220, bottom = 244, fold = 60;
+constexpr double border = 6, lineWidth = 10;
+constexpr std::array<double, 2> lineY{46, 70};
+constexpr double lineLeft = 64, lineRight = 140;
+const QColor paper(252, 251, 246), ink(tileBottom), writing(150, 206, 204);
+constexpr BeadMotif bead{128, 160, 60, 107, 135, 160 - 60 + 9, 9, 5, 3, 6.5, 227, 46, 6};
+// Small sizes leave the writing and the shadow out and show a larger bead.
+constexpr BeadMotif beadSmall{128, 150, 66, 105, 121, 150 - 66 + 9, 10, 5, 3, 7, 0, 0, 0};
+} // namespace document
+
+// The outline of the sheet, its top right corner cut off where it is folded
+// over; inset moves every side in by that much.
+QPainterPath sheetPath(double l, double t, double r, double b, double f, double inset = 0)
+{
+    const double d = inset * (std::sqrt(2.0) - 1.0); // how much longer the fold gets
+    QPainterPath path(QPointF(l + inset, t + inset));
+    path.lineTo(r - f - d, t + inset);
+    path.lineTo(r - inset, t + f + d);
+    path.lineTo(r - inset, b - inset);
+    path.lineTo(l + inset, b - inset);
+    path.closeSubpath();
+    return path;
+}
+
+// The folded-over corner, lying on the sheet; inset as above.
+QPainterPath flapPath(double t, double r, double f, double inset = 0)
+{
+    const double d = inset * (std::sqrt(2.0) + 1.0);
+    QPainterPath path(QPointF(r - f + inset, t + d));
+    path.lineTo(r - f + inset, t + f - inset);
+    path.lineTo(r - d, t + f - inset);
+    path.closeSubpath();
+    return path;
+}
+
+QImage drawDocument(int size, int scale = 1)
+{
+    using namespace document;
+    QImage img = iconImage(size, scale);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 256.0, size / 256.0);
+
+    // Edges on whole pixels and lines whole pixels wide keep the sheet sharp
+    // at every size. The border is the sheet less the sheet moved in by its width.
+    const double px = 256.0 / size;
+    auto snap = [px](double v) { return std::round(v / px) * px; };
+    auto wide = [px](double w) { return std::max(1.0, std::round(w / px)) * px; };
+    const double w = wide(border);
+    const double l = snap(left), t = snap(top), r = snap(right), b = snap(bottom), f = snap(fold);
+    QLinearGradient flap(r - f, t, r, t + f);
+    flap.setColorAt(0, tileTop);
+    flap.setColorAt(1, tileBottom);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    p.drawPath(sheetPath(l, t, r, b, f));
+    p.setBrush(paper);
+    p.drawPath(sheetPath(l, t, r, b, f, w));
+    p.setBrush(ink);
+    p.drawPath(flapPath(t, r, f));
+    p.setBrush(flap);
+    p.drawPath(flapPath(t, r, f, w));
+
+    const bool small = size <= 24;
+    if (!small) {
+        const double lw = wide(lineWidth);
+        p.setPen(QPen(writing, lw, Qt::SolidLine, Qt::RoundCap));
+        for (double y : lineY) {
+            // A line an odd number of pixels wide is centred on a pixel's middle.
+            const double cy = snap(y - lw / 2) + lw / 2;
+            p.drawLine(QPointF(lineLeft, cy), QPointF(lineRight, cy));
+        }
+    }
+    paintBead(p, small ? beadSmall : bead, small, 1.3 * 256.0 / size);
+    return img;
+}
+
+QString documentSvg()
+{
+    using namespace document;
+    // The border lies inside the sheet's edges, as in the PNGs.
+    const QPainterPath sheet = sheetPath(left, top, right, bottom, fold, border / 2);
+    const QPainterPath corner = flapPath(top, right, fold, border / 2);
+    auto d = [](const QPainterPath& path) {
+        QString out;
+        for (int i = 0; i < path.elementCount(); ++i) {
+            const QPainterPath::Element e = path.elementAt(i);
+            out += QStringLiteral("%1%2 %3 ").arg(e.isMoveTo() ? 'M' : 'L').arg(e.x).arg(e.y);
+        }
+        return out + QStringLiteral("Z");
+    };
+    QString svg;
+    QTextStream out(&svg);
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"256\" height=\"256\" viewBox=\"0 0 256 "
+           "256\">\n"
+        << "  <title>VQ Rudraksha Numerology reading</title>\n"
+        << "  <defs>\n"
+        << "    <linearGradient id=\"flap\" gradientUnits=\"userSpaceOnUse\" x1=\"" << right - fold << "\" y1=\"" << top
+        << "\" x2=\"" << right << "\" y2=\"" << top + fold << "\">\n"
+        << "      <stop offset=\"0\" stop-color=\"" << hex(tileTop) << "\"/>\n"
+        << "      <stop offset=\"1\" stop-color=\"" << hex(tileBottom) << "\"/>\n"
+        << "    </linearGradient>\n"
+        << beadSvgGradient(bead) << "  </defs>\n"
+        << "  <g stroke=\"" << hex(ink) << "\" stroke-width=\"" << border << "\" stroke-linejoin=\"miter\">\n"
+        << "    <path d=\"" << d(sheet) << "\" fill=\"" << hex(paper) << "\"/>\n"
+        << "    <path d=\"" << d(corner) << "\" fill=\"url(#flap)\"/>\n"
+        << "  </g>\n"
+        << "  <g stroke=\"" << hex(writing) << "\" stroke-width=\"" << lineWidth << "\" stroke-linecap=\"round\">\n";
+    for (double y : lineY)
+        out << "    <line x1=\"" << lineLeft << "\" y1=\"" << y << "\" x2=\"" << lineRight << "\" y2=\"" << y
+            << "\"/>\n";
+    out << "  </g>\n" << beadSvg(bead) << "</svg>\n";
+    return svg;
+}
+
 // ---------------------------------------------------------------- .ico
 
 // Writes a Windows icon holding every image given: 256 px as PNG, smaller
@@ -642,5 +765,11 @@ int main(int argc, char** argv)
     }
     check(writeIco(dir.filePath("app.ico"), {drawIcon(16), drawIcon(32), drawIcon(48), drawIcon(256)}), "app.ico");
     saveText(QStringLiteral("icon.svg"), iconSvg());
+
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString name = QStringLiteral("document-%1.png").arg(size);
+        check(drawDocument(size).save(dir.filePath(name), "PNG"), name);
+    }
+    saveText(QStringLiteral("document.svg"), documentSvg());
     return ok ? 0 : 1;
 }
