@@ -26,7 +26,7 @@ for size in 16 24 32 48 64 128 256; do
 done
 
 # The menu entry starts the installed program by name and shows the installed icon.
-grep -qx 'Exec=vq-rudraksha-numerology' "$desktop" || fail "Exec does not name the program"
+grep -qx 'Exec=vq-rudraksha-numerology %f' "$desktop" || fail "Exec does not name the program and a file"
 grep -qx 'Icon=vq-rudraksha-numerology' "$desktop" || fail "Icon does not name the installed icon"
 desktop-file-validate "$desktop" || fail "desktop-file-validate reported problems"
 appstreamcli validate --no-net --pedantic "$metainfo" > "$work/appstream.log" \
