@@ -12,8 +12,9 @@
 //   document.svg        the same document icon as scalable SVG
 // and, for screens at 150 % and 200 %, the same pictures drawn at twice the
 // resolution: 1@2x.jpg .. 9@2x.jpg, p1@2x.jpg .. p9@2x.jpg and icon-N@2x.png
-// for N up to 128. On screens scaled above 100 %, Qt's icon and rich text
-// loaders take the "@2x" file found beside the 1x one.
+// for N up to 128. Qt looks for a "@2x" file beside the 1x file of the same
+// name: QIcon adds it and uses it at a device pixel ratio of 2, while a plain
+// QPixmap load takes the named file only.
 //
 // Everything is drawn here, by code: no fonts, no bitmaps from elsewhere.
 
