@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and builds the Debian package,
 # then checks what a desktop would find: the program, its menu entry, its
-# icons and its AppStream metadata, all valid, and the package's dependencies.
+# icons and its AppStream metadata, all valid, the media type of saved
+# readings with its icon and the program to open them, and the package's
+# dependencies and contents.
 #   check-install.sh BUILD_DIR
 set -euo pipefail
 build=$1
+source=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -23,15 +26,42 @@ for size in 16 24 32 48 64 128 256; do
     icon=$work/usr/share/icons/hicolor/${size}x${size}/apps/vq-rudraksha-numerology.png
     [[ -f $icon ]] || fail "missing icon of $size px"
     [[ $(file -b "$icon") == *"$size x $size"* ]] || fail "icon of $size px has another size: $(file -b "$icon")"
+    icon=$work/usr/share/icons/hicolor/${size}x${size}/mimetypes/application-x-vq-rudraksha-reading.png
+    [[ $(file -b "$icon" 2>&1) == *"$size x $size"* ]] || fail "document icon of $size px missing or of another size"
 done
+[[ -f $work/usr/share/icons/hicolor/scalable/mimetypes/application-x-vq-rudraksha-reading.svg ]] \
+    || fail "missing scalable document icon"
 
-# The menu entry starts the installed program by name and shows the installed icon.
-grep -qx 'Exec=vq-rudraksha-numerology' "$desktop" || fail "Exec does not name the program"
+# The menu entry starts the installed program by name, with the file to open,
+# and shows the installed icon.
+grep -qx 'Exec=vq-rudraksha-numerology %f' "$desktop" || fail "Exec does not name the program and a file"
 grep -qx 'Icon=vq-rudraksha-numerology' "$desktop" || fail "Icon does not name the installed icon"
 desktop-file-validate "$desktop" || fail "desktop-file-validate reported problems"
 appstreamcli validate --no-net --pedantic "$metainfo" > "$work/appstream.log" \
     || { cat "$work/appstream.log"; fail "appstreamcli reported problems"; }
 grep -q "pedantic" "$work/appstream.log" && { cat "$work/appstream.log"; fail "appstreamcli has remarks"; }
+
+# Saved readings: the type file is valid and, once the databases are built as
+# dpkg's triggers build them, a lookup over the install tree alone gives
+# sample.rkn in any letter case the type, its icon and the program to open it.
+mime=$work/usr/share/mime
+xmllint --noout "$mime/packages/$app_id.xml" || fail "the media type file is not well-formed XML"
+export XDG_DATA_DIRS=$work/usr/share XDG_DATA_HOME=$work/home XDG_CONFIG_HOME=$work/home XDG_CONFIG_DIRS=$work/home
+export GIO_USE_VFS=local LC_ALL=C PATH=$work/usr/bin:$PATH
+if ! update-mime-database "$mime" 2> "$work/mime.log" || [[ -s $work/mime.log ]]; then
+    cat "$work/mime.log"
+    fail "update-mime-database reported problems"
+fi
+grep -qx 'application/x-vq-rudraksha-reading:application-x-vq-rudraksha-reading' "$mime/icons" \
+    || fail "the media type names no icon"
+update-desktop-database "$work/usr/share/applications"
+for name in sample.rkn SAMPLE.RKN; do
+    cp "$source/fuzz/corpus/readingfile/sample.rkn" "$work/$name"
+    type=$(gio info -a standard::content-type "$work/$name" | sed -n 's/^ *standard::content-type: //p')
+    [[ $type == application/x-vq-rudraksha-reading ]] || fail "$name has the type '$type'"
+done
+grep -q "^Default application.*: $app_id.desktop$" <<<"$(gio mime application/x-vq-rudraksha-reading)" \
+    || fail "the menu entry does not open readings"
 
 # The Debian package: installed under /usr, depending on the Qt libraries it links.
 (cd "$build" && cpack -G DEB -B "$work/package" > "$work/cpack.log") || { cat "$work/cpack.log"; fail "cpack"; }
@@ -43,4 +73,5 @@ done
 contents=$(dpkg-deb -c "$deb")
 grep -q './usr/bin/vq-rudraksha-numerology$' <<<"$contents" || fail "package lacks /usr/bin/vq-rudraksha-numerology"
 grep -q "./usr/share/applications/$app_id.desktop$" <<<"$contents" || fail "package lacks the menu entry"
+grep -q "./usr/share/mime/packages/$app_id.xml$" <<<"$contents" || fail "package lacks the media type"
 echo "install tree and package OK: $(basename "$deb")"
