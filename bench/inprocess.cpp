@@ -125,11 +125,13 @@ double Seconds(Clock::duration duration)
 void Unload()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QList<QPointer<QWidget>> windows;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->objectName() == kMainWindow || window->objectName() == kResultWindow) {
-            delete window;
+            windows.append(window);
         }
     }
+    qDeleteAll(windows);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 }
