@@ -1,6 +1,7 @@
 // Any bytes handed to the reading-file reader: it never crashes, and what it
 // accepts is a whole reading in range that saves back to the same fields.
 
+#include "core/numerology/BirthDate.h"
 #include "core/numerology/Numerology.h"
 #include "core/storage/ReadingFile.h"
 
@@ -16,7 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     if (fields->BirthDay < 1 || fields->BirthDay > 31 || fields->BirthMonth < 1 || fields->BirthMonth > 12
-        || fields->BirthYear < 1 || fields->BirthYear > 9999 || !core::hasLetterAToZ(fields->PersonName)) {
+        || fields->BirthYear < 1 || fields->BirthYear > 9999 || !core::hasLetterAToZ(fields->PersonName)
+        || core::checkBirthDate(fields->BirthDay, fields->BirthMonth, fields->BirthYear)
+            != core::BirthDateProblem::None) {
         std::abort();
     }
 

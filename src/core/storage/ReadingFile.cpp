@@ -1,5 +1,6 @@
 #include "core/storage/ReadingFile.h"
 
+#include "core/numerology/BirthDate.h"
 #include "core/numerology/Numerology.h"
 #include "core/storage/TextCodec.h"
 
@@ -92,7 +93,8 @@ std::optional<Reading> readingFromFileBytes(std::string_view bytes)
     const auto month = parseNumber(decodeLine(lines[2]), 1, 12);
     reading.BirthMonthName = decodeLine(lines[3]);
     const auto year = parseNumber(decodeLine(lines[4]), 1, 9999);
-    if (!day || !month || !year || !hasLetterAToZ(reading.PersonName)) {
+    if (!day || !month || !year || !hasLetterAToZ(reading.PersonName)
+        || checkBirthDate(*day, *month, *year) != BirthDateProblem::None) {
         return std::nullopt;
     }
     reading.BirthDay = *day;

@@ -18,8 +18,9 @@ std::optional<std::string> readingFileBytes(const Reading& reading);
 // The reading held by the bytes of a file, with its five input fields set and
 // nothing computed yet, or nothing when they do not hold a whole reading:
 // fewer than five lines, a day, month or year that is not a number or lies
-// outside 1..31, 1..12, 1..9999, or a name without a letter A to Z. Lines may
-// end in CR LF or LF; lines after the fifth are ignored.
+// outside 1..31, 1..12, 1..9999, a date the main window would refuse (31 April,
+// 29 February 2001), or a name without a letter A to Z. Lines may end in CR LF
+// or LF; lines after the fifth are ignored.
 std::optional<Reading> readingFromFileBytes(std::string_view bytes);
 
 } // namespace core

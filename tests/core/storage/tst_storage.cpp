@@ -223,6 +223,9 @@ private slots:
         row("year 1 and 9999", fileOf({"a", "1", "1", "", "9999"})) << "a" << 1 << 1 << "" << 9999;
         row("mixed line ends", fileOf({"Zoe", "1"}, "\n") + fileOf({"2", "February", "1990"}))
             << "Zoe" << 1 << 2 << "February" << 1990;
+        // Every fourth year is a leap year, as in the main window.
+        row("29 February 1900", fileOf({"Zoe", "29", "2", "February", "1900"}))
+            << "Zoe" << 29 << 2 << "February" << 1900;
     }
     void accepted()
     {
@@ -265,6 +268,10 @@ private slots:
         row("spaces only", fileOf({"Zoe", "  ", "2", "February", "1990"}));
         row("inner space", fileOf({"Zoe", "1 2", "2", "February", "1990"}));
         row("name without letters", fileOf({"123 -", "1", "2", "February", "1990"}));
+        // The main window's calendar applies to files too.
+        row("31 February", fileOf({"Zoe", "31", "2", "February", "1990"}));
+        row("31 April", fileOf({"Zoe", "31", "4", "April", "1990"}));
+        row("29 February 2001", fileOf({"Zoe", "29", "2", "February", "2001"}));
         row("empty name", fileOf({"", "1", "2", "February", "1990"}));
     }
     void refused()
