@@ -225,6 +225,11 @@ private slots:
 
         QTest::newRow("spaces around the name") << QStringList{"  Sample Name ", "15", "August", "1985"} << kSampleFile;
         // é lies above code 170, so the shift drops it; it has no value, so the pages stay the same.
+        // The name box takes no more than a file holds, so the reading can be saved.
+        const QByteArray tooLong(32767, 'a');
+        QTest::newRow("name cut to what a file holds")
+            << QStringList{QString::fromLatin1(tooLong), "1", "January", "2000"}
+            << fileOf({tooLong.left(32766), "1", "1", "January", "2000"});
         QTest::newRow("accented letter dropped") << QStringList{"Renée Smith", "1", "January", "2000"}
                                                  << fileOf({"Rene Smith", "1", "1", "January", "2000"});
     }

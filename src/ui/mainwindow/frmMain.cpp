@@ -3,6 +3,7 @@
 #include "core/catalogue/GuidanceTexts.h"
 #include "core/numerology/BirthDate.h"
 #include "core/numerology/Numerology.h"
+#include "core/storage/TextCodec.h"
 #include "ui/platform/Messages.h"
 #include "ui/platform/Program.h"
 #include "ui/platform/ReadingFiles.h"
@@ -139,6 +140,8 @@ void frmMain::CreateControls()
         setColours(input, Colours::White, Colours::DarkGrey);
     }
     txtName->setAccessibleName(QStringLiteral("Name"));
+    // No longer than a reading file can hold, so every reading can be saved.
+    txtName->setMaxLength(static_cast<int>(core::MaxTextLength));
     // On Linux a drop-down list is named by its entry, so the description says what it is.
     for (const auto& [list, name] :
         {std::pair{cboDate, "Birth day"}, std::pair{cboMonth, "Birth month"}, std::pair{cboYear, "Birth year"}}) {
