@@ -4,7 +4,14 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace ui {
 namespace {
@@ -13,6 +20,30 @@ const QString kFilter = QStringLiteral("VQ Rudraksh Numerology (*.rkn)");
 
 // A saved reading holds at most some 33 KB; anything past this is not one.
 constexpr qint64 kLargestReadingFile = qint64{1024} * 1024;
+
+// Opens path for reading only when it is a regular file. A named pipe or a
+// device would keep open() or read() waiting for good, so the file is opened
+// without waiting and what was opened is checked, not the path beforehand:
+// the path may change in between.
+bool openRegularFile(QFile& file, const QString& path)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)
+        || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+#else
+    file.setFileName(path);
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
+#endif
+}
 
 QString chosenPath(QFileDialog& dialog)
 {
@@ -55,8 +86,8 @@ std::optional<core::Reading> readReadingFile(const QString& path)
     if (!path.endsWith(QLatin1String("rkn"), Qt::CaseInsensitive)) {
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestReadingFile) {
+    QFile file;
+    if (!openRegularFile(file, path) || file.size() > kLargestReadingFile) {
         return std::nullopt;
     }
     const QByteArray data = file.read(kLargestReadingFile);

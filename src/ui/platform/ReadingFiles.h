@@ -22,7 +22,8 @@ QString chooseReadingToSave(QWidget* parent);
 
 // The reading the file at path holds, its input fields set and nothing
 // computed yet; nothing when the name does not end in "rkn" (in any letter
-// case), the file cannot be read, or it does not hold a whole reading.
+// case), it is not a regular file (a named pipe is never waited on), it cannot
+// be read, or it does not hold a whole reading.
 std::optional<core::Reading> readReadingFile(const QString& path);
 
 // Replaces the file at path with bytes, whole or not at all. Returns why it

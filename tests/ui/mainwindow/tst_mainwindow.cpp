@@ -12,12 +12,17 @@
 #include <QTemporaryDir>
 
 #include <memory>
+
+#include <sys/stat.h>
 #include <optional>
 
 namespace {
 
 const QString kName = QStringLiteral("Please Enter Your Name");
 const QString kLetters = QStringLiteral("Please Enter Your Name Using The Letters A To Z");
+
+// Stands for a named pipe in place of the file's bytes.
+const QByteArray kNamedPipe = "<named pipe>";
 
 // A main window of its own, shown, noting the reading it hands on.
 struct WatchedMain {
@@ -184,6 +189,8 @@ private slots:
         row("day 0", "day.rkn", fileOf({sample, "0", "8", "August", "1985"}));
         row("month 13", "month.rkn", fileOf({sample, "15", "13", "August", "1985"}));
         row("name without letters A to Z", "name.rkn", fileOf({"12 34", "15", "8", "August", "1985"}));
+        // Nothing ever writes to it: opening it the usual way would wait for good.
+        row("named pipe", "pipe.rkn", kNamedPipe);
         // Life path: day + month + year reduced; destiny: A J S = 1 ... I R = 9, reduced.
         row("NAME.RKN", "NAME.RKN", kSampleFile, "Sample Name", 1, 9);
         row("readingrkn without a dot", "readingrkn", fileOf({"Ann Lee", "2", "3", "March", "2000"}), "Ann Lee", 7, 6);
@@ -201,7 +208,11 @@ private slots:
 
         QTemporaryDir dir;
         const QString path = fileName.isEmpty() ? QString() : dir.filePath(fileName);
-        QVERIFY(path.isEmpty() || WriteFile(path, bytes));
+        if (bytes == kNamedPipe) {
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else {
+            QVERIFY(path.isEmpty() || WriteFile(path, bytes));
+        }
         WatchedMain main;
         Enter(main.window, {"Typed Person", "3", "March", "2001"});
 
