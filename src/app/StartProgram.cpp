@@ -61,10 +61,17 @@ ui::frmMain* showMainWindow()
 bool StartUp(ui::SingleInstance& instance)
 {
     // The test comes first: a refused copy shows nothing else and asks nothing.
-    if (!instance.tryAcquire()) {
+    switch (instance.tryAcquire()) {
+    case ui::SingleInstance::Result::Refused:
         ui::showMessage(nullptr, QStringLiteral("Application is already running"), ui::MessageIcon::Information);
         ui::EndProgram();
         return false;
+    case ui::SingleInstance::Result::NoLock:
+        // Better a second copy than none at all.
+        qWarning("No lock could be taken to keep a second copy from starting; starting anyway.");
+        break;
+    case ui::SingleInstance::Result::Acquired:
+        break;
     }
 
     ui::frmMain* main = createMainWindow();

@@ -12,7 +12,8 @@ namespace app {
 ui::frmMain* showMainWindow();
 
 // Start-up after the application object exists: refuses a second copy (its
-// message, then EndProgram; returns false), loads the main window with one of
+// message, then EndProgram; returns false), starts with a warning when no lock
+// can be taken at all, loads the main window with one of
 // its two offers picked at random in front, lets the update reminder speak
 // and shows the main window.
 bool StartUp(ui::SingleInstance& instance);

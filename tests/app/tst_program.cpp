@@ -16,7 +16,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QLockFile>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -104,10 +104,9 @@ private slots:
 
     void secondCopyRefused()
     {
-        const QString path = m_locks.filePath(QStringLiteral("running.lock"));
-        QLockFile running(path);
-        QVERIFY(running.tryLock(0));
-        ui::SingleInstance instance(path);
+        ui::SingleInstance running({m_locks.path()});
+        QCOMPARE(running.tryAcquire(), ui::SingleInstance::Result::Acquired);
+        ui::SingleInstance instance({m_locks.path()});
         bool started = true;
         const auto shown = AnswerMessage([&] { started = app::StartUp(instance); });
 
@@ -122,9 +121,22 @@ private slots:
         QVERIFY(ExitRequested());
     }
 
+    void started_data()
+    {
+        QTest::addColumn<bool>("lockFree");
+        QTest::newRow("lock free") << true;
+        // Where no lock can be taken at all, the program starts with a warning.
+        QTest::newRow("no folder can hold a lock") << false;
+    }
     void started()
     {
-        ui::SingleInstance instance(m_locks.filePath(QStringLiteral("free.lock")));
+        QFETCH(bool, lockFree);
+        const QString notAFolder = m_locks.filePath(QStringLiteral("a file"));
+        QVERIFY(WriteFile(notAFolder, "a file"));
+        ui::SingleInstance instance({lockFree ? m_locks.path() : notAFolder});
+        if (!lockFree) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^No lock could be taken")));
+        }
         ModalWatcher unexpected([](QWidget* modal) { modal->close(); });
         QVERIFY(app::StartUp(instance));
         QVERIFY(!unexpected.seen()); // a first start asks nothing
@@ -227,9 +239,8 @@ private slots:
         // é lies above code 170, so the shift drops it; it has no value, so the pages stay the same.
         // The name box takes no more than a file holds, so the reading can be saved.
         const QByteArray tooLong(32767, 'a');
-        QTest::newRow("name cut to what a file holds")
-            << QStringList{QString::fromLatin1(tooLong), "1", "January", "2000"}
-            << fileOf({tooLong.left(32766), "1", "1", "January", "2000"});
+        QTest::newRow("name cut to what a file holds") << QStringList{QString::fromLatin1(tooLong), "1", "January",
+            "2000"} << fileOf({tooLong.left(32766), "1", "1", "January", "2000"});
         QTest::newRow("accented letter dropped") << QStringList{"Renée Smith", "1", "January", "2000"}
                                                  << fileOf({"Rene Smith", "1", "1", "January", "2000"});
     }

@@ -20,7 +20,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QLockFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -171,10 +170,9 @@ int main(int argc, char* argv[])
     ControlOf<QPushButton>(longResult, "cmdSave")->click();
 
     // Last, since the refused copy ends the program: a second copy while another holds the lock.
-    const QString lockPath = QDir(work.path()).filePath(QStringLiteral("running.lock"));
-    QLockFile running(lockPath);
-    running.tryLock(0);
-    ui::SingleInstance second(lockPath);
+    ui::SingleInstance running({work.path()});
+    running.tryAcquire();
+    ui::SingleInstance second({work.path()});
     SaveNextModal(QStringLiteral("message-already-running"));
     app::StartUp(second);
     return 0;

@@ -32,7 +32,7 @@ bool openRegularFile(QFile& file, const QString& path)
     if (fd < 0) {
         return false;
     }
-    struct stat info {};
+    struct stat info { };
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)
         || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);

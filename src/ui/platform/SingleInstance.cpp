@@ -1,33 +1,133 @@
 #include "ui/platform/SingleInstance.h"
 
 #include <QDir>
-#include <QRegularExpression>
+#include <QFile>
+#include <QLockFile>
 #include <QStandardPaths>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace ui {
 
-SingleInstance::SingleInstance(const QString& lockPath)
-    : m_lock(lockPath)
-{
-    // Only a lock whose process is gone counts as stale, however old it is.
-    m_lock.setStaleLockTime(0);
-}
+SingleInstance::SingleInstance(QStringList folders)
+    : m_folders(std::move(folders))
+{ }
 
-bool SingleInstance::tryAcquire()
+QStringList SingleInstance::defaultFolders()
 {
-    return m_lock.isLocked() || m_lock.tryLock(0);
-}
-
-QString SingleInstance::defaultLockPath()
-{
-    const QString fileName = QStringLiteral("vq-rudraksha-numerology.lock");
+    QStringList folders;
+    // Qt creates the runtime folder with the user's own permissions, or gives
+    // no folder when one of another user stands in its place.
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!runtime.isEmpty() && QDir(runtime).exists()) {
-        return QDir(runtime).filePath(fileName);
+    if (!runtime.isEmpty()) {
+        folders << runtime;
     }
-    QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME", QStringLiteral("user")));
-    user.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")), QStringLiteral("_"));
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("vq-rudraksha-numerology-%1.lock").arg(user));
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (!cache.isEmpty()) {
+        folders << QDir(cache).filePath(QStringLiteral("vq-rudraksha-numerology"));
+    }
+    return folders;
 }
+
+#ifdef Q_OS_UNIX
+
+namespace {
+
+// A directory that belongs to the user and that nobody else may write to, so
+// nobody else can have put a file or a link where the lock goes. A missing
+// folder is made, for the user alone.
+bool isOwnFolder(const QString& folder)
+{
+    const QByteArray path = QFile::encodeName(folder);
+    struct stat info { };
+    if (::stat(path.constData(), &info) != 0) {
+        if (errno != ENOENT || !QDir().mkpath(folder) || ::chmod(path.constData(), S_IRWXU) != 0
+            || ::stat(path.constData(), &info) != 0) {
+            return false;
+        }
+    }
+    return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+} // namespace
+
+SingleInstance::~SingleInstance()
+{
+    if (m_fd >= 0) {
+        ::close(m_fd);
+    }
+}
+
+SingleInstance::Result SingleInstance::tryAcquire()
+{
+    if (m_fd >= 0) {
+        return Result::Acquired;
+    }
+    for (const QString& folder : std::as_const(m_folders)) {
+        if (!isOwnFolder(folder)) {
+            continue;
+        }
+        // Created if need be and never removed; a link in its place is not
+        // followed, and a pipe or a device opens without waiting and is refused.
+        const QByteArray path = QFile::encodeName(QDir(folder).filePath(fileName()));
+        const int fd = ::open(
+            path.constData(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, S_IRUSR | S_IWUSR);
+        if (fd < 0) {
+            continue; // a folder or a link in its place, no room, no permission
+        }
+        struct stat info { };
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+            ::close(fd);
+            continue;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            m_fd = fd;
+            m_lockFolder = folder;
+            return Result::Acquired;
+        }
+        const int error = errno;
+        ::close(fd);
+        if (error == EWOULDBLOCK) {
+            return Result::Refused;
+        }
+    }
+    return Result::NoLock;
+}
+
+#else
+
+SingleInstance::~SingleInstance() = default;
+
+SingleInstance::Result SingleInstance::tryAcquire()
+{
+    if (m_lock != nullptr && m_lock->isLocked()) {
+        return Result::Acquired;
+    }
+    for (const QString& folder : std::as_const(m_folders)) {
+        if (!QDir().mkpath(folder)) {
+            continue;
+        }
+        auto lock = std::make_unique<QLockFile>(QDir(folder).filePath(fileName()));
+        // Only a lock whose process is gone counts as stale, however old it is.
+        lock->setStaleLockTime(0);
+        if (lock->tryLock(0)) {
+            m_lock = std::move(lock);
+            m_lockFolder = folder;
+            return Result::Acquired;
+        }
+        if (lock->error() == QLockFile::LockFailedError) {
+            return Result::Refused;
+        }
+    }
+    return Result::NoLock;
+}
+
+#endif
 
 } // namespace ui

@@ -1,28 +1,56 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QLockFile;
 
 namespace ui {
 
-// Tells whether another copy of the program runs for this user: the copy that
-// holds the lock file runs, every other is refused. A lock left behind by a
-// copy that died is taken over.
+// Tells whether another copy of the program runs for this user. A running copy
+// holds a lock on a file in a folder of the user's own; only a lock that a
+// live copy holds refuses the start. On Linux the lock is the kernel's (flock)
+// on a file that is never removed: the kernel lets go when a copy ends,
+// however it ends, and what the file holds (nothing, damage, another host's
+// name) does not matter.
 class SingleInstance final {
 public:
-    explicit SingleInstance(const QString& lockPath = defaultLockPath());
+    enum class Result {
+        Acquired, // this copy holds the lock
+        Refused, // another running copy holds it
+        NoLock, // no folder could hold a lock; the program runs without one
+    };
+
+    // Tries the folders in order. A folder is used only when it is a
+    // directory of the user's own that nobody else may write to, and holds a
+    // lock file (or room for one) that is a regular file.
+    explicit SingleInstance(QStringList folders = defaultFolders());
+    ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // True when this copy now holds the lock (or already held it).
-    bool tryAcquire();
+    // Takes the lock if it can; asking again once it is held says Acquired.
+    Result tryAcquire();
 
-    // The user's runtime folder, or the temporary folder with the user's name
-    // in the file name, since that folder is shared between users.
-    static QString defaultLockPath();
+    // The folder whose lock this copy holds, or an empty text.
+    QString lockFolder() const { return m_lockFolder; }
+
+    // The user's runtime folder, then a folder of the program's own in the
+    // user's cache folder.
+    static QStringList defaultFolders();
+
+    static QString fileName() { return QStringLiteral("vq-rudraksha-numerology.lock"); }
 
 private:
-    QLockFile m_lock;
+    QStringList m_folders;
+    QString m_lockFolder;
+#ifdef Q_OS_UNIX
+    int m_fd = -1;
+#else
+    std::unique_ptr<QLockFile> m_lock;
+#endif
 };
 
 } // namespace ui

@@ -1,6 +1,6 @@
 // Tries the single-instance lock once, like a starting copy of the program:
-//   lockprobe LOCK_PATH HOLD_MS
-// prints "won" or "lost", then keeps whatever it got for HOLD_MS.
+//   lockprobe LOCK_FOLDER HOLD_MS
+// prints "won", "lost" or "none", then keeps whatever it got for HOLD_MS.
 
 #include "ui/platform/SingleInstance.h"
 
@@ -13,11 +13,21 @@ int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
     if (argc != 3) {
-        std::fprintf(stderr, "usage: lockprobe LOCK_PATH HOLD_MS\n");
+        std::fprintf(stderr, "usage: lockprobe LOCK_FOLDER HOLD_MS\n");
         return 2;
     }
-    ui::SingleInstance instance(QString::fromLocal8Bit(argv[1]));
-    std::puts(instance.tryAcquire() ? "won" : "lost");
+    ui::SingleInstance instance({QString::fromLocal8Bit(argv[1])});
+    switch (instance.tryAcquire()) {
+    case ui::SingleInstance::Result::Acquired:
+        std::puts("won");
+        break;
+    case ui::SingleInstance::Result::Refused:
+        std::puts("lost");
+        break;
+    case ui::SingleInstance::Result::NoLock:
+        std::puts("none");
+        break;
+    }
     std::fflush(stdout);
     QThread::msleep(QByteArray(argv[2]).toULong());
     return 0;
