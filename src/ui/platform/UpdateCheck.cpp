@@ -6,6 +6,7 @@
 #include "ui/platform/WebPages.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
@@ -67,6 +68,14 @@ void CheckForUpdate(QDate today)
     const QString stored = decode(settings->value(reminderKey()).toString());
     const core::ReminderDecision decision
         = core::decideReminder(toCore(today), stored.toStdString(), readShortDate(stored, today));
+
+    if (decision.store && !settings->isWritable()) {
+        // Asking would come back at every start, since the answer's date
+        // cannot be kept.
+        qWarning("The update reminder's date cannot be stored in %s; no update question is asked.",
+            qPrintable(QDir::toNativeSeparators(settings->fileName())));
+        return;
+    }
 
     bool openPage = false;
     if (decision.ask) {

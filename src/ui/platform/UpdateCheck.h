@@ -10,7 +10,8 @@ namespace ui {
 
 // Once per start: when 15 days or more lie between today and the last
 // reminder, asks whether to look for an update and opens the download page on
-// Yes. The first start only stores today's date.
+// Yes. The first start only stores today's date. Where the date cannot be
+// stored, nothing is asked and a warning goes to stderr.
 void CheckForUpdate(QDate today = QDate::currentDate());
 
 // The per-user settings store of the reminder.

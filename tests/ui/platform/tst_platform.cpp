@@ -3,6 +3,7 @@
 // together, no lock left behind by a copy that was killed).
 
 #include "GuiTest.h"
+#include "TestData.h"
 
 #include "core/storage/TextCodec.h"
 #include "ui/platform/SingleInstance.h"
@@ -12,13 +13,20 @@
 
 #include <QAction>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <memory>
 #include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -50,11 +58,11 @@ void store(const QString& plain)
     settings()->setValue(ui::reminderKey(), encode(plain));
 }
 
-std::unique_ptr<QProcess> startProbe(const QString& lockPath, int holdMs)
+std::unique_ptr<QProcess> startProbe(const QString& lockFolder, int holdMs)
 {
     auto probe = std::make_unique<QProcess>();
     probe->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    probe->start(QStringLiteral(LOCKPROBE), {lockPath, QString::number(holdMs)});
+    probe->start(QStringLiteral(LOCKPROBE), {lockFolder, QString::number(holdMs)});
     return probe;
 }
 
@@ -149,6 +157,45 @@ private slots:
         }
     }
 
+    void dateThatCannotBeStored_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("first start, a file where the settings folder goes") << "";
+        QTest::newRow("15 days ago, settings read-only") << "2026-11-23";
+    }
+    void dateThatCannotBeStored()
+    {
+        QFETCH(QString, stored);
+        QTemporaryDir dir;
+        QString readOnlyFolder;
+        const auto restore = qScopeGuard([&] {
+            QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+            QFile::setPermissions(
+                readOnlyFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        });
+        if (stored.isEmpty()) {
+            QVERIFY(WriteFile(dir.filePath(QStringLiteral("a file")), "a file"));
+            QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath(QStringLiteral("a file")));
+        } else {
+            if (geteuid() == 0) {
+                QSKIP("the superuser may write to read-only files");
+            }
+            QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+            store(stored);
+            const QString file = settings()->fileName();
+            QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner));
+            readOnlyFolder = QFileInfo(file).path();
+            QVERIFY(QFile::setPermissions(readOnlyFolder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        }
+        // The question would come back at every start: it is not asked.
+        QTest::ignoreMessage(
+            QtWarningMsg, QRegularExpression(QStringLiteral("^The update reminder's date cannot be stored")));
+        ModalWatcher unexpected([](QWidget* modal) { modal->close(); });
+        ui::CheckForUpdate(kToday);
+        QVERIFY(!unexpected.seen());
+        QCOMPARE(storedDate(), stored);
+    }
+
     void menuEntryLeavesTheDateAlone()
     {
         store(QStringLiteral("2020-01-01"));
@@ -160,11 +207,106 @@ private slots:
         QCOMPARE(storedDate(), QStringLiteral("2020-01-01"));
     }
 
+    void lockStates_data()
+    {
+        QTest::addColumn<QString>("state"); // of the runtime folder and its lock file
+        QTest::addColumn<ui::SingleInstance::Result>("result");
+        QTest::addColumn<QString>("folder"); // that holds the lock: runtime, fallback, or either
+        using Result = ui::SingleInstance::Result;
+        const auto row = [](const char* state, Result result, const char* folder = "runtime") {
+            QTest::newRow(state) << state << result << folder;
+        };
+        row("no lock file", Result::Acquired);
+        // Whatever a lock file holds, only a running copy's lock refuses the start.
+        row("empty lock file", Result::Acquired);
+        row("lock file of random bytes", Result::Acquired);
+        row("lock file naming another host", Result::Acquired);
+        row("lock file of a copy that ended", Result::Acquired);
+        row("lock held by a running copy", Result::Refused, "");
+        // Nothing that stands in the lock file's place is used or waited on.
+        row("folder in place of the lock file", Result::Acquired, "fallback");
+        row("link in place of the lock file", Result::Acquired, "fallback");
+        row("named pipe in place of the lock file", Result::Acquired, "fallback");
+        // A folder that others could have planted a lock in is not used.
+        row("runtime folder writable by all", Result::Acquired, "fallback");
+        row("runtime folder of another user", Result::Acquired, "fallback");
+        // The superuser may write there all the same.
+        row("read-only runtime folder", Result::Acquired, "either");
+        row("no folder can hold a lock", Result::NoLock, "");
+    }
+    void lockStates()
+    {
+        QFETCH(QString, state);
+        QFETCH(ui::SingleInstance::Result, result);
+        QFETCH(QString, folder);
+
+        QTemporaryDir root;
+        const QString runtime = root.filePath(QStringLiteral("runtime"));
+        const QString fallback = root.filePath(QStringLiteral("cache/vq-rudraksha-numerology"));
+        const QString lock = QDir(runtime).filePath(ui::SingleInstance::fileName());
+        const QByteArray runtimePath = QFile::encodeName(runtime);
+        QVERIFY(QDir().mkdir(runtime) && chmod(runtimePath.constData(), 0700) == 0);
+        const auto restore = qScopeGuard([&] { chmod(runtimePath.constData(), 0700); });
+
+        std::unique_ptr<ui::SingleInstance> running;
+        if (state == QLatin1String("empty lock file")) {
+            QVERIFY(WriteFile(lock, {}));
+        } else if (state == QLatin1String("lock file of random bytes")) {
+            QByteArray noise(4096, '\0');
+            QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+            QVERIFY(WriteFile(lock, noise));
+        } else if (state == QLatin1String("lock file naming another host")) {
+            QVERIFY(WriteFile(lock, "4242\nvq-rudraksha-numerology\nsomewhere-else.example.com\n"));
+        } else if (state == QLatin1String("lock file of a copy that ended")) {
+            QProcess ended;
+            ended.start(QStringLiteral(LOCKPROBE), {runtime, QStringLiteral("0")});
+            QVERIFY(ended.waitForFinished(10000));
+            QCOMPARE(ended.readAll().trimmed(), QByteArray("won"));
+        } else if (state == QLatin1String("lock held by a running copy")) {
+            running = std::make_unique<ui::SingleInstance>(QStringList{runtime, fallback});
+            QCOMPARE(running->tryAcquire(), ui::SingleInstance::Result::Acquired);
+        } else if (state == QLatin1String("folder in place of the lock file")) {
+            QVERIFY(QDir().mkdir(lock));
+        } else if (state == QLatin1String("link in place of the lock file")) {
+            QVERIFY(QFile::link(root.filePath(QStringLiteral("elsewhere")), lock));
+        } else if (state == QLatin1String("named pipe in place of the lock file")) {
+            QCOMPARE(mkfifo(QFile::encodeName(lock).constData(), 0600), 0);
+        } else if (state == QLatin1String("runtime folder writable by all")) {
+            QCOMPARE(chmod(runtimePath.constData(), 0777), 0);
+        } else if (state == QLatin1String("runtime folder of another user")) {
+            if (geteuid() != 0) {
+                QSKIP("only the superuser can give a folder away");
+            }
+            QCOMPARE(chown(runtimePath.constData(), 65534, 65534), 0);
+        } else if (state == QLatin1String("read-only runtime folder")) {
+            QCOMPARE(chmod(runtimePath.constData(), 0500), 0);
+        } else if (state == QLatin1String("no folder can hold a lock")) {
+            QVERIFY(QDir(runtime).removeRecursively() && WriteFile(runtime, "a file"));
+            QVERIFY(WriteFile(root.filePath(QStringLiteral("cache")), "a file"));
+        }
+
+        ui::SingleInstance instance({runtime, fallback});
+        QCOMPARE(instance.tryAcquire(), result);
+        if (folder == QLatin1String("either")) {
+            QVERIFY(instance.lockFolder() == runtime || instance.lockFolder() == fallback);
+        } else {
+            const QString expected = folder == QLatin1String("runtime") ? runtime
+                : folder == QLatin1String("fallback")                   ? fallback
+                                                                        : QString();
+            QCOMPARE(instance.lockFolder(), expected);
+        }
+        if (result == ui::SingleInstance::Result::Acquired) {
+            // A second copy in the same place finds the lock taken.
+            ui::SingleInstance second({runtime, fallback});
+            QCOMPARE(second.tryAcquire(), ui::SingleInstance::Result::Refused);
+        }
+    }
+
     void oneWinnerAmongTen()
     {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const QString path = dir.filePath(QStringLiteral("program.lock"));
+        const QString path = dir.path();
         for (int round = 0; round < 3; ++round) {
             std::vector<std::unique_ptr<QProcess>> probes;
             for (int i = 0; i < 10; ++i) {
@@ -187,7 +329,7 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const QString path = dir.filePath(QStringLiteral("program.lock"));
+        const QString path = dir.path();
         auto holder = startProbe(path, 60000);
         QCOMPARE(verdict(*holder), QStringLiteral("won"));
         auto refused = startProbe(path, 0);
