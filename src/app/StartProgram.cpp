@@ -58,7 +58,7 @@ ui::frmMain* showMainWindow()
     return main;
 }
 
-bool StartUp(ui::SingleInstance& instance)
+bool StartUp(ui::SingleInstance& instance, const QString& readingFile)
 {
     // The test comes first: a refused copy shows nothing else and asks nothing.
     switch (instance.tryAcquire()) {
@@ -86,6 +86,11 @@ bool StartUp(ui::SingleInstance& instance)
         qWarning("Update reminder skipped");
     }
 
+    if (!readingFile.isEmpty() && main->openReadingFile(readingFile)) {
+        // The reading is on screen; the main window has closed, as after Open.
+        QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(ui::programIcon()); });
+        return true;
+    }
     main->show();
     // Decoding the icon's sizes need not delay the main window's first paint.
     main->installEventFilter(new IconAfterFirstPaint(qApp));
@@ -97,8 +102,11 @@ int StartProgram(int& argc, char** argv)
     QApplication application(argc, argv);
     ui::setUpApplication();
 
+    // Qt has taken its own options (-style, -platform ...) out of the arguments.
+    const QString readingFile = QCoreApplication::arguments().value(1);
+
     ui::SingleInstance instance;
-    if (!StartUp(instance)) {
+    if (!StartUp(instance, readingFile)) {
         return 0;
     }
     return QApplication::exec();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace ui {
 class SingleInstance;
 class frmMain;
@@ -13,12 +15,15 @@ ui::frmMain* showMainWindow();
 
 // Start-up after the application object exists: refuses a second copy (its
 // message, then EndProgram; returns false), starts with a warning when no lock
-// can be taken at all, loads the main window with one of
-// its two offers picked at random in front, lets the update reminder speak
-// and shows the main window.
-bool StartUp(ui::SingleInstance& instance);
+// can be taken at all, loads the main window with one of its two offers picked
+// at random in front and lets the update reminder speak. Then it shows the
+// main window, or, given a reading file, opens it as Open does: a good reading
+// comes up in the result window, a refused file leaves the main window.
+bool StartUp(ui::SingleInstance& instance, const QString& readingFile = QString());
 
-// The whole program: the application object, StartUp and the event loop.
+// The whole program: the application object, StartUp and the event loop. The
+// first argument that Qt leaves, if any, is a reading file to open; further
+// ones are ignored.
 int StartProgram(int& argc, char** argv);
 
 } // namespace app

@@ -148,6 +148,37 @@ private slots:
         QVERIFY(!ExitRequested());
     }
 
+    void readingFileArgument_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("good");
+        QTest::newRow("good reading") << kSampleFile << true;
+        QTest::newRow("refused file") << QByteArray("shopping list\r\n") << false;
+    }
+    void readingFileArgument()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, good);
+        const QString path = m_locks.filePath(QStringLiteral("given.rkn"));
+        QVERIFY(WriteFile(path, bytes));
+        ui::SingleInstance instance({m_locks.path()});
+        bool started = false;
+        const auto shown = AnswerMessage([&] { started = app::StartUp(instance, path); });
+        QVERIFY(started);
+        QCOMPARE(shown.has_value(), !good);
+        if (shown) {
+            QCOMPARE(shown->text, QStringLiteral("Please Check The File."));
+        }
+        // A good reading comes up at once, as after Open; a refused file leaves the main window.
+        QWidget* shownWindow = good ? ResultWindow() : MainWindow();
+        QVERIFY(shownWindow);
+        QCOMPARE(VisibleWindows(), QWidgetList{shownWindow});
+        if (good) {
+            QCOMPARE(PageTexts(shownWindow).at(0), QStringLiteral("1"));
+        }
+        QVERIFY(!ExitRequested());
+    }
+
     void endProgram_data()
     {
         QTest::addColumn<QString>("how");

@@ -17,12 +17,15 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -67,6 +70,7 @@ frmMain::frmMain(QWidget* parent)
     : QMainWindow(parent)
 {
     setUpWorkingWindow(this, QStringLiteral("frmMain"));
+    setAcceptDrops(true);
 
     CreateMenus();
     CreateControls();
@@ -301,15 +305,55 @@ void frmMain::cmdProceed_Click()
 void frmMain::OpenReading()
 {
     const QString path = chooseReadingToOpen(this);
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        openReadingFile(path);
     }
+}
+
+bool frmMain::openReadingFile(const QString& path)
+{
     const std::optional<core::Reading> input = readReadingFile(path);
     if (!input) {
         showMessage(this, QStringLiteral("Please Check The File."), MessageIcon::Error);
-        return;
+        return false;
     }
     handOver(*input);
+    return true;
+}
+
+namespace {
+
+// The one local file the drag carries when it is a reading file, else nothing.
+QString droppedReading(const QMimeData* data)
+{
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) {
+        return {};
+    }
+    const QString path = urls.front().toLocalFile();
+    return path.endsWith(QLatin1String("rkn"), Qt::CaseInsensitive) ? path : QString();
+}
+
+} // namespace
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedReading(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void frmMain::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedReading(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    // Opened once the drop is over, so that a message does not hold up the
+    // program the file came from.
+    QMetaObject::invokeMethod(
+        this, [this, path] { openReadingFile(path); }, Qt::QueuedConnection);
 }
 
 void frmMain::handOver(const core::Reading& input)

@@ -30,6 +30,11 @@ public:
     // Brings the co-branding offer (true) or the fully branded offer to the front.
     void showCoBrandOffer(bool coBrand);
 
+    // Opens the reading file at path as Open does once a file is chosen: a
+    // good reading is handed on (true), any other file is refused with a
+    // message (false).
+    bool openReadingFile(const QString& path);
+
 signals:
     // A reading is ready, both numbers computed, for the result window. The
     // main window closes right after, without ending the program.
@@ -37,6 +42,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // One reading file dropped on the window opens as Open opens it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateMenus();

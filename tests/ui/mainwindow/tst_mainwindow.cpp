@@ -8,13 +8,14 @@
 #include "ui/mainwindow/frmMain.h"
 
 #include <QFile>
+#include <QMimeData>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <memory>
 
-#include <sys/stat.h>
 #include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -238,6 +239,39 @@ private slots:
         QVERIFY(main.window && main.window->isVisible());
         QCOMPARE(Input(main.window), QStringList({"Typed Person", "3", "March", "2001"}));
         QVERIFY(!main.handed);
+    }
+
+    void dropOneReading_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("one reading") << QStringList{"dropped.RKN"} << true;
+        QTest::newRow("another kind of file") << QStringList{"notes.txt"} << false;
+        QTest::newRow("two readings") << QStringList{"one.rkn", "two.rkn"} << false;
+    }
+    void dropOneReading()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(bool, accepted);
+        QTemporaryDir dir;
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& file : files) {
+            QVERIFY(WriteFile(dir.filePath(file), kSampleFile));
+            urls << QUrl::fromLocalFile(dir.filePath(file));
+        }
+        data.setUrls(urls);
+        WatchedMain main;
+        const QPoint centre = main.window->rect().center();
+        QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(main.window, &enter);
+        QCOMPARE(enter.isAccepted(), accepted);
+        if (accepted) {
+            QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(main.window, &drop);
+            QTRY_VERIFY(main.handed);
+            QCOMPARE(main.handed->PersonName, std::string("Sample Name"));
+        }
     }
 };
 
