@@ -35,7 +35,7 @@ void setUpApplication()
     QPixmapCache::setCacheLimit(0);
 }
 
-QString windowTitle()
+QString programCaption()
 {
     return ApplicationTitle() + QStringLiteral(" v" VQ_SHORT_VERSION);
 }

@@ -11,7 +11,7 @@ void setUpApplication();
 
 // The caption of the program's windows: the title and the major and minor
 // version, "VQ Rudraksha Numerology v1.0".
-QString windowTitle();
+QString programCaption();
 
 // Closes every loaded window once and ends the event loop. A window already
 // closing is not closed again, and a call made while the windows are being

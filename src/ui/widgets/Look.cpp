@@ -42,7 +42,7 @@ void setUpWorkingWindow(QWidget* window, const QString& objectName)
 {
     window->setObjectName(objectName);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(windowTitle());
+    window->setWindowTitle(programCaption());
     window->setFont(programFont());
     setColours(window, Colours::White, Colours::Black);
 }

@@ -20,7 +20,7 @@ frmAbout::frmAbout(QWidget* parent)
             | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(windowTitle());
+    setWindowTitle(programCaption());
     setFont(programFont());
     setColours(this, Colours::White, Colours::Black);
 
@@ -64,7 +64,7 @@ frmAbout::frmAbout(QWidget* parent)
     Line2->setFixedHeight(2);
     setColours(Line2, Colours::Cyan, Colours::Cyan);
 
-    Label2 = named(new QLabel(windowTitle(), this), QStringLiteral("Label2"));
+    Label2 = named(new QLabel(programCaption(), this), QStringLiteral("Label2"));
     Label2->setFont(programFont(12, true));
     setColours(Label2, Colours::Teal);
 

@@ -12,6 +12,7 @@
 #include "ui/widgets/LinkLabel.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QStackedLayout>
 #include <QWindow>
 
@@ -68,6 +69,8 @@ private slots:
         if (window == QLatin1String("about")) {
             bool stayedOpen = false;
             bool forced = false;
+            QStringList titles; // the caption, then the heading
+            const QStringList programTitle(2, QStringLiteral("VQ Rudraksha Numerology v1.0"));
             ModalWatcher watcher([&](QWidget* about) {
                 // Closes the window only when the way under test did not.
                 QTimer::singleShot(1000, about, [about, &forced] {
@@ -78,6 +81,7 @@ private slots:
                     QTest::mouseClick(Child<ui::LinkLabel>(about, control), Qt::LeftButton);
                 }
                 stayedOpen = about->isVisible();
+                titles = QStringList{about->windowTitle(), Child<QLabel>(about, "Label2")->text()};
                 if (close == QLatin1String("cmdOK")) {
                     QTest::mouseClick(Child(about, close), Qt::LeftButton);
                 } else if (close == QLatin1String("close box")) {
@@ -88,6 +92,7 @@ private slots:
             });
             Child<QAction>(host, "mnuAbout")->trigger();
             QVERIFY(watcher.seen() && stayedOpen && !forced);
+            QCOMPARE(titles, programTitle);
         } else if (auto* action = host->findChild<QAction*>(control)) {
             action->trigger();
         } else {
