@@ -208,8 +208,8 @@ void ReadingPage::showNumber(int n, std::string_view personalityText, const core
 
 void ReadingPage::showPictures(int bead, int planet)
 {
-    imgImage[0]->setPixmap(beadPicture(bead));
-    imgImage[1]->setPixmap(planetPicture(planet));
+    imgImage[0]->setPixmap(beadPicture(bead, devicePixelRatio()));
+    imgImage[1]->setPixmap(planetPicture(planet, devicePixelRatio()));
 
     // Pictures are described by the catalogue row they show.
     const auto* beadRow = core::beadRow(bead);

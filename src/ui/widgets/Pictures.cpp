@@ -19,26 +19,32 @@ void registerAssets()
     Q_UNUSED(done);
 }
 
-using PictureList = std::array<QPixmap, 9>;
-
-// Nine pictures named by pattern with %1 = 1 to 9, decoded once per run.
-PictureList loadPictures(const QString& pattern)
-{
-    registerAssets();
-    PictureList pictures;
-    for (std::size_t i = 0; i < pictures.size(); ++i) {
-        pictures[i].load(pattern.arg(i + 1));
+// Nine pictures of one size, each with its @2x drawing beside it, which QIcon
+// finds on its own.
+class PictureList {
+public:
+    // pattern names the 1x files with %1 = 1 to 9.
+    PictureList(const QString& pattern, QSize size)
+        : m_size(size)
+    {
+        registerAssets();
+        for (std::size_t i = 0; i < m_pictures.size(); ++i) {
+            m_pictures[i] = QIcon(pattern.arg(i + 1));
+        }
     }
-    return pictures;
-}
 
-QPixmap pictureOf(const PictureList& pictures, int n)
-{
-    if (n < 1 || n > 9) {
-        return {};
+    QPixmap picture(int n, qreal devicePixelRatio) const
+    {
+        if (n < 1 || n > 9) {
+            return {};
+        }
+        return m_pictures[static_cast<std::size_t>(n - 1)].pixmap(m_size, devicePixelRatio);
     }
-    return pictures[static_cast<std::size_t>(n - 1)];
-}
+
+private:
+    std::array<QIcon, 9> m_pictures;
+    QSize m_size;
+};
 
 } // namespace
 
@@ -52,16 +58,16 @@ QIcon programIcon()
     return QIcon::fromTheme(QStringLiteral("vq-rudraksha-numerology"), fallback);
 }
 
-QPixmap beadPicture(int n)
+QPixmap beadPicture(int n, qreal devicePixelRatio)
 {
-    static const PictureList pictures = loadPictures(QStringLiteral(":/beads/%1.jpg"));
-    return pictureOf(pictures, n);
+    static const PictureList pictures(QStringLiteral(":/beads/%1.jpg"), QSize(100, 100));
+    return pictures.picture(n, devicePixelRatio);
 }
 
-QPixmap planetPicture(int n)
+QPixmap planetPicture(int n, qreal devicePixelRatio)
 {
-    static const PictureList pictures = loadPictures(QStringLiteral(":/planets/p%1.jpg"));
-    return pictureOf(pictures, n);
+    static const PictureList pictures(QStringLiteral(":/planets/p%1.jpg"), QSize(40, 41));
+    return pictures.picture(n, devicePixelRatio);
 }
 
 } // namespace ui
