@@ -1,6 +1,7 @@
 #include "ui/result/frmRudrakshNumerologyResult.h"
 
 #include "core/catalogue/BeadCatalogue.h"
+#include "core/numerology/Working.h"
 #include "core/storage/ReadingFile.h"
 #include "ui/platform/Messages.h"
 #include "ui/platform/Program.h"
@@ -139,10 +140,11 @@ void frmRudrakshNumerologyResult::showReading(const core::Reading& reading)
 void frmRudrakshNumerologyResult::ComposeReading(const core::Reading& reading)
 {
     if (const core::BeadRecord* bead = core::beadRow(reading.LifePathNumber)) {
-        fraLifePath->showNumber(reading.LifePathNumber, reading.LifePathText, *bead);
+        fraLifePath->showNumber(reading.LifePathNumber, reading.LifePathText, *bead, core::lifePathWorking(reading));
     }
     if (const core::BeadRecord* bead = core::beadRow(reading.DestinyNumber)) {
-        fraDestiny->showNumber(reading.DestinyNumber, reading.DestinyText, *bead);
+        fraDestiny->showNumber(
+            reading.DestinyNumber, reading.DestinyText, *bead, core::destinyWorking(reading.PersonName));
     }
 }
 

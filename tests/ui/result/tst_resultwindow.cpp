@@ -67,14 +67,19 @@ private slots:
         QTest::addColumn<int>("year");
         QTest::addColumn<QStringList>("lifePath"); // lblResult_0 to _6
         QTest::addColumn<QStringList>("destiny"); // lblResult_10 to _16
+        QTest::addColumn<QString>("working"); // the tooltip of lblResult_0
 
         const QStringList one{
             "1", "ONE MUKHI RUDRAKSHA", "Sun", "Lord Shiva", "1", "Monday", "Aum Hreem Namah. Om Namah Shivaya"};
         const QStringList eight{
             "8", "EIGHT MUKHI RUDRAKSHA", "Rahu", "Lord Ganesh", "4", "Monday", "Aum Hum Namah, Om Ganeshaya Namah"};
         const QStringList five{"5", "FIVE MUKHI RUDRAKSHA", "Jupiter", "Lord Shiva", "3", "Monday", "Aum Hreem Namah"};
-        QTest::newRow("John Smith, 15 August 1985") << "John Smith" << 15 << 8 << 1985 << one << eight;
-        QTest::newRow("both numbers 5") << "Eve" << 1 << 1 << 1902 << five << five;
+        QTest::newRow("John Smith, 15 August 1985")
+            << "John Smith" << 15 << 8 << 1985 << one << eight
+            << QStringLiteral("15 + 8 + 1985 = 2008 \u2192 2 + 0 + 0 + 8 = 10 \u2192 1 + 0 = 1");
+        QTest::newRow("both numbers 5") << "Eve" << 1 << 1 << 1902 << five << five
+                                        << QStringLiteral(
+                                               "1 + 1 + 1902 = 1904 \u2192 1 + 9 + 0 + 4 = 14 \u2192 1 + 4 = 5");
     }
     void reading()
     {
@@ -84,6 +89,7 @@ private slots:
         QFETCH(int, year);
         QFETCH(QStringList, lifePath);
         QFETCH(QStringList, destiny);
+        QFETCH(QString, working);
 
         core::Reading input;
         input.PersonName = name.toStdString();
@@ -92,6 +98,7 @@ private slots:
         input.BirthYear = static_cast<std::int16_t>(year);
         QWidget* result = OpenResult(input);
         QVERIFY(result->isVisible());
+        QCOMPARE(Child(result, "lblResult_0")->toolTip(), working);
 
         for (const int page : {0, 1}) {
             const QStringList& top = page == 0 ? lifePath : destiny;
