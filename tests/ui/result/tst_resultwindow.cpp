@@ -7,11 +7,14 @@
 
 #include "core/catalogue/BeadCatalogue.h"
 #include "core/numerology/Numerology.h"
+#include "core/numerology/Working.h"
 #include "ui/result/frmRudrakshNumerologyResult.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/UiText.h"
 
+#include <QAction>
 #include <QDir>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTabBar>
@@ -248,6 +251,58 @@ private slots:
         }
         QCOMPARE(root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), after);
         QVERIFY(result->isVisible());
+    }
+
+    void exportPdf()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty()) {
+            QSKIP("pdftotext (Debian's poppler-utils) is not installed");
+        }
+        core::Reading input = sampleReading();
+        input.PersonName = "John/Smith";
+        QWidget* result = OpenResult(input);
+        const auto trigger = [result](const char* action) { Child<QAction>(result, action)->trigger(); };
+
+        // Cancel writes nothing; the dialog offers the name, made fit for a file.
+        QStringList seen;
+        {
+            ModalWatcher watcher([&seen](QWidget* modal) {
+                seen << modal->objectName() << modal->windowTitle() << Child<QLineEdit>(modal, "fileNameEdit")->text();
+                modal->close();
+            });
+            trigger("mnuExport");
+            QVERIFY(watcher.seen());
+        }
+        QCOMPARE(seen, (QStringList{"exportDialog", "Export the reading as PDF", "John Smith.pdf"}));
+        // Print's Cancel is just as silent.
+        {
+            ModalWatcher watcher([&seen](QWidget* modal) {
+                seen << modal->metaObject()->className();
+                modal->close();
+            });
+            trigger("mnuPrint");
+            QVERIFY(watcher.seen());
+        }
+        QCOMPARE(seen.back(), QStringLiteral("QPrintDialog"));
+        QVERIFY(QDir(m_dir->path()).isEmpty());
+
+        // A bare name gets ".pdf".
+        const FileAnswer answer = AnswerFile([&] { trigger("mnuExport"); }, m_dir->filePath(QStringLiteral("reading")));
+        QVERIFY(answer.dialog);
+        QVERIFY(!answer.message);
+        QProcess reader;
+        reader.start(pdftotext, {m_dir->filePath(QStringLiteral("reading.pdf")), QStringLiteral("-")});
+        QVERIFY(reader.waitForFinished());
+        QCOMPARE(reader.exitCode(), 0);
+        const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+        const core::Reading reading = core::Find_LifePath_No(core::Find_Destiny_No(input));
+        for (const QString& expected : {QStringLiteral("VQ Rudraksha Numerology\nJohn/Smith\n15 August 1985"),
+                 q(core::lifePathWorking(reading)), q(core::destinyWorking(reading.PersonName)),
+                 QStringLiteral("EIGHT MUKHI RUDRAKSHA"), QStringLiteral("Rituals To Wear"),
+                 QStringLiteral("3.Keep them in a clean and holy place."), QStringLiteral("Page 2 of 2")}) {
+            QVERIFY2(text.contains(expected), qPrintable(expected));
+        }
     }
 
 private:
