@@ -254,7 +254,7 @@ QByteArray readingPdf(const core::Reading& reading)
 
 QPageSize paperOfLocale(const QLocale& locale)
 {
-    return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
+    return {locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4};
 }
 
 } // namespace ui
