@@ -67,7 +67,7 @@ grep -q "^Default application.*: $app_id.desktop$" <<<"$(gio mime application/x-
 (cd "$build" && cpack -G DEB -B "$work/package" > "$work/cpack.log") || { cat "$work/cpack.log"; fail "cpack"; }
 deb=$(ls "$work"/package/*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libc6 qt6-qpa-plugins; do
     [[ $depends == *"$library"* ]] || fail "package does not depend on $library: $depends"
 done
 contents=$(dpkg-deb -c "$deb")

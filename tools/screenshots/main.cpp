@@ -1,5 +1,7 @@
 // Drives the real windows through one reading and saves a picture of each
-// window, dialog and message into the folder given as the first argument.
+// window, dialog and message into the folder given as the first argument,
+// with the reading exported as reading.pdf (the script makes a picture of its
+// first page).
 //
 //   scripts/screenshots    (runs this under a virtual display)
 
@@ -14,6 +16,7 @@
 #include "ui/widgets/frmAbout.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -40,7 +43,8 @@ void Save(QWidget* window, const QString& name)
     window->grab().save(g_output.filePath(name + QStringLiteral(".png")));
 }
 
-// Saves the modal window that opens next, then answers it (by default, closes it).
+// Saves the modal window that opens next, unless name is empty, then answers
+// it (by default, closes it).
 void SaveNextModal(
     const QString& name, std::function<void(QWidget*)> answer = [](QWidget* modal) { modal->close(); })
 {
@@ -50,7 +54,9 @@ void SaveNextModal(
             SaveNextModal(name, answer);
             return;
         }
-        Save(modal, name);
+        if (!name.isEmpty()) {
+            Save(modal, name);
+        }
         answer(modal);
     });
 }
@@ -146,6 +152,10 @@ int main(int argc, char* argv[])
     Save(result, QStringLiteral("result-life-path"));
     ControlOf<QTabBar>(result, "TS")->setCurrentIndex(1);
     Save(result, QStringLiteral("result-destiny"));
+
+    // Export as PDF, through the menu; the dialog looks like Save's, so no picture of it.
+    SaveNextModal(QString(), ChooseFile(g_output.filePath(QStringLiteral("reading.pdf"))));
+    ControlOf<QAction>(result, "mnuExport")->trigger();
 
     // Save: the dialog, then a save that cannot be done.
     const QString saved = QDir(work.path()).filePath(QStringLiteral("john.rkn"));

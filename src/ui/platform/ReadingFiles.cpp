@@ -53,6 +53,42 @@ QString chosenPath(QFileDialog& dialog)
     return dialog.selectedFiles().value(0);
 }
 
+// A Save dialog for one kind of file, offering suggestedName if there is one:
+// a bare name gets the suffix, and replacing a file is confirmed first.
+QString chosenPathToSave(QFileDialog& dialog, const QString& objectName, const QString& filter, const QString& suffix,
+    const QString& suggestedName = {})
+{
+    dialog.setObjectName(objectName);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
+    if (!suggestedName.isEmpty()) {
+        dialog.selectFile(suggestedName);
+    }
+    return chosenPath(dialog);
+}
+
+// The name as a file name: no folder separators, no characters Windows
+// refuses, no control characters, not hidden, and short enough for any disk.
+QString fileNameOf(const QString& name)
+{
+    constexpr qsizetype kLongest = 100;
+    QString safe;
+    for (const QChar c : name) {
+        const bool refused = c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c);
+        safe += refused ? QLatin1Char(' ') : c;
+    }
+    safe = safe.simplified();
+    while (safe.startsWith(QLatin1Char('.'))) {
+        safe.remove(0, 1);
+    }
+    if (safe.size() > kLongest) {
+        safe.truncate(safe.at(kLongest - 1).isHighSurrogate() ? kLongest - 1 : kLongest);
+    }
+    return safe.trimmed().isEmpty() ? QStringLiteral("reading") : safe.trimmed();
+}
+
 } // namespace
 
 QString chooseReadingToOpen(QWidget* parent)
@@ -71,13 +107,14 @@ QString chooseReadingToOpen(QWidget* parent)
 QString chooseReadingToSave(QWidget* parent)
 {
     QFileDialog dialog(parent, QStringLiteral("VQ Rudraksh Numerology"));
-    dialog.setObjectName(QStringLiteral("saveDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(kFilter);
-    // A bare name gets ".rkn"; replacing a file is confirmed first.
-    dialog.setDefaultSuffix(QStringLiteral("rkn"));
-    return chosenPath(dialog);
+    return chosenPathToSave(dialog, QStringLiteral("saveDialog"), kFilter, QStringLiteral("rkn"));
+}
+
+QString choosePdfToExport(QWidget* parent, const QString& personName)
+{
+    QFileDialog dialog(parent, QStringLiteral("Export the reading as PDF"));
+    return chosenPathToSave(dialog, QStringLiteral("exportDialog"), QStringLiteral("PDF documents (*.pdf)"),
+        QStringLiteral("pdf"), fileNameOf(personName) + QStringLiteral(".pdf"));
 }
 
 std::optional<core::Reading> readReadingFile(const QString& path)

@@ -9,7 +9,8 @@
 class QByteArray;
 class QWidget;
 
-// Saved readings on disk: the Open and Save dialogs and the files themselves.
+// Saved readings on disk: the Open and Save dialogs and the files themselves,
+// and the dialog of an exported reading.
 namespace ui {
 
 // The Open dialog: the path of the existing file the user picked, or an empty
@@ -19,6 +20,11 @@ QString chooseReadingToOpen(QWidget* parent);
 // The Save dialog: the path the user picked (".rkn" added to a bare name,
 // replacing a file confirmed first), or an empty text on Cancel.
 QString chooseReadingToSave(QWidget* parent);
+
+// The Export dialog: the path of the PDF file the user picked (".pdf" added to
+// a bare name, replacing a file confirmed first), or an empty text on Cancel.
+// It suggests the person's name as the file's name.
+QString choosePdfToExport(QWidget* parent, const QString& personName);
 
 // The reading the file at path holds, its input fields set and nothing
 // computed yet; nothing when the name does not end in "rkn" (in any letter

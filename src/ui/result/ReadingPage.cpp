@@ -15,28 +15,47 @@
 #include <QtMath>
 
 namespace ui {
+
+const std::array<QString, kBeadRows + 1>& rowCaptions()
+{
+    static const std::array<QString, kBeadRows + 1> captions = {
+        QString(),
+        QStringLiteral("Rudraksh Name"),
+        QStringLiteral("Ruling Planet"),
+        QStringLiteral("Symbol"),
+        QStringLiteral("Number"),
+        QStringLiteral("Day To Wear"),
+        QStringLiteral("Mantras"),
+        QStringLiteral("Body Parts"),
+        QStringLiteral("Ailments"),
+        QStringLiteral("Rituals To Wear"),
+    };
+    return captions;
+}
+
+std::array<QString, kBeadRows + 1> rowValues(int n, const core::BeadRecord& bead)
+{
+    return {
+        QString::number(n),
+        fromCore(bead.BeadName).toUpper(),
+        fromCore(bead.RulingPlanet),
+        fromCore(bead.Symbol),
+        fromCore(bead.PlanetNumber),
+        fromCore(bead.DayToWear),
+        fromCore(bead.Mantras),
+        fromCore(bead.BodyParts),
+        fromCore(bead.Ailments),
+        fromCore(bead.RitualsToWear),
+    };
+}
+
 namespace {
 
-constexpr std::size_t kRows = 9;
-
-const std::array<QString, kRows + 1> kRowCaptions = {
-    QString(),
-    QStringLiteral("Rudraksh Name"),
-    QStringLiteral("Ruling Planet"),
-    QStringLiteral("Symbol"),
-    QStringLiteral("Number"),
-    QStringLiteral("Day To Wear"),
-    QStringLiteral("Mantras"),
-    QStringLiteral("Body Parts"),
-    QStringLiteral("Ailments"),
-    QStringLiteral("Rituals To Wear"),
-};
-
 // What a page shows before a number is written on it.
-const std::array<QString, kRows + 1>& placeholderValues()
+const std::array<QString, kBeadRows + 1>& placeholderValues()
 {
     const core::BeadRecord* two = core::beadRow(2);
-    static const std::array<QString, kRows + 1> values = {
+    static const std::array<QString, kBeadRows + 1> values = {
         QStringLiteral("9"),
         QStringLiteral("Three Mukhi Rudraksha"),
         QStringLiteral("Mercury"),
@@ -81,7 +100,7 @@ ReadingPage::ReadingPage(Number number, QWidget* parent)
 {
     setColours(this, Colours::White, Colours::Black);
     const std::size_t p = number == Number::LifePath ? 0 : 1;
-    const QString pageName = p == 0 ? QStringLiteral("Life path") : QStringLiteral("Destiny");
+    m_pageName = p == 0 ? QStringLiteral("Life path") : QStringLiteral("Destiny");
     // Captions of page 0 count up from 0, those of page 1 down from 19.
     const auto captionIndex = [p](std::size_t row) { return p == 0 ? row : 19 - row; };
 
@@ -95,7 +114,7 @@ ReadingPage::ReadingPage(Number number, QWidget* parent)
     lblLabels[0] = heading;
 
     QLabel* shownNumber = named(new QLabel(this), QStringLiteral("lblResult_%1").arg(10 * p));
-    shownNumber->setAccessibleDescription(pageName + QStringLiteral(" number"));
+    shownNumber->setAccessibleDescription(m_pageName + QStringLiteral(" number"));
     shownNumber->setFont(programFont(27.75, true));
     shownNumber->setAlignment(Qt::AlignCenter);
     shownNumber->setMinimumWidth(px(390));
@@ -106,14 +125,14 @@ ReadingPage::ReadingPage(Number number, QWidget* parent)
         = {QStringLiteral(" personality text"), QStringLiteral(" bead description"), QStringLiteral(" planet text")};
     for (std::size_t box = 0; box < txtResult.size(); ++box) {
         txtResult[box] = createTextBox(this, 3 * p + box);
-        txtResult[box]->setAccessibleName(pageName + boxNames[box]);
+        txtResult[box]->setAccessibleName(m_pageName + boxNames[box]);
     }
     imgImage[0] = createPicture(this, 2 * p, 795);
     imgImage[1] = createPicture(this, 2 * p + 1, 800);
 
-    for (std::size_t row = 1; row <= kRows; ++row) {
+    for (std::size_t row = 1; row <= kBeadRows; ++row) {
         QLabel* caption
-            = named(new QLabel(kRowCaptions[row], this), QStringLiteral("lblLabels_%1").arg(captionIndex(row)));
+            = named(new QLabel(rowCaptions()[row], this), QStringLiteral("lblLabels_%1").arg(captionIndex(row)));
         caption->setFont(programFont(NormalPointSize, true));
         caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setColours(caption, Colours::Orange);
@@ -121,7 +140,7 @@ ReadingPage::ReadingPage(Number number, QWidget* parent)
 
         QLabel* value = named(new QLabel(this), QStringLiteral("lblResult_%1").arg(10 * p + row));
         // A screen reader says the value, then what it is: "Sun, Life path ruling planet".
-        value->setAccessibleDescription(pageName + QLatin1Char(' ') + kRowCaptions[row].toLower());
+        value->setAccessibleDescription(m_pageName + QLatin1Char(' ') + rowCaptions()[row].toLower());
         value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setColours(value, Colours::White);
         if (row == 1) {
@@ -161,7 +180,7 @@ ReadingPage::ReadingPage(Number number, QWidget* parent)
     grid->addWidget(imgImage[1], line, 2, 2, 1, Qt::AlignTop);
     ++line;
     addRow(3, 1);
-    for (std::size_t row = 4; row <= kRows; ++row) {
+    for (std::size_t row = 4; row <= kBeadRows; ++row) {
         addRow(row, 2);
     }
     grid->setRowStretch(line, 1);
@@ -177,29 +196,22 @@ ReadingPage::ReadingPage(Number number, QWidget* parent)
 void ReadingPage::showPlaceholders()
 {
     const auto& placeholders = placeholderValues();
-    for (std::size_t row = 0; row <= kRows; ++row) {
+    for (std::size_t row = 0; row <= kBeadRows; ++row) {
         lblResult[row]->setText(placeholders[row]);
     }
     showPictures(3, 4);
 }
 
-void ReadingPage::showNumber(int n, std::string_view personalityText, const core::BeadRecord& bead)
+void ReadingPage::showNumber(
+    int n, std::string_view personalityText, const core::BeadRecord& bead, std::string_view working)
 {
-    const std::array<QString, kRows + 1> values = {
-        QString::number(n),
-        fromCore(bead.BeadName).toUpper(),
-        fromCore(bead.RulingPlanet),
-        fromCore(bead.Symbol),
-        fromCore(bead.PlanetNumber),
-        fromCore(bead.DayToWear),
-        fromCore(bead.Mantras),
-        fromCore(bead.BodyParts),
-        fromCore(bead.Ailments),
-        fromCore(bead.RitualsToWear),
-    };
-    for (std::size_t row = 0; row <= kRows; ++row) {
+    const auto values = rowValues(n, bead);
+    for (std::size_t row = 0; row <= kBeadRows; ++row) {
         lblResult[row]->setText(values[row]);
     }
+    // "Life path number: 15 + 8 + 1985 = 2008 ...", the number read first.
+    lblResult[0]->setToolTip(fromCore(working));
+    lblResult[0]->setAccessibleDescription(m_pageName + QStringLiteral(" number: ") + fromCore(working));
     txtResult[0]->setPlainText(fromCore(personalityText));
     txtResult[1]->setPlainText(fromCore(bead.Description));
     txtResult[2]->setPlainText(fromCore(bead.PlanetText));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 #include <array>
@@ -13,6 +14,13 @@ struct BeadRecord;
 }
 
 namespace ui {
+
+// A bead in nine captioned rows, as a page shows it and the printed reading
+// repeats it: caption k and value k for k = 1 to 9; index 0 holds no caption
+// and the number.
+inline constexpr std::size_t kBeadRows = 9;
+const std::array<QString, kBeadRows + 1>& rowCaptions();
+std::array<QString, kBeadRows + 1> rowValues(int n, const core::BeadRecord& bead);
 
 // One page of the result window: a heading, the number with its personality
 // text, and the bead the number calls for in nine captioned rows, with its
@@ -33,8 +41,9 @@ public:
     ReadingPage(Number number, QWidget* parent);
 
     // Shows number n (1 to 9), its personality text and the bead of
-    // catalogue row n.
-    void showNumber(int n, std::string_view personalityText, const core::BeadRecord& bead);
+    // catalogue row n; the working behind n is the number's tooltip and part
+    // of its accessible description.
+    void showNumber(int n, std::string_view personalityText, const core::BeadRecord& bead, std::string_view working);
 
     void showPlaceholders();
 
@@ -48,6 +57,8 @@ private:
     std::array<QLabel*, 10> lblResult{};
     std::array<QPlainTextEdit*, 3> txtResult{};
     std::array<QLabel*, 2> imgImage{};
+
+    QString m_pageName; // "Life path" or "Destiny"
 };
 
 } // namespace ui

@@ -1,10 +1,12 @@
 #include "ui/result/frmRudrakshNumerologyResult.h"
 
 #include "core/catalogue/BeadCatalogue.h"
+#include "core/numerology/Working.h"
 #include "core/storage/ReadingFile.h"
 #include "ui/platform/Messages.h"
 #include "ui/platform/Program.h"
 #include "ui/platform/ReadingFiles.h"
+#include "ui/result/ReadingDocument.h"
 #include "ui/result/ReadingPage.h"
 #include "ui/widgets/ForumBanner.h"
 #include "ui/widgets/HelpMenu.h"
@@ -19,6 +21,8 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedLayout>
@@ -47,10 +51,16 @@ void frmRudrakshNumerologyResult::CreateMenus()
     mnuFile = named(bar->addMenu(QStringLiteral("&File")), QStringLiteral("mnuFile"));
     mnuBack = named(mnuFile->addAction(QStringLiteral("&Back")), QStringLiteral("mnuBack"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFile1"));
+    mnuExport = named(mnuFile->addAction(QStringLiteral("&Export as PDF\u2026")), QStringLiteral("mnuExport"));
+    mnuPrint = named(mnuFile->addAction(QStringLiteral("&Print\u2026")), QStringLiteral("mnuPrint"));
+    mnuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFile2"));
     mnuExit = named(mnuFile->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
     addHelpMenu(this);
 
     connect(mnuBack, &QAction::triggered, this, &frmRudrakshNumerologyResult::Back);
+    connect(mnuExport, &QAction::triggered, this, &frmRudrakshNumerologyResult::ExportReading);
+    connect(mnuPrint, &QAction::triggered, this, &frmRudrakshNumerologyResult::PrintReading);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
 }
 
@@ -139,10 +149,11 @@ void frmRudrakshNumerologyResult::showReading(const core::Reading& reading)
 void frmRudrakshNumerologyResult::ComposeReading(const core::Reading& reading)
 {
     if (const core::BeadRecord* bead = core::beadRow(reading.LifePathNumber)) {
-        fraLifePath->showNumber(reading.LifePathNumber, reading.LifePathText, *bead);
+        fraLifePath->showNumber(reading.LifePathNumber, reading.LifePathText, *bead, core::lifePathWorking(reading));
     }
     if (const core::BeadRecord* bead = core::beadRow(reading.DestinyNumber)) {
-        fraDestiny->showNumber(reading.DestinyNumber, reading.DestinyText, *bead);
+        fraDestiny->showNumber(
+            reading.DestinyNumber, reading.DestinyText, *bead, core::destinyWorking(reading.PersonName));
     }
 }
 
@@ -169,18 +180,20 @@ void frmRudrakshNumerologyResult::closeEvent(QCloseEvent* event)
     }
 }
 
+void frmRudrakshNumerologyResult::showFileError(const QString& done, const QString& path, const QString& reason)
+{
+    showMessage(this,
+        QStringLiteral("The reading could not be %1 \"%2\".\n\n%3").arg(done, QDir::toNativeSeparators(path), reason),
+        MessageIcon::Error);
+}
+
 void frmRudrakshNumerologyResult::SaveReading()
 {
     const QString path = chooseReadingToSave(this);
     if (path.isEmpty()) {
         return;
     }
-    const auto fail = [this, &path](const QString& reason) {
-        showMessage(this,
-            QStringLiteral("The reading could not be saved to \"%1\".\n\n%2")
-                .arg(QDir::toNativeSeparators(path), reason),
-            MessageIcon::Error);
-    };
+    const auto fail = [this, &path](const QString& reason) { showFileError(QStringLiteral("saved to"), path, reason); };
     const auto bytes = core::readingFileBytes(m_reading);
     if (!bytes) {
         fail(QStringLiteral("The name is longer than a reading file can hold."));
@@ -189,6 +202,35 @@ void frmRudrakshNumerologyResult::SaveReading()
     const QString error = writeWholeFile(path, QByteArray::fromStdString(*bytes));
     if (!error.isEmpty()) {
         fail(error);
+    }
+}
+
+void frmRudrakshNumerologyResult::ExportReading()
+{
+    const QString path = choosePdfToExport(this, fromCore(m_reading.PersonName));
+    if (path.isEmpty()) {
+        return;
+    }
+    const QByteArray pdf = readingPdf(m_reading);
+    const QString error
+        = pdf.isEmpty() ? QStringLiteral("The PDF document could not be made.") : writeWholeFile(path, pdf);
+    if (!error.isEmpty()) {
+        showFileError(QStringLiteral("exported to"), path, error);
+    }
+}
+
+void frmRudrakshNumerologyResult::PrintReading()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("%1: %2").arg(ApplicationTitle(), fromCore(m_reading.PersonName)));
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("printDialog"));
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    if (!printReading(m_reading, printer)) {
+        showMessage(this, QStringLiteral("The reading could not be printed on \"%1\".").arg(printer.printerName()),
+            MessageIcon::Error);
     }
 }
 

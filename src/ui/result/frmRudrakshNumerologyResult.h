@@ -18,16 +18,17 @@ class ReadingPage;
 
 // Shows one reading on two pages, the life path page and the destiny page,
 // with a tab strip choosing the page in front. Save writes the reading to a
-// file; Back asks for a fresh main window and closes this one without ending
-// the program; every other close ends the program.
+// file; Export as PDF and Print put the whole reading on paper; Back asks for
+// a fresh main window and closes this one without ending the program; every
+// other close ends the program.
 class frmRudrakshNumerologyResult final : public QMainWindow {
     Q_OBJECT
 
 public:
     explicit frmRudrakshNumerologyResult(QWidget* parent = nullptr);
 
-    // Composes both pages from the reading, keeps it for Save and shows the
-    // window.
+    // Composes both pages from the reading, keeps it for Save, Export and
+    // Print, and shows the window.
     void showReading(const core::Reading& reading);
 
 signals:
@@ -46,6 +47,12 @@ private:
     void ComposeReading(const core::Reading& reading);
     // Writes the five input fields of the reading to a file the user picks.
     void SaveReading();
+    // Writes the whole reading as a PDF document to a file the user picks.
+    void ExportReading();
+    // Prints the same document on a printer the user picks.
+    void PrintReading();
+    // Tells that the reading could not be "saved to" (done) the file at path, and why.
+    void showFileError(const QString& done, const QString& path, const QString& reason);
     void Back();
     void TS_Click(int index);
 
@@ -58,6 +65,8 @@ private:
     QPushButton* cmdBack = nullptr;
     QMenu* mnuFile = nullptr;
     QAction* mnuBack = nullptr;
+    QAction* mnuExport = nullptr;
+    QAction* mnuPrint = nullptr;
     QAction* mnuExit = nullptr;
 
     QStackedLayout* m_pages = nullptr;

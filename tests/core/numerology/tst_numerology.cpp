@@ -1,6 +1,7 @@
 #include "core/numerology/DigitReduction.h"
 #include "core/numerology/Numerology.h"
 #include "core/numerology/Reading.h"
+#include "core/numerology/Working.h"
 
 #include "TestData.h"
 
@@ -224,6 +225,56 @@ private slots:
         QVERIFY(destinyText(10).empty());
         QVERIFY(lifePathText(0).empty());
         QVERIFY(lifePathText(10).empty());
+    }
+
+    void working_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("lifePath");
+        QTest::addColumn<QString>("destiny");
+        const QString thirtyJs = QStringList(30, QStringLiteral("J 1")).join(QStringLiteral(" + "));
+        QTest::newRow("Sample Name, 15 August 1985")
+            << "Sample Name" << 15 << 8 << 1985
+            << QStringLiteral("15 + 8 + 1985 = 2008 \u2192 2 + 0 + 0 + 8 = 10 \u2192 1 + 0 = 1")
+            << QStringLiteral("S 1 + A 1 + M 4 + P 7 + L 3 + E 5 + N 5 + A 1 + M 4 + E 5 = 36 \u2192 3 + 6 = 9");
+        QTest::newRow("one-digit totals, no arrow") << "Abc" << 1 << 1 << 1 << "1 + 1 + 1 = 3"
+                                                    << "A 1 + B 2 + C 3 = 6";
+        QTest::newRow("lower case and other characters, three passes")
+            << QStringLiteral("o'Neil-2 \u00E9") << 26 << 1 << 1972
+            << QStringLiteral("26 + 1 + 1972 = 1999 \u2192 1 + 9 + 9 + 9 = 28 \u2192 2 + 8 = 10 \u2192 1 + 0 = 1")
+            << QStringLiteral("O 6 + N 5 + E 5 + I 9 + L 3 = 28 \u2192 2 + 8 = 10 \u2192 1 + 0 = 1");
+        QTest::newRow("30 letters listed, master 11 reduced")
+            << QString(30, QLatin1Char('j')) << 9 << 1 << 1900
+            << QStringLiteral("9 + 1 + 1900 = 1910 \u2192 1 + 9 + 1 + 0 = 11 \u2192 1 + 1 = 2")
+            << thirtyJs + QStringLiteral(" = 30 \u2192 3 + 0 = 3");
+        QTest::newRow("31 letters counted") << QString(31, QLatin1Char('j')) << 10 << 10 << 2000
+                                            << QStringLiteral("10 + 10 + 2000 = 2020 \u2192 2 + 0 + 2 + 0 = 4")
+                                            << QStringLiteral("31 letters = 31 \u2192 3 + 1 = 4");
+        QTest::newRow("32 letters counted, master 22 reduced")
+            << "Iiiiiiiiiiiiiiiiiii Aaaaaaaaaa Bbb" << 1 << 2 << 1990
+            << QStringLiteral("1 + 2 + 1990 = 1993 \u2192 1 + 9 + 9 + 3 = 22 \u2192 2 + 2 = 4")
+            << QStringLiteral("32 letters = 187 \u2192 1 + 8 + 7 = 16 \u2192 1 + 6 = 7");
+        QTest::newRow("no letter, no date") << "12 -" << 0 << 0 << 0 << QString() << QString();
+    }
+    void working()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, day);
+        QFETCH(int, month);
+        QFETCH(int, year);
+        QFETCH(QString, lifePath);
+        QFETCH(QString, destiny);
+        Reading reading = readingForDate(day, month, year);
+        reading.PersonName = name.toStdString();
+        QCOMPARE(q(lifePathWorking(reading)), lifePath);
+        QCOMPARE(q(destinyWorking(reading.PersonName)), destiny);
+        // The working ends in the number the reading shows.
+        reading = Find_Destiny_No(Find_LifePath_No(reading));
+        QVERIFY(lifePath.isEmpty() || lifePath.endsWith(QStringLiteral("= %1").arg(reading.LifePathNumber)));
+        QVERIFY(destiny.isEmpty() || destiny.endsWith(QStringLiteral("= %1").arg(reading.DestinyNumber)));
     }
 
     void texts_data()

@@ -7,11 +7,14 @@
 
 #include "core/catalogue/BeadCatalogue.h"
 #include "core/numerology/Numerology.h"
+#include "core/numerology/Working.h"
 #include "ui/result/frmRudrakshNumerologyResult.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/UiText.h"
 
+#include <QAction>
 #include <QDir>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTabBar>
@@ -67,14 +70,19 @@ private slots:
         QTest::addColumn<int>("year");
         QTest::addColumn<QStringList>("lifePath"); // lblResult_0 to _6
         QTest::addColumn<QStringList>("destiny"); // lblResult_10 to _16
+        QTest::addColumn<QString>("working"); // the tooltip of lblResult_0
 
         const QStringList one{
             "1", "ONE MUKHI RUDRAKSHA", "Sun", "Lord Shiva", "1", "Monday", "Aum Hreem Namah. Om Namah Shivaya"};
         const QStringList eight{
             "8", "EIGHT MUKHI RUDRAKSHA", "Rahu", "Lord Ganesh", "4", "Monday", "Aum Hum Namah, Om Ganeshaya Namah"};
         const QStringList five{"5", "FIVE MUKHI RUDRAKSHA", "Jupiter", "Lord Shiva", "3", "Monday", "Aum Hreem Namah"};
-        QTest::newRow("John Smith, 15 August 1985") << "John Smith" << 15 << 8 << 1985 << one << eight;
-        QTest::newRow("both numbers 5") << "Eve" << 1 << 1 << 1902 << five << five;
+        QTest::newRow("John Smith, 15 August 1985")
+            << "John Smith" << 15 << 8 << 1985 << one << eight
+            << QStringLiteral("15 + 8 + 1985 = 2008 \u2192 2 + 0 + 0 + 8 = 10 \u2192 1 + 0 = 1");
+        QTest::newRow("both numbers 5") << "Eve" << 1 << 1 << 1902 << five << five
+                                        << QStringLiteral(
+                                               "1 + 1 + 1902 = 1904 \u2192 1 + 9 + 0 + 4 = 14 \u2192 1 + 4 = 5");
     }
     void reading()
     {
@@ -84,6 +92,7 @@ private slots:
         QFETCH(int, year);
         QFETCH(QStringList, lifePath);
         QFETCH(QStringList, destiny);
+        QFETCH(QString, working);
 
         core::Reading input;
         input.PersonName = name.toStdString();
@@ -92,6 +101,7 @@ private slots:
         input.BirthYear = static_cast<std::int16_t>(year);
         QWidget* result = OpenResult(input);
         QVERIFY(result->isVisible());
+        QCOMPARE(Child(result, "lblResult_0")->toolTip(), working);
 
         for (const int page : {0, 1}) {
             const QStringList& top = page == 0 ? lifePath : destiny;
@@ -241,6 +251,58 @@ private slots:
         }
         QCOMPARE(root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), after);
         QVERIFY(result->isVisible());
+    }
+
+    void exportPdf()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty()) {
+            QSKIP("pdftotext (Debian's poppler-utils) is not installed");
+        }
+        core::Reading input = sampleReading();
+        input.PersonName = "John/Smith";
+        QWidget* result = OpenResult(input);
+        const auto trigger = [result](const char* action) { Child<QAction>(result, action)->trigger(); };
+
+        // Cancel writes nothing; the dialog offers the name, made fit for a file.
+        QStringList seen;
+        {
+            ModalWatcher watcher([&seen](QWidget* modal) {
+                seen << modal->objectName() << modal->windowTitle() << Child<QLineEdit>(modal, "fileNameEdit")->text();
+                modal->close();
+            });
+            trigger("mnuExport");
+            QVERIFY(watcher.seen());
+        }
+        QCOMPARE(seen, (QStringList{"exportDialog", "Export the reading as PDF", "John Smith.pdf"}));
+        // Print's Cancel is just as silent.
+        {
+            ModalWatcher watcher([&seen](QWidget* modal) {
+                seen << modal->metaObject()->className();
+                modal->close();
+            });
+            trigger("mnuPrint");
+            QVERIFY(watcher.seen());
+        }
+        QCOMPARE(seen.back(), QStringLiteral("QPrintDialog"));
+        QVERIFY(QDir(m_dir->path()).isEmpty());
+
+        // A bare name gets ".pdf".
+        const FileAnswer answer = AnswerFile([&] { trigger("mnuExport"); }, m_dir->filePath(QStringLiteral("reading")));
+        QVERIFY(answer.dialog);
+        QVERIFY(!answer.message);
+        QProcess reader;
+        reader.start(pdftotext, {m_dir->filePath(QStringLiteral("reading.pdf")), QStringLiteral("-")});
+        QVERIFY(reader.waitForFinished());
+        QCOMPARE(reader.exitCode(), 0);
+        const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+        const core::Reading reading = core::Find_LifePath_No(core::Find_Destiny_No(input));
+        for (const QString& expected : {QStringLiteral("VQ Rudraksha Numerology\nJohn/Smith\n15 August 1985"),
+                 q(core::lifePathWorking(reading)), q(core::destinyWorking(reading.PersonName)),
+                 QStringLiteral("EIGHT MUKHI RUDRAKSHA"), QStringLiteral("Rituals To Wear"),
+                 QStringLiteral("3.Keep them in a clean and holy place."), QStringLiteral("Page 2 of 2")}) {
+            QVERIFY2(text.contains(expected), qPrintable(expected));
+        }
     }
 
 private:

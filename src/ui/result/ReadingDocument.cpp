@@ -1,0 +1,260 @@
+#include "ui/result/ReadingDocument.h"
+
+#include "core/catalogue/BeadCatalogue.h"
+#include "core/catalogue/GuidanceTexts.h"
+#include "core/numerology/Numerology.h"
+#include "core/numerology/Working.h"
+#include "ui/platform/Messages.h"
+#include "ui/result/ReadingPage.h"
+#include "ui/widgets/Look.h"
+#include "ui/widgets/Pictures.h"
+#include "ui/widgets/UiText.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QUrl>
+
+#include <cmath>
+
+namespace ui {
+namespace {
+
+// Points: the body text, and the page numbers in the footer.
+constexpr double kTextSize = 10;
+constexpr double kFooterSize = 8;
+
+// Margins in millimetres, wider than the edge any printer leaves blank.
+const QMarginsF kMargins(20, 15, 20, 12);
+
+const QString kHeadingColour = QStringLiteral("#c05000");
+
+// The heading of the do's and don'ts, the last part of the document.
+const QString kGuidanceHeading = QStringLiteral("Keeping the beads");
+
+QString escaped(std::string_view text)
+{
+    return fromCore(text).toHtmlEscaped();
+}
+
+// Each line of the text a paragraph of its own; blank lines only part them.
+QString paragraphs(std::string_view text)
+{
+    QString html;
+    for (const QString& line : fromCore(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        html += QStringLiteral("<p>%1</p>").arg(line.toHtmlEscaped());
+    }
+    return html;
+}
+
+QString birthDate(const core::Reading& reading)
+{
+    // The C locale's month names are the English ones the main window offers.
+    return QStringLiteral("%1 %2 %3")
+        .arg(reading.BirthDay)
+        .arg(QLocale::c().monthName(reading.BirthMonth))
+        .arg(reading.BirthYear);
+}
+
+struct NumberOfReading {
+    QString title;
+    int n = 0;
+    std::string_view introduction;
+    std::string_view personality;
+    std::string working;
+};
+
+// One number: what it means, the number and its working, the personality text,
+// then the bead in its nine rows beside its pictures, its description and its
+// planet text. The pictures become resources of the document.
+QString numberSection(QTextDocument& document, const NumberOfReading& number, bool newPage)
+{
+    const core::BeadRecord* bead = core::beadRow(number.n);
+    if (bead == nullptr) {
+        return {};
+    }
+    QString html = QStringLiteral("<h2 style=\"color:%1;%2\">%3</h2>")
+                       .arg(kHeadingColour, newPage ? QStringLiteral(" page-break-before:always;") : QString(),
+                           number.title.toHtmlEscaped());
+    html += QStringLiteral("<p><i>%1</i></p>").arg(escaped(number.introduction));
+    html += QStringLiteral("<p><span style=\"font-size:26pt; font-weight:bold;\">%1</span>"
+                           "&nbsp;&nbsp;&nbsp;&nbsp;%2</p>")
+                .arg(number.n)
+                .arg(escaped(number.working));
+    html += paragraphs(number.personality);
+
+    const QUrl beadName(QStringLiteral("bead-%1").arg(number.n));
+    document.addResource(QTextDocument::ImageResource, beadName, beadPicture(number.n).toImage());
+    QString pictures = QStringLiteral("<img src=\"%1\" width=\"110\" height=\"110\">").arg(beadName.toString());
+    // Rahu and Ketu, the planets of 8 and 9, have no glyph (their pictures are
+    // blank) and no planet text (it reads "NA").
+    const bool planetShown = number.n <= 7;
+    if (planetShown) {
+        const QUrl planetName(QStringLiteral("planet-%1").arg(number.n));
+        document.addResource(QTextDocument::ImageResource, planetName, planetPicture(number.n).toImage());
+        pictures += QStringLiteral("<br><br><img src=\"%1\" width=\"60\" height=\"62\">").arg(planetName.toString());
+    }
+
+    const auto& captions = rowCaptions();
+    const auto values = rowValues(number.n, *bead);
+    html += QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"3\" style=\"margin-top:8px;\">");
+    for (std::size_t row = 1; row <= kBeadRows; ++row) {
+        html += QStringLiteral("<tr><td width=\"28%\"><b>%1</b></td><td>%2</td>")
+                    .arg(captions[row].toHtmlEscaped(),
+                        row == 1 ? QStringLiteral("<b>%1</b>").arg(values[row].toHtmlEscaped())
+                                 : values[row].toHtmlEscaped());
+        if (row == 1) {
+            html += QStringLiteral("<td rowspan=\"%1\" width=\"130\" align=\"center\" valign=\"top\">%2</td>")
+                        .arg(kBeadRows)
+                        .arg(pictures);
+        }
+        html += QStringLiteral("</tr>");
+    }
+    html += QStringLiteral("</table>");
+    html += paragraphs(bead->Description);
+    if (planetShown) {
+        html += paragraphs(bead->PlanetText);
+    }
+    return html;
+}
+
+// A list of the do's or don'ts: its heading, then its lines, spaced as the main
+// window shows them.
+QString guidance(const core::GuidanceList& list)
+{
+    const QStringList lines = fromCore(core::joinGuidance(list)).split(QLatin1Char('\n'));
+    QString html = QStringLiteral("<p style=\"white-space:pre-wrap;\"><b>%1</b>").arg(lines.front().toHtmlEscaped());
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        html += QStringLiteral("<br>") + lines[i].toHtmlEscaped();
+    }
+    return html + QStringLiteral("</p>");
+}
+
+// Moves the do's and don'ts to the next page when they would begin on one page
+// and end on another, so that the lists are read whole.
+void keepGuidanceTogether(QTextDocument& document, qreal pageHeight)
+{
+    // Searched for from the end: the name at the top could read the same.
+    const QTextBlock heading
+        = document.find(kGuidanceHeading, document.characterCount(), QTextDocument::FindBackward).block();
+    if (!heading.isValid() || heading.text() != kGuidanceHeading) {
+        return;
+    }
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    const qreal top = layout->blockBoundingRect(heading).top();
+    const qreal bottom = layout->blockBoundingRect(document.lastBlock()).bottom();
+    if (std::floor(top / pageHeight) != std::floor(bottom / pageHeight) && bottom - top < pageHeight) {
+        QTextBlockFormat format;
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(heading).mergeBlockFormat(format);
+    }
+}
+
+} // namespace
+
+std::unique_ptr<QTextDocument> readingDocument(const core::Reading& reading)
+{
+    auto document = std::make_unique<QTextDocument>();
+    QFont font = programFont(kTextSize);
+    // Any letter spacing turns the "fi" and "ff" ligatures off, so that a
+    // search of the PDF for "confidence" finds the word. A twentieth of a
+    // pixel is too little to see, and just above what a QFont keeps (1/64).
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
+    document->setDefaultFont(font);
+    document->setDocumentMargin(0);
+
+    QString html = QStringLiteral("<h1 align=\"center\" style=\"color:%1;\">%2</h1>")
+                       .arg(kHeadingColour, ApplicationTitle().toHtmlEscaped());
+    html += QStringLiteral("<p align=\"center\" style=\"font-size:14pt;\"><b>%1</b><br>%2</p>")
+                .arg(escaped(reading.PersonName), birthDate(reading).toHtmlEscaped());
+    html += numberSection(*document,
+        {QStringLiteral("Life path number"), reading.LifePathNumber, core::lifePathIntroduction(), reading.LifePathText,
+            core::lifePathWorking(reading)},
+        false);
+    html += numberSection(*document,
+        {QStringLiteral("Destiny number"), reading.DestinyNumber, core::destinyIntroduction(), reading.DestinyText,
+            core::destinyWorking(reading.PersonName)},
+        true);
+
+    const core::GuidanceTexts texts = core::LoadGuidanceTexts();
+    html += QStringLiteral("<h2 style=\"color:%1;\">%2</h2>").arg(kHeadingColour, kGuidanceHeading);
+    html += guidance(texts.GuidanceDos) + guidance(texts.GuidanceDonts);
+
+    document->setHtml(QStringLiteral("<html><body>%1</body></html>").arg(html));
+    return document;
+}
+
+bool printReading(const core::Reading& reading, QPagedPaintDevice& device)
+{
+    device.setPageMargins(kMargins, QPageLayout::Millimeter);
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    // Laid out for the device, so that points and pictures keep their size.
+    const std::unique_ptr<QTextDocument> document = readingDocument(reading);
+    QAbstractTextDocumentLayout* layout = document->documentLayout();
+    layout->setPaintDevice(&device);
+
+    const QFont footerFont = programFont(kFooterSize);
+    const QFontMetricsF footerMetrics(footerFont, &device);
+    const qreal width = device.width();
+    const qreal height = device.height();
+    // The body ends two footer lines above the foot of the printable area.
+    const qreal bodyHeight = height - 2 * footerMetrics.height();
+    document->setPageSize(QSizeF(width, bodyHeight));
+    keepGuidanceTogether(*document, bodyHeight);
+    const int pages = document->pageCount();
+
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette.setColor(QPalette::Text, Qt::black);
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0 && !device.newPage()) {
+            return false;
+        }
+        const qreal top = page * bodyHeight;
+        context.clip = QRectF(0, top, width, bodyHeight);
+        painter.save();
+        painter.translate(0, -top);
+        painter.setClipRect(context.clip);
+        layout->draw(&painter, context);
+        painter.restore();
+
+        painter.setFont(footerFont);
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(0, height - footerMetrics.height(), width, footerMetrics.height()),
+            Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages));
+    }
+    return painter.end();
+}
+
+QByteArray readingPdf(const core::Reading& reading)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly)) {
+        return {};
+    }
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(paperOfLocale());
+        writer.setCreator(ApplicationTitle());
+        writer.setTitle(QStringLiteral("%1: %2").arg(ApplicationTitle(), fromCore(reading.PersonName)));
+        if (!printReading(reading, writer)) {
+            return {};
+        }
+    }
+    buffer.close();
+    return bytes;
+}
+
+QPageSize paperOfLocale(const QLocale& locale)
+{
+    return {locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4};
+}
+
+} // namespace ui
