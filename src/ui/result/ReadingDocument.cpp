@@ -60,6 +60,10 @@ QString birthDate(const core::Reading& reading)
         .arg(reading.BirthYear);
 }
 
+// Paper takes the pictures' @2x drawings: at their printed size the 1x ones
+// come out at under 100 dots per inch.
+constexpr qreal kPrintPixelRatio = 2.0;
+
 struct NumberOfReading {
     QString title;
     int n = 0;
@@ -88,14 +92,15 @@ QString numberSection(QTextDocument& document, const NumberOfReading& number, bo
     html += paragraphs(number.personality);
 
     const QUrl beadName(QStringLiteral("bead-%1").arg(number.n));
-    document.addResource(QTextDocument::ImageResource, beadName, beadPicture(number.n).toImage());
+    document.addResource(QTextDocument::ImageResource, beadName, beadPicture(number.n, kPrintPixelRatio).toImage());
     QString pictures = QStringLiteral("<img src=\"%1\" width=\"110\" height=\"110\">").arg(beadName.toString());
     // Rahu and Ketu, the planets of 8 and 9, have no glyph (their pictures are
     // blank) and no planet text (it reads "NA").
     const bool planetShown = number.n <= 7;
     if (planetShown) {
         const QUrl planetName(QStringLiteral("planet-%1").arg(number.n));
-        document.addResource(QTextDocument::ImageResource, planetName, planetPicture(number.n).toImage());
+        document.addResource(
+            QTextDocument::ImageResource, planetName, planetPicture(number.n, kPrintPixelRatio).toImage());
         pictures += QStringLiteral("<br><br><img src=\"%1\" width=\"60\" height=\"62\">").arg(planetName.toString());
     }
 

@@ -19,17 +19,20 @@ void registerAssets()
     Q_UNUSED(done);
 }
 
-// Nine pictures of one size, each with its @2x drawing beside it, which QIcon
-// finds on its own.
+// Nine pictures of one size, each drawn at 1x and @2x. Both drawings are
+// given to QIcon, which picks by pixel ratio: it would look for the @2x one on
+// its own only where the screen itself is at 2x, and paper wants it too.
 class PictureList {
 public:
-    // pattern names the 1x files with %1 = 1 to 9.
+    // The files are named by the pattern with %1 = 1 to 9 and %2 = "" or "@2x".
     PictureList(const QString& pattern, QSize size)
         : m_size(size)
     {
         registerAssets();
         for (std::size_t i = 0; i < m_pictures.size(); ++i) {
-            m_pictures[i] = QIcon(pattern.arg(i + 1));
+            for (const QString& scale : {QString(), QStringLiteral("@2x")}) {
+                m_pictures[i].addFile(pattern.arg(i + 1).arg(scale));
+            }
         }
     }
 
@@ -60,13 +63,13 @@ QIcon programIcon()
 
 QPixmap beadPicture(int n, qreal devicePixelRatio)
 {
-    static const PictureList pictures(QStringLiteral(":/beads/%1.jpg"), QSize(100, 100));
+    static const PictureList pictures(QStringLiteral(":/beads/%1%2.jpg"), QSize(100, 100));
     return pictures.picture(n, devicePixelRatio);
 }
 
 QPixmap planetPicture(int n, qreal devicePixelRatio)
 {
-    static const PictureList pictures(QStringLiteral(":/planets/p%1.jpg"), QSize(40, 41));
+    static const PictureList pictures(QStringLiteral(":/planets/p%1%2.jpg"), QSize(40, 41));
     return pictures.picture(n, devicePixelRatio);
 }
 
