@@ -45,6 +45,7 @@ public:
     // of its accessible description.
     void showNumber(int n, std::string_view personalityText, const core::BeadRecord& bead, std::string_view working);
 
+    // The sample values and pictures a page holds until a number is shown on it.
     void showPlaceholders();
 
     // The three text boxes, in tab order.
