@@ -87,7 +87,11 @@ private slots:
                 } else if (close == QLatin1String("close box")) {
                     about->windowHandle()->close();
                 } else {
-                    QTest::keyClick(QApplication::focusWidget(), close == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
+                    // To the About window itself: on a busy machine it may not be
+                    // the active window yet, and the main window's name box would
+                    // take the key.
+                    QWidget* keys = about->focusWidget() != nullptr ? about->focusWidget() : about;
+                    QTest::keyClick(keys, close == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
                 }
             });
             Child<QAction>(host, "mnuAbout")->trigger();
