@@ -17,9 +17,10 @@
 namespace app {
 namespace {
 
-// Sets the program icon once the main window has painted. Decoding the icon's
-// sizes from a zero timer started before the event loop would still come
-// ahead of the window's first paint.
+// Sets the program icon once the first window has painted, whichever it is
+// (the main window, or the result window of a file named at start-up).
+// Decoding the icon's sizes from a zero timer started before the event loop
+// would still come ahead of the window's first paint.
 class IconAfterFirstPaint final : public QObject {
 public:
     using QObject::QObject;
@@ -27,8 +28,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+            qApp->removeEventFilter(this);
             QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(ui::programIcon()); });
             deleteLater();
         }
@@ -86,14 +87,13 @@ bool StartUp(ui::SingleInstance& instance, const QString& readingFile)
         qWarning("Update reminder skipped");
     }
 
-    if (!readingFile.isEmpty() && main->openReadingFile(readingFile)) {
-        // The reading is on screen; the main window has closed, as after Open.
-        QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(ui::programIcon()); });
-        return true;
+    // Decoding the icon's sizes need not delay the first window's first paint.
+    qApp->installEventFilter(new IconAfterFirstPaint(qApp));
+    // A good reading file comes up in the result window and the main window
+    // closes, as after Open.
+    if (readingFile.isEmpty() || !main->openReadingFile(readingFile)) {
+        main->show();
     }
-    main->show();
-    // Decoding the icon's sizes need not delay the main window's first paint.
-    main->installEventFilter(new IconAfterFirstPaint(qApp));
     return true;
 }
 

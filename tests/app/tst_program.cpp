@@ -61,7 +61,7 @@ QWidget* OpenMain()
 }
 
 // The result window of John Smith, born 15 August 1985, reached from the main window.
-QWidget* OpenResult()
+QWidget* ResultThroughMain()
 {
     Proceed(OpenMain(), {"John Smith", "15", "August", "1985"});
     QWidget* result = ResultWindow();
@@ -237,7 +237,7 @@ private slots:
         QFETCH(QString, how);
         QFETCH(int, code);
         const bool fromMain = window == QLatin1String("main");
-        QPointer<QWidget> host = fromMain ? OpenMain() : OpenResult();
+        QPointer<QWidget> host = fromMain ? OpenMain() : ResultThroughMain();
         QVERIFY(host);
         QCOMPARE(RunProgram([&] {
             if (how == QLatin1String("reading")) {

@@ -5,6 +5,9 @@
 
 #include "GuiTest.h"
 
+#include "core/numerology/Numerology.h"
+#include "ui/result/frmRudrakshNumerologyResult.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -39,6 +42,14 @@ template <typename Window> Window* Shown(Window* window)
     window->activateWindow();
     (void)QTest::qWaitForWindowActive(window);
     return window;
+}
+
+// A result window of its own, shown, with the reading of these input fields.
+inline QWidget* OpenResult(const core::Reading& input)
+{
+    auto* result = new ui::frmRudrakshNumerologyResult;
+    result->showReading(core::Find_LifePath_No(core::Find_Destiny_No(input)));
+    return Shown(result);
 }
 
 // The input controls: the name, the day, the month, the year.

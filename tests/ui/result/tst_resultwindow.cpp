@@ -27,14 +27,6 @@ using ui::fromCore;
 
 namespace {
 
-// A result window of its own showing the reading of these input fields.
-QWidget* OpenResult(const core::Reading& input)
-{
-    auto* result = new ui::frmRudrakshNumerologyResult;
-    result->showReading(core::Find_LifePath_No(core::Find_Destiny_No(input)));
-    return Shown(result);
-}
-
 bool AllWhite(const QImage& image)
 {
     QImage white(image.size(), QImage::Format_RGB32);

@@ -16,17 +16,6 @@
 #include <QStackedLayout>
 #include <QWindow>
 
-namespace {
-
-QWidget* OpenResult()
-{
-    auto* result = new ui::frmRudrakshNumerologyResult;
-    result->showReading(core::Find_LifePath_No(core::Find_Destiny_No(sampleReading())));
-    return Shown(result);
-}
-
-} // namespace
-
 class TestWidgets : public QObject {
     Q_OBJECT
 
@@ -64,7 +53,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, close);
         QFETCH(QUrl, address);
-        QWidget* host = window == QLatin1String("result") ? OpenResult() : Shown(new ui::frmMain);
+        QWidget* host = window == QLatin1String("result") ? OpenResult(sampleReading()) : Shown(new ui::frmMain);
         UrlCatcher urls;
         if (window == QLatin1String("about")) {
             bool stayedOpen = false;
