@@ -330,7 +330,7 @@ BENCHMARK(OpenFrom<&OpenTimes::clicked>)
 // Both pages written from a computed reading, the result window's creation included.
 void ComposeReadingPages(benchmark::State& state)
 {
-    const core::Reading reading = core::Find_LifePath_No(core::Find_Destiny_No(sampleReading()));
+    const core::Reading reading = core::completeReading(sampleReading());
     const auto compose = [&reading] {
         auto* window = new ui::frmRudrakshNumerologyResult;
         window->showReading(reading);

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
 
-    const core::Reading reading = core::Find_LifePath_No(core::Find_Destiny_No(*fields));
+    const core::Reading reading = core::completeReading(*fields);
     if (reading.DestinyNumber < 1 || reading.DestinyNumber > 9 || reading.LifePathNumber < 1
         || reading.LifePathNumber > 9) {
         std::abort();

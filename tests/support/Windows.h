@@ -48,7 +48,7 @@ template <typename Window> Window* Shown(Window* window)
 inline QWidget* OpenResult(const core::Reading& input)
 {
     auto* result = new ui::frmRudrakshNumerologyResult;
-    result->showReading(core::Find_LifePath_No(core::Find_Destiny_No(input)));
+    result->showReading(core::completeReading(input));
     return Shown(result);
 }
 

@@ -169,7 +169,7 @@ int main(int argc, char* argv[])
     tooLong.BirthMonthName = "August";
     tooLong.BirthYear = 1985;
     auto* longResult = new ui::frmRudrakshNumerologyResult;
-    longResult->showReading(core::Find_LifePath_No(core::Find_Destiny_No(tooLong)));
+    longResult->showReading(core::completeReading(tooLong));
     SaveNextModal(QStringLiteral("save-dialog"), [saved](QWidget* dialog) {
         SaveNextModal(QStringLiteral("message-replace"), [](QWidget* question) {
             SaveNextModal(QStringLiteral("message-save-failed"));

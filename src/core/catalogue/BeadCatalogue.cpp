@@ -192,4 +192,9 @@ const BeadRecord* beadRow(int n)
     return &kCatalogue[static_cast<std::size_t>(n - 1)];
 }
 
+bool hasPlanetGlyph(int n)
+{
+    return n >= 1 && n <= 7;
+}
+
 } // namespace core

@@ -28,4 +28,8 @@ const std::array<BeadRecord, 9>& beadCatalogue();
 // Row n of the catalogue, or nullptr when n is not 1 to 9.
 const BeadRecord* beadRow(int n);
 
+// Whether the planet of row n has a glyph and a text of its own: Rahu and
+// Ketu, the planets of 8 and 9, have neither (their text reads "NA").
+bool hasPlanetGlyph(int n);
+
 } // namespace core

@@ -1,5 +1,7 @@
 #include "core/numerology/BirthDate.h"
 
+#include <array>
+
 namespace core {
 
 BirthDateProblem checkBirthDate(int day, int month, int year)
@@ -12,6 +14,16 @@ BirthDateProblem checkBirthDate(int day, int month, int year)
         return BirthDateProblem::ThirtyDayMonth;
     }
     return BirthDateProblem::None;
+}
+
+std::string_view monthName(int month)
+{
+    static constexpr std::array<std::string_view, 12> kNames = {"January", "February", "March", "April", "May", "June",
+        "July", "August", "September", "October", "November", "December"};
+    if (month < 1 || month > 12) {
+        return {};
+    }
+    return kNames[static_cast<std::size_t>(month - 1)];
 }
 
 } // namespace core

@@ -1,9 +1,11 @@
 #include "core/numerology/Numerology.h"
 
 #include "core/numerology/DigitReduction.h"
+#include "core/numerology/Working.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 namespace core {
 
@@ -49,6 +51,14 @@ Reading Find_Destiny_No(Reading reading)
     if (reading.DestinyNumber != 0) {
         reading.DestinyText = destinyText(reading.DestinyNumber);
     }
+    return reading;
+}
+
+Reading completeReading(Reading reading)
+{
+    reading = Find_LifePath_No(Find_Destiny_No(std::move(reading)));
+    reading.LifePathWorking = lifePathWorking(reading);
+    reading.DestinyWorking = destinyWorking(reading.PersonName);
     return reading;
 }
 

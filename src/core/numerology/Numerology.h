@@ -24,6 +24,10 @@ Reading Find_LifePath_No(Reading reading);
 // gives 0 and leaves the text as it was.
 Reading Find_Destiny_No(Reading reading);
 
+// A whole reading from its five input fields: the destiny number first, then
+// the life path number, each with its text and its working.
+Reading completeReading(Reading reading);
+
 // The personality paragraph of life path n, empty outside 1..9.
 std::string_view lifePathText(int n);
 

@@ -18,6 +18,9 @@ struct Reading {
     std::string DestinyText;
     std::int16_t LifePathNumber = 0; // 1 to 9
     std::string LifePathText;
+    // How each number was reached, as lifePathWorking and destinyWorking tell it.
+    std::string LifePathWorking;
+    std::string DestinyWorking;
 };
 
 } // namespace core

@@ -1,10 +1,10 @@
 #include "core/storage/ReadingFile.h"
 
-#include "core/numerology/BirthDate.h"
-#include "core/numerology/Numerology.h"
+#include "core/numerology/ReadingCheck.h"
 #include "core/storage/TextCodec.h"
 
 #include <array>
+#include <limits>
 #include <vector>
 
 namespace core {
@@ -13,8 +13,9 @@ namespace {
 constexpr std::size_t kLineCount = 5;
 constexpr std::string_view kLineEnd = "\r\n";
 
-// Decimal digits with optional surrounding spaces, within lowest..highest.
-std::optional<std::int16_t> parseNumber(std::string_view text, int lowest, int highest)
+// Decimal digits with optional surrounding spaces; nothing for any other text
+// or a number too large for a field of the reading.
+std::optional<std::int16_t> parseNumber(std::string_view text)
 {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
@@ -27,12 +28,9 @@ std::optional<std::int16_t> parseNumber(std::string_view text, int lowest, int h
             return std::nullopt;
         }
         value = value * 10 + (c - '0');
-        if (value > highest) {
+        if (value > std::numeric_limits<std::int16_t>::max()) {
             return std::nullopt;
         }
-    }
-    if (value < lowest) {
-        return std::nullopt;
     }
     return static_cast<std::int16_t>(value);
 }
@@ -87,19 +85,21 @@ std::optional<Reading> readingFromFileBytes(std::string_view bytes)
     if (lines.size() < kLineCount) {
         return std::nullopt;
     }
-    Reading reading;
-    reading.PersonName = decodeLine(lines[0]);
-    const auto day = parseNumber(decodeLine(lines[1]), 1, 31);
-    const auto month = parseNumber(decodeLine(lines[2]), 1, 12);
-    reading.BirthMonthName = decodeLine(lines[3]);
-    const auto year = parseNumber(decodeLine(lines[4]), 1, 9999);
-    if (!day || !month || !year || !hasLetterAToZ(reading.PersonName)
-        || checkBirthDate(*day, *month, *year) != BirthDateProblem::None) {
+    const auto day = parseNumber(decodeLine(lines[1]));
+    const auto month = parseNumber(decodeLine(lines[2]));
+    const auto year = parseNumber(decodeLine(lines[4]));
+    if (!day || !month || !year) {
         return std::nullopt;
     }
+    Reading reading;
+    reading.PersonName = decodeLine(lines[0]);
     reading.BirthDay = *day;
     reading.BirthMonth = *month;
+    reading.BirthMonthName = decodeLine(lines[3]);
     reading.BirthYear = *year;
+    if (checkReading(reading) != ReadingProblem::None) {
+        return std::nullopt;
+    }
     return reading;
 }
 

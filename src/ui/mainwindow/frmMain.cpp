@@ -3,19 +3,15 @@
 #include "core/catalogue/GuidanceTexts.h"
 #include "core/numerology/BirthDate.h"
 #include "core/numerology/Numerology.h"
+#include "core/numerology/ReadingCheck.h"
 #include "core/storage/TextCodec.h"
 #include "ui/platform/Messages.h"
-#include "ui/platform/Program.h"
 #include "ui/platform/ReadingFiles.h"
-#include "ui/widgets/ForumBanner.h"
-#include "ui/widgets/HelpMenu.h"
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/PromotionStrip.h"
 #include "ui/widgets/UiText.h"
 
-#include <QAction>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -24,28 +20,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace ui {
 namespace {
-
-const QStringList kMonthNames = {
-    QStringLiteral("January"),
-    QStringLiteral("February"),
-    QStringLiteral("March"),
-    QStringLiteral("April"),
-    QStringLiteral("May"),
-    QStringLiteral("June"),
-    QStringLiteral("July"),
-    QStringLiteral("August"),
-    QStringLiteral("September"),
-    QStringLiteral("October"),
-    QStringLiteral("November"),
-    QStringLiteral("December"),
-};
 
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2050;
@@ -66,41 +47,23 @@ QString trimSpaces(const QString& text)
 
 } // namespace
 
-frmMain::frmMain(QWidget* parent)
-    : QMainWindow(parent)
+frmMain::frmMain()
+    : WorkingWindow(QStringLiteral("frmMain"), QSize(8640, 5685), QStringLiteral("Label14"), 5190)
 {
-    setUpWorkingWindow(this, QStringLiteral("frmMain"));
     setAcceptDrops(true);
-
-    CreateMenus();
-    CreateControls();
-    LoadForm();
+    addExitEntry();
+    createGuidanceLabels();
+    createInputs();
+    createButtons();
+    layOutControls();
+    connectControls();
+    loadForm();
 }
 
-void frmMain::CreateMenus()
+void frmMain::createGuidanceLabels()
 {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("menuBar"));
-
-    mnuFile = named(bar->addMenu(QStringLiteral("&File")), QStringLiteral("mnuFile"));
-    mnuExit = named(mnuFile->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
-
-    addHelpMenu(this);
-
-    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
-}
-
-void frmMain::CreateControls()
-{
-    auto* central = named(new QWidget(this), QStringLiteral("centralWidget"));
-    // At least the design's client area; more where the font needs room.
-    central->setMinimumSize(px(8640), px(5685));
-    setCentralWidget(central);
-
-    Label14 = createForumBanner(central, QStringLiteral("Label14"), 5190);
-
     for (const int index : {1, 2}) {
-        QLabel* label = named(new QLabel(central), QStringLiteral("lblLabel_%1").arg(index));
+        QLabel* label = named(new QLabel(central()), QStringLiteral("lblLabel_%1").arg(index));
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setMargin(px(30));
@@ -110,21 +73,11 @@ void frmMain::CreateControls()
     }
     lblLabel[1]->setMinimumHeight(px(1755));
     lblLabel[2]->setMinimumHeight(px(1935));
+}
 
-    cmdOpen
-        = named(new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central), QStringLiteral("cmdOpen"));
-    cmdOpen->setFont(programFont(9.75, true));
-    cmdOpen->setMinimumHeight(px(585));
-
-    Label4 = named(new QLabel(QStringLiteral("Enter your name and date of birth to get your VQ Rudraksha "
-                                             "Numerology Reading!"),
-                       central),
-        QStringLiteral("Label4"));
-    Label4->setFont(programFont(NormalPointSize, true));
-    Label4->setWordWrap(true);
-    setColours(Label4, Colours::DarkTeal);
-
-    fraDetails = named(new QGroupBox(QStringLiteral("Personal Details"), central), QStringLiteral("fraDetails"));
+void frmMain::createInputs()
+{
+    fraDetails = named(new QGroupBox(QStringLiteral("Personal Details"), central()), QStringLiteral("fraDetails"));
     fraDetails->setFont(programFont(NormalPointSize, true));
     setColours(fraDetails, Colours::Orange, Colours::Black);
 
@@ -174,9 +127,25 @@ void frmMain::CreateControls()
     details->addWidget(cboMonth, 1, 2);
     details->addWidget(cboYear, 1, 3);
     details->setColumnStretch(2, 1);
+}
 
-    cmdProceed = named(
-        new QPushButton(QStringLiteral("&Get My Rudraksha Numerology Reading"), central), QStringLiteral("cmdProceed"));
+void frmMain::createButtons()
+{
+    cmdOpen = named(
+        new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central()), QStringLiteral("cmdOpen"));
+    cmdOpen->setFont(programFont(9.75, true));
+    cmdOpen->setMinimumHeight(px(585));
+
+    Label4 = named(new QLabel(QStringLiteral("Enter your name and date of birth to get your VQ Rudraksha "
+                                             "Numerology Reading!"),
+                       central()),
+        QStringLiteral("Label4"));
+    Label4->setFont(programFont(NormalPointSize, true));
+    Label4->setWordWrap(true);
+    setColours(Label4, Colours::DarkTeal);
+
+    cmdProceed = named(new QPushButton(QStringLiteral("&Get My Rudraksha Numerology Reading"), central()),
+        QStringLiteral("cmdProceed"));
     cmdProceed->setFont(programFont(NormalPointSize, true));
     cmdProceed->setMinimumHeight(px(375));
     for (QPushButton* button : {cmdOpen, cmdProceed}) {
@@ -184,8 +153,11 @@ void frmMain::CreateControls()
     }
 
     // The offers in the plain font here; the result window's are bold and underlined.
-    fraFullBrand = new PromotionStrip(programFont(), central);
+    fraFullBrand = new PromotionStrip(programFont(), central());
+}
 
+void frmMain::layOutControls()
+{
     auto* guidance = new QVBoxLayout;
     guidance->setSpacing(px(45));
     guidance->addWidget(lblLabel[1]);
@@ -208,39 +180,38 @@ void frmMain::CreateControls()
     columns->addLayout(guidance);
     columns->addLayout(input, 1);
 
-    auto* layout = new QVBoxLayout(central);
+    QVBoxLayout* layout = column();
     layout->setContentsMargins(px(60), px(30), px(60), 0);
     layout->setSpacing(px(150));
-    auto* banner = new QHBoxLayout;
-    banner->addStretch();
-    banner->addWidget(Label14, 4);
-    banner->addStretch();
-    layout->addLayout(banner);
     layout->addLayout(columns, 1);
-    layout->addWidget(fraFullBrand);
     // The strip runs from edge to edge at the bottom of the window.
-    layout->setStretchFactor(fraFullBrand, 0);
+    layout->addWidget(fraFullBrand, 0);
+}
 
+void frmMain::connectControls()
+{
     setTabOrder(txtName, cboDate);
     setTabOrder(cboDate, cboMonth);
     setTabOrder(cboMonth, cboYear);
     setTabOrder(cboYear, cmdProceed);
     setTabOrder(cmdProceed, cmdOpen);
-    setTabOrder(cmdOpen, Label14);
-    fraFullBrand->placeInTabOrderAfter(Label14);
+    setTabOrder(cmdOpen, banner());
+    fraFullBrand->placeInTabOrderAfter(banner());
 
-    connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
+    connect(cmdProceed, &QPushButton::clicked, this, &frmMain::proceed);
     // Enter in the name box asks for the reading, as the button does.
     connect(txtName, &QLineEdit::returnPressed, cmdProceed, &QPushButton::click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::OpenReading);
 }
 
-void frmMain::LoadForm()
+void frmMain::loadForm()
 {
     for (int day = 1; day <= 31; ++day) {
         cboDate->addItem(QString::number(day));
     }
-    cboMonth->addItems(kMonthNames);
+    for (int month = 1; month <= 12; ++month) {
+        cboMonth->addItem(fromCore(core::monthName(month)));
+    }
     for (int year = kFirstYear; year <= kLastYear; ++year) {
         cboYear->addItem(QString::number(year));
     }
@@ -260,46 +231,48 @@ void frmMain::showCoBrandOffer(bool coBrand)
     fraFullBrand->showCoBrandOffer(coBrand);
 }
 
-bool frmMain::Validate_Input()
+core::Reading frmMain::typedInput() const
 {
-    const QString name = trimSpaces(txtName->text());
-    if (name.isEmpty()) {
-        showMessage(this, QStringLiteral("Please Enter Your Name"), MessageIcon::Error);
-        txtName->setFocus();
-        return false;
-    }
-    // Only the letters A to Z carry a value; a name without one has no destiny.
-    if (!core::hasLetterAToZ(name.toStdString())) {
-        showMessage(this, QStringLiteral("Please Enter Your Name Using The Letters A To Z"), MessageIcon::Error);
-        txtName->setFocus();
-        return false;
-    }
-    switch (core::checkBirthDate(
-        cboDate->currentIndex() + 1, cboMonth->currentIndex() + 1, cboYear->currentText().toInt())) {
-    case core::BirthDateProblem::FebruaryDay:
-        showMessage(this, QStringLiteral("Please Enter Correct Date Or Month!"), MessageIcon::Information);
-        return false;
-    case core::BirthDateProblem::ThirtyDayMonth:
-        showMessage(this, QStringLiteral("Please Enter Correct Date Or Month !"), MessageIcon::Information);
-        return false;
-    case core::BirthDateProblem::None:
-        break;
-    }
-    return true;
-}
-
-void frmMain::cmdProceed_Click()
-{
-    if (!Validate_Input()) {
-        return;
-    }
     core::Reading input;
     input.PersonName = trimSpaces(txtName->text()).toStdString();
     input.BirthDay = static_cast<std::int16_t>(cboDate->currentIndex() + 1);
     input.BirthMonth = static_cast<std::int16_t>(cboMonth->currentIndex() + 1);
     input.BirthMonthName = trimSpaces(cboMonth->currentText()).toStdString();
     input.BirthYear = static_cast<std::int16_t>(cboYear->currentText().toInt());
-    handOver(input);
+    return input;
+}
+
+bool frmMain::Validate_Input(const core::Reading& input)
+{
+    switch (core::checkReading(input)) {
+    case core::ReadingProblem::None:
+        return true;
+    case core::ReadingProblem::EmptyName:
+        showMessage(this, QStringLiteral("Please Enter Your Name"), MessageIcon::Error);
+        txtName->setFocus();
+        return false;
+    case core::ReadingProblem::NoLetterAToZ:
+        // Only the letters A to Z carry a value; a name without one has no destiny.
+        showMessage(this, QStringLiteral("Please Enter Your Name Using The Letters A To Z"), MessageIcon::Error);
+        txtName->setFocus();
+        return false;
+    case core::ReadingProblem::DateOutOfRange: // the lists offer no such date
+    case core::ReadingProblem::FebruaryDay:
+        showMessage(this, QStringLiteral("Please Enter Correct Date Or Month!"), MessageIcon::Information);
+        return false;
+    case core::ReadingProblem::ThirtyDayMonth:
+        showMessage(this, QStringLiteral("Please Enter Correct Date Or Month !"), MessageIcon::Information);
+        return false;
+    }
+    return false;
+}
+
+void frmMain::proceed()
+{
+    const core::Reading input = typedInput();
+    if (Validate_Input(input)) {
+        handOver(input);
+    }
 }
 
 void frmMain::OpenReading()
@@ -331,7 +304,7 @@ QString droppedReading(const QMimeData* data)
         return {};
     }
     const QString path = urls.front().toLocalFile();
-    return path.endsWith(QLatin1String("rkn"), Qt::CaseInsensitive) ? path : QString();
+    return isReadingFileName(path) ? path : QString();
 }
 
 } // namespace
@@ -358,19 +331,8 @@ void frmMain::dropEvent(QDropEvent* event)
 
 void frmMain::handOver(const core::Reading& input)
 {
-    // The destiny number first, then the life path number.
-    emit readingChosen(core::Find_LifePath_No(core::Find_Destiny_No(input)));
-    m_readingClose = true;
-    close();
-}
-
-void frmMain::closeEvent(QCloseEvent* event)
-{
-    event->accept();
-    if (!m_readingClose) {
-        // Closed by the user: the program ends.
-        EndProgram();
-    }
+    emit readingChosen(core::completeReading(input));
+    closeForHandOver();
 }
 
 } // namespace ui

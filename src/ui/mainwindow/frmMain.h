@@ -2,30 +2,27 @@
 
 #include "core/numerology/Reading.h"
 
-#include <QMainWindow>
+#include "ui/widgets/WorkingWindow.h"
 
 #include <array>
 
-class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 
 namespace ui {
 
-class LinkLabel;
 class PromotionStrip;
 
 // Where a reading starts: a name, a birth date, and the command that computes
 // the reading and hands it on. Also opens saved readings.
-class frmMain final : public QMainWindow {
+class frmMain final : public WorkingWindow {
     Q_OBJECT
 
 public:
-    explicit frmMain(QWidget* parent = nullptr);
+    frmMain();
 
     // Brings the co-branding offer (true) or the fully branded offer to the front.
     void showCoBrandOffer(bool coBrand);
@@ -41,25 +38,29 @@ signals:
     void readingChosen(const core::Reading& reading);
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     // One reading file dropped on the window opens as Open opens it.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void CreateMenus();
-    void CreateControls();
-    void LoadForm();
+    void createGuidanceLabels();
+    void createInputs();
+    void createButtons();
+    void layOutControls();
+    void connectControls();
+    void loadForm();
+    // The five input fields as typed and picked, the name without leading and
+    // trailing spaces.
+    core::Reading typedInput() const;
     // Whether the input may be used for a reading; shows a message when not.
-    bool Validate_Input();
-    void cmdProceed_Click();
+    bool Validate_Input(const core::Reading& input);
+    void proceed();
     // Open: a reading file the user picks, shown as a new reading.
     void OpenReading();
-    // Computes the destiny number, then the life path number, hands the
-    // reading on and closes this window without ending the program.
+    // Completes the reading, hands it on and closes this window without
+    // ending the program.
     void handOver(const core::Reading& input);
 
-    LinkLabel* Label14 = nullptr;
     std::array<QLabel*, 3> lblLabel{}; // elements 1 and 2 are used
     QPushButton* cmdOpen = nullptr;
     QLabel* Label4 = nullptr;
@@ -72,10 +73,6 @@ private:
     QComboBox* cboYear = nullptr;
     QPushButton* cmdProceed = nullptr;
     PromotionStrip* fraFullBrand = nullptr;
-    QMenu* mnuFile = nullptr;
-    QAction* mnuExit = nullptr;
-
-    bool m_readingClose = false;
 };
 
 } // namespace ui

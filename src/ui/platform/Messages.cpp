@@ -1,13 +1,10 @@
 #include "ui/platform/Messages.h"
 
+#include "ui/platform/Program.h"
+
 #include <QMessageBox>
 
 namespace ui {
-
-QString ApplicationTitle()
-{
-    return QStringLiteral("VQ Rudraksha Numerology");
-}
 
 void showMessage(QWidget* parent, const QString& text, MessageIcon icon)
 {

@@ -6,9 +6,6 @@ class QWidget;
 
 namespace ui {
 
-// The program's title, the caption of every message box.
-QString ApplicationTitle();
-
 enum class MessageIcon { Information, Error };
 
 // A modal message box with one icon, an OK button and the program's title.

@@ -1,7 +1,5 @@
 #include "ui/platform/Program.h"
 
-#include "ui/platform/Messages.h"
-
 #include <QApplication>
 #include <QPixmapCache>
 #include <QPointer>
@@ -33,6 +31,11 @@ void setUpApplication()
     // used by a later window; Qt 6.4's cache also keeps some bytes for every key
     // it has held, so each reading would keep memory for good.
     QPixmapCache::setCacheLimit(0);
+}
+
+QString ApplicationTitle()
+{
+    return QStringLiteral("VQ Rudraksha Numerology");
 }
 
 QString programCaption()

@@ -9,6 +9,9 @@ namespace ui {
 // pixmap cache. The program, its tests and its tools all start with it.
 void setUpApplication();
 
+// The program's title, the caption of every message box.
+QString ApplicationTitle();
+
 // The caption of the program's windows: the title and the major and minor
 // version, "VQ Rudraksha Numerology v1.0".
 QString programCaption();

@@ -117,10 +117,14 @@ QString choosePdfToExport(QWidget* parent, const QString& personName)
         QStringLiteral("pdf"), fileNameOf(personName) + QStringLiteral(".pdf"));
 }
 
+bool isReadingFileName(const QString& path)
+{
+    return path.endsWith(QLatin1String("rkn"), Qt::CaseInsensitive);
+}
+
 std::optional<core::Reading> readReadingFile(const QString& path)
 {
-    // Saved readings end in "rkn", in any letter case.
-    if (!path.endsWith(QLatin1String("rkn"), Qt::CaseInsensitive)) {
+    if (!isReadingFileName(path)) {
         return std::nullopt;
     }
     QFile file;
@@ -132,6 +136,15 @@ std::optional<core::Reading> readReadingFile(const QString& path)
         return std::nullopt;
     }
     return core::readingFromFileBytes(std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
+}
+
+QString writeReadingFile(const QString& path, const core::Reading& reading)
+{
+    const std::optional<std::string> bytes = core::readingFileBytes(reading);
+    if (!bytes) {
+        return QStringLiteral("The name is longer than a reading file can hold.");
+    }
+    return writeWholeFile(path, QByteArray::fromStdString(*bytes));
 }
 
 QString writeWholeFile(const QString& path, const QByteArray& bytes)

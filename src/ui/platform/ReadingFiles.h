@@ -26,11 +26,18 @@ QString chooseReadingToSave(QWidget* parent);
 // It suggests the person's name as the file's name.
 QString choosePdfToExport(QWidget* parent, const QString& personName);
 
+// Whether path names a reading file: it ends in "rkn", in any letter case.
+bool isReadingFileName(const QString& path);
+
 // The reading the file at path holds, its input fields set and nothing
 // computed yet; nothing when the name does not end in "rkn" (in any letter
 // case), it is not a regular file (a named pipe is never waited on), it cannot
 // be read, or it does not hold a whole reading.
 std::optional<core::Reading> readReadingFile(const QString& path);
+
+// Replaces the file at path with the five input fields of the reading, whole
+// or not at all. Returns why it failed, or an empty text.
+QString writeReadingFile(const QString& path, const core::Reading& reading);
 
 // Replaces the file at path with bytes, whole or not at all. Returns why it
 // failed, or an empty text.

@@ -2,7 +2,7 @@
 
 #include "core/storage/TextCodec.h"
 #include "core/storage/UpdateReminder.h"
-#include "ui/platform/Messages.h"
+#include "ui/platform/Program.h"
 #include "ui/platform/WebPages.h"
 
 #include <QCoreApplication>

@@ -2,16 +2,18 @@
 
 #include "core/catalogue/BeadCatalogue.h"
 #include "core/catalogue/GuidanceTexts.h"
+#include "core/numerology/BirthDate.h"
 #include "core/numerology/Numerology.h"
-#include "core/numerology/Working.h"
-#include "ui/platform/Messages.h"
-#include "ui/result/ReadingPage.h"
+#include "ui/platform/Program.h"
+#include "ui/result/BeadRows.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/UiText.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QLocale>
+#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextBlock>
@@ -20,6 +22,7 @@
 #include <QUrl>
 
 #include <cmath>
+#include <memory>
 
 namespace ui {
 namespace {
@@ -53,10 +56,9 @@ QString paragraphs(std::string_view text)
 
 QString birthDate(const core::Reading& reading)
 {
-    // The C locale's month names are the English ones the main window offers.
     return QStringLiteral("%1 %2 %3")
         .arg(reading.BirthDay)
-        .arg(QLocale::c().monthName(reading.BirthMonth))
+        .arg(fromCore(core::monthName(reading.BirthMonth)))
         .arg(reading.BirthYear);
 }
 
@@ -69,7 +71,7 @@ struct NumberOfReading {
     int n = 0;
     std::string_view introduction;
     std::string_view personality;
-    std::string working;
+    std::string_view working;
 };
 
 // One number: what it means, the number and its working, the personality text,
@@ -94,9 +96,7 @@ QString numberSection(QTextDocument& document, const NumberOfReading& number, bo
     const QUrl beadName(QStringLiteral("bead-%1").arg(number.n));
     document.addResource(QTextDocument::ImageResource, beadName, beadPicture(number.n, kPrintPixelRatio).toImage());
     QString pictures = QStringLiteral("<img src=\"%1\" width=\"110\" height=\"110\">").arg(beadName.toString());
-    // Rahu and Ketu, the planets of 8 and 9, have no glyph (their pictures are
-    // blank) and no planet text (it reads "NA").
-    const bool planetShown = number.n <= 7;
+    const bool planetShown = core::hasPlanetGlyph(number.n);
     if (planetShown) {
         const QUrl planetName(QStringLiteral("planet-%1").arg(number.n));
         document.addResource(
@@ -159,8 +159,6 @@ void keepGuidanceTogether(QTextDocument& document, qreal pageHeight)
     }
 }
 
-} // namespace
-
 std::unique_ptr<QTextDocument> readingDocument(const core::Reading& reading)
 {
     auto document = std::make_unique<QTextDocument>();
@@ -178,11 +176,11 @@ std::unique_ptr<QTextDocument> readingDocument(const core::Reading& reading)
                 .arg(escaped(reading.PersonName), birthDate(reading).toHtmlEscaped());
     html += numberSection(*document,
         {QStringLiteral("Life path number"), reading.LifePathNumber, core::lifePathIntroduction(), reading.LifePathText,
-            core::lifePathWorking(reading)},
+            reading.LifePathWorking},
         false);
     html += numberSection(*document,
         {QStringLiteral("Destiny number"), reading.DestinyNumber, core::destinyIntroduction(), reading.DestinyText,
-            core::destinyWorking(reading.PersonName)},
+            reading.DestinyWorking},
         true);
 
     const core::GuidanceTexts texts = core::LoadGuidanceTexts();
@@ -193,7 +191,15 @@ std::unique_ptr<QTextDocument> readingDocument(const core::Reading& reading)
     return document;
 }
 
-bool printReading(const core::Reading& reading, QPagedPaintDevice& device)
+// Letter where the locale measures in US units, A4 everywhere else.
+QPageSize paperOfLocale(const QLocale& locale = QLocale())
+{
+    return {locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4};
+}
+
+} // namespace
+
+bool printReadingOn(const core::Reading& reading, QPagedPaintDevice& device)
 {
     device.setPageMargins(kMargins, QPageLayout::Millimeter);
     QPainter painter;
@@ -249,17 +255,12 @@ QByteArray readingPdf(const core::Reading& reading)
         writer.setPageSize(paperOfLocale());
         writer.setCreator(ApplicationTitle());
         writer.setTitle(QStringLiteral("%1: %2").arg(ApplicationTitle(), fromCore(reading.PersonName)));
-        if (!printReading(reading, writer)) {
+        if (!printReadingOn(reading, writer)) {
             return {};
         }
     }
     buffer.close();
     return bytes;
-}
-
-QPageSize paperOfLocale(const QLocale& locale)
-{
-    return {locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4};
 }
 
 } // namespace ui

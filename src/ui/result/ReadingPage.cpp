@@ -2,6 +2,7 @@
 
 #include "core/catalogue/BeadCatalogue.h"
 #include "core/numerology/Numerology.h"
+#include "ui/result/BeadRows.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/UiText.h"
@@ -15,39 +16,6 @@
 #include <QtMath>
 
 namespace ui {
-
-const std::array<QString, kBeadRows + 1>& rowCaptions()
-{
-    static const std::array<QString, kBeadRows + 1> captions = {
-        QString(),
-        QStringLiteral("Rudraksh Name"),
-        QStringLiteral("Ruling Planet"),
-        QStringLiteral("Symbol"),
-        QStringLiteral("Number"),
-        QStringLiteral("Day To Wear"),
-        QStringLiteral("Mantras"),
-        QStringLiteral("Body Parts"),
-        QStringLiteral("Ailments"),
-        QStringLiteral("Rituals To Wear"),
-    };
-    return captions;
-}
-
-std::array<QString, kBeadRows + 1> rowValues(int n, const core::BeadRecord& bead)
-{
-    return {
-        QString::number(n),
-        fromCore(bead.BeadName).toUpper(),
-        fromCore(bead.RulingPlanet),
-        fromCore(bead.Symbol),
-        fromCore(bead.PlanetNumber),
-        fromCore(bead.DayToWear),
-        fromCore(bead.Mantras),
-        fromCore(bead.BodyParts),
-        fromCore(bead.Ailments),
-        fromCore(bead.RitualsToWear),
-    };
-}
 
 namespace {
 
@@ -97,15 +65,25 @@ QLabel* createPicture(QWidget* parent, std::size_t index, int sizeTwips)
 
 ReadingPage::ReadingPage(Number number, QWidget* parent)
     : QWidget(parent)
+    , m_page(number == Number::LifePath ? 0 : 1)
 {
     setColours(this, Colours::White, Colours::Black);
-    const std::size_t p = number == Number::LifePath ? 0 : 1;
-    m_pageName = p == 0 ? QStringLiteral("Life path") : QStringLiteral("Destiny");
-    // Captions of page 0 count up from 0, those of page 1 down from 19.
-    const auto captionIndex = [p](std::size_t row) { return p == 0 ? row : 19 - row; };
+    m_pageName = m_page == 0 ? QStringLiteral("Life path") : QStringLiteral("Destiny");
+    createNumber();
+    createRows();
+    layOutControls();
+}
 
+std::size_t ReadingPage::captionIndex(std::size_t row) const
+{
+    // Captions of page 0 count up from 0, those of page 1 down from 19.
+    return m_page == 0 ? row : 19 - row;
+}
+
+void ReadingPage::createNumber()
+{
     QLabel* heading = named(new QLabel(this), QStringLiteral("lblLabels_%1").arg(captionIndex(0)));
-    heading->setText(fromCore(p == 0 ? core::lifePathIntroduction() : core::destinyIntroduction()));
+    heading->setText(fromCore(m_page == 0 ? core::lifePathIntroduction() : core::destinyIntroduction()));
     heading->setFont(programFont(NormalPointSize, true));
     heading->setWordWrap(true);
     heading->setMinimumHeight(px(600));
@@ -113,7 +91,7 @@ ReadingPage::ReadingPage(Number number, QWidget* parent)
     setColours(heading, Colours::Orange);
     lblLabels[0] = heading;
 
-    QLabel* shownNumber = named(new QLabel(this), QStringLiteral("lblResult_%1").arg(10 * p));
+    QLabel* shownNumber = named(new QLabel(this), QStringLiteral("lblResult_%1").arg(10 * m_page));
     shownNumber->setAccessibleDescription(m_pageName + QStringLiteral(" number"));
     shownNumber->setFont(programFont(27.75, true));
     shownNumber->setAlignment(Qt::AlignCenter);
@@ -124,12 +102,15 @@ ReadingPage::ReadingPage(Number number, QWidget* parent)
     const std::array<QString, 3> boxNames
         = {QStringLiteral(" personality text"), QStringLiteral(" bead description"), QStringLiteral(" planet text")};
     for (std::size_t box = 0; box < txtResult.size(); ++box) {
-        txtResult[box] = createTextBox(this, 3 * p + box);
+        txtResult[box] = createTextBox(this, 3 * m_page + box);
         txtResult[box]->setAccessibleName(m_pageName + boxNames[box]);
     }
-    imgImage[0] = createPicture(this, 2 * p, 795);
-    imgImage[1] = createPicture(this, 2 * p + 1, 800);
+    imgImage[0] = createPicture(this, 2 * m_page, 795);
+    imgImage[1] = createPicture(this, 2 * m_page + 1, 800);
+}
 
+void ReadingPage::createRows()
+{
     for (std::size_t row = 1; row <= kBeadRows; ++row) {
         QLabel* caption
             = named(new QLabel(rowCaptions()[row], this), QStringLiteral("lblLabels_%1").arg(captionIndex(row)));
@@ -138,7 +119,7 @@ ReadingPage::ReadingPage(Number number, QWidget* parent)
         setColours(caption, Colours::Orange);
         lblLabels[row] = caption;
 
-        QLabel* value = named(new QLabel(this), QStringLiteral("lblResult_%1").arg(10 * p + row));
+        QLabel* value = named(new QLabel(this), QStringLiteral("lblResult_%1").arg(10 * m_page + row));
         // A screen reader says the value, then what it is: "Sun, Life path ruling planet".
         value->setAccessibleDescription(m_pageName + QLatin1Char(' ') + rowCaptions()[row].toLower());
         value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -151,11 +132,14 @@ ReadingPage::ReadingPage(Number number, QWidget* parent)
         }
         lblResult[row] = value;
     }
+}
 
+void ReadingPage::layOutControls()
+{
     auto* top = new QHBoxLayout;
     top->setSpacing(px(270));
     top->setContentsMargins(px(240), 0, 0, 0);
-    top->addWidget(shownNumber);
+    top->addWidget(lblResult[0]);
     top->addWidget(txtResult[0], 1);
 
     // Captions in column 0, values in column 1, pictures in column 2; the two
@@ -188,7 +172,7 @@ ReadingPage::ReadingPage(Number number, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(px(60), 0, px(60), 0);
     layout->setSpacing(px(15));
-    layout->addWidget(heading);
+    layout->addWidget(lblLabels[0]);
     layout->addLayout(top);
     layout->addLayout(grid, 1);
 }
@@ -229,7 +213,7 @@ void ReadingPage::showPictures(int bead, int planet)
     imgImage[0]->setAccessibleName(beadRow ? fromCore(beadRow->BeadName) + QStringLiteral(" bead") : QString());
     if (planetRow == nullptr) {
         imgImage[1]->setAccessibleName(QString());
-    } else if (planet <= 7) {
+    } else if (core::hasPlanetGlyph(planet)) {
         const QString planetName = fromCore(planetRow->RulingPlanet);
         imgImage[1]->setAccessibleName(planet <= 2 ? QStringLiteral("Symbol of the %1").arg(planetName)
                                                    : QStringLiteral("Symbol of %1").arg(planetName));

@@ -15,13 +15,6 @@ struct BeadRecord;
 
 namespace ui {
 
-// A bead in nine captioned rows, as a page shows it and the printed reading
-// repeats it: caption k and value k for k = 1 to 9; index 0 holds no caption
-// and the number.
-inline constexpr std::size_t kBeadRows = 9;
-const std::array<QString, kBeadRows + 1>& rowCaptions();
-std::array<QString, kBeadRows + 1> rowValues(int n, const core::BeadRecord& bead);
-
 // One page of the result window: a heading, the number with its personality
 // text, and the bead the number calls for in nine captioned rows, with its
 // description, its planet text and two pictures. A page starts with sample
@@ -52,7 +45,14 @@ public:
     const std::array<QPlainTextEdit*, 3>& textBoxes() const { return txtResult; }
 
 private:
+    void createNumber();
+    void createRows();
+    void layOutControls();
+    // The control index of caption row on this page.
+    std::size_t captionIndex(std::size_t row) const;
     void showPictures(int bead, int planet);
+
+    std::size_t m_page = 0; // 0 life path, 1 destiny
 
     std::array<QLabel*, 10> lblLabels{};
     std::array<QLabel*, 10> lblResult{};

@@ -1,25 +1,20 @@
 #include "ui/result/frmRudrakshNumerologyResult.h"
 
 #include "core/catalogue/BeadCatalogue.h"
-#include "core/numerology/Working.h"
-#include "core/storage/ReadingFile.h"
 #include "ui/platform/Messages.h"
 #include "ui/platform/Program.h"
 #include "ui/platform/ReadingFiles.h"
 #include "ui/result/ReadingDocument.h"
 #include "ui/result/ReadingPage.h"
-#include "ui/widgets/ForumBanner.h"
-#include "ui/widgets/HelpMenu.h"
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/PromotionStrip.h"
 #include "ui/widgets/UiText.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QDir>
 #include <QHBoxLayout>
-#include <QMenuBar>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -31,49 +26,40 @@
 
 namespace ui {
 
-frmRudrakshNumerologyResult::frmRudrakshNumerologyResult(QWidget* parent)
-    : QMainWindow(parent)
+frmRudrakshNumerologyResult::frmRudrakshNumerologyResult()
+    : WorkingWindow(QStringLiteral("frmRudrakshNumerologyResult"), QSize(9105, 6765), QStringLiteral("Label61"), 4965)
 {
-    setUpWorkingWindow(this, QStringLiteral("frmRudrakshNumerologyResult"));
-    CreateMenus();
-    CreateControls();
+    createMenus();
+    createPages();
+    createButtons();
+    layOutControls();
+    connectControls();
     fraLifePath->showPlaceholders();
     fraDestiny->showPlaceholders();
     // Tab 1, the life path page, is in front at load.
     TS->setCurrentIndex(0);
-    TS_Click(0);
+    selectPage(0);
 }
 
-void frmRudrakshNumerologyResult::CreateMenus()
+void frmRudrakshNumerologyResult::createMenus()
 {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("menuBar"));
-    mnuFile = named(bar->addMenu(QStringLiteral("&File")), QStringLiteral("mnuFile"));
+    QMenu* mnuFile = fileMenu();
     mnuBack = named(mnuFile->addAction(QStringLiteral("&Back")), QStringLiteral("mnuBack"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFile1"));
     mnuExport = named(mnuFile->addAction(QStringLiteral("&Export as PDF\u2026")), QStringLiteral("mnuExport"));
     mnuPrint = named(mnuFile->addAction(QStringLiteral("&Print\u2026")), QStringLiteral("mnuPrint"));
     mnuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFile2"));
-    mnuExit = named(mnuFile->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
-    addHelpMenu(this);
+    addExitEntry();
 
-    connect(mnuBack, &QAction::triggered, this, &frmRudrakshNumerologyResult::Back);
-    connect(mnuExport, &QAction::triggered, this, &frmRudrakshNumerologyResult::ExportReading);
-    connect(mnuPrint, &QAction::triggered, this, &frmRudrakshNumerologyResult::PrintReading);
-    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuBack, &QAction::triggered, this, &frmRudrakshNumerologyResult::goBack);
+    connect(mnuExport, &QAction::triggered, this, &frmRudrakshNumerologyResult::exportReading);
+    connect(mnuPrint, &QAction::triggered, this, &frmRudrakshNumerologyResult::printReading);
 }
 
-void frmRudrakshNumerologyResult::CreateControls()
+void frmRudrakshNumerologyResult::createPages()
 {
-    auto* central = named(new QWidget(this), QStringLiteral("centralWidget"));
-    // At least the design's client area; more where the font needs room.
-    central->setMinimumSize(px(9105), px(6765));
-    setCentralWidget(central);
-
-    Label61 = createForumBanner(central, QStringLiteral("Label61"), 4965);
-
-    TS = named(new QTabBar(central), QStringLiteral("TS"));
+    TS = named(new QTabBar(central()), QStringLiteral("TS"));
     TS->addTab(QStringLiteral("Rudraksh Based On Life Path Number"));
     TS->addTab(QStringLiteral("Rudraksh Based On Destiny Number"));
     TS->setExpanding(false);
@@ -82,42 +68,46 @@ void frmRudrakshNumerologyResult::CreateControls()
     // Children of the window from the start, so they have its font when sized.
     fraLifePath = named(new ReadingPage(ReadingPage::Number::LifePath, this), QStringLiteral("fraLifePath"));
     fraDestiny = named(new ReadingPage(ReadingPage::Number::Destiny, this), QStringLiteral("fraDestiny"));
-    auto* pages = new QWidget(central);
-    m_pages = new QStackedLayout(pages);
+    m_pagesWidget = new QWidget(central());
+    m_pages = new QStackedLayout(m_pagesWidget);
     m_pages->addWidget(fraLifePath);
     m_pages->addWidget(fraDestiny);
+}
 
-    fraFullBrand = new PromotionStrip(programFont(NormalPointSize, true, true), central);
+void frmRudrakshNumerologyResult::createButtons()
+{
+    fraFullBrand = new PromotionStrip(programFont(NormalPointSize, true, true), central());
 
-    cmdSave = named(new QPushButton(QStringLiteral("&Save"), central), QStringLiteral("cmdSave"));
-    cmdBack = named(new QPushButton(QStringLiteral("&Back"), central), QStringLiteral("cmdBack"));
+    cmdSave = named(new QPushButton(QStringLiteral("&Save"), central()), QStringLiteral("cmdSave"));
+    cmdBack = named(new QPushButton(QStringLiteral("&Back"), central()), QStringLiteral("cmdBack"));
     for (QPushButton* button : {cmdBack, cmdSave}) {
         button->setFont(programFont(NormalPointSize, true));
         button->setMinimumSize(px(900), px(400));
         setColours(button, Colours::Black, Colours::ButtonGrey);
     }
+}
 
+void frmRudrakshNumerologyResult::layOutControls()
+{
     auto* bottom = new QHBoxLayout;
     bottom->setSpacing(px(60));
     bottom->addWidget(fraFullBrand, 1);
     bottom->addWidget(cmdBack, 0, Qt::AlignVCenter);
     bottom->addWidget(cmdSave, 0, Qt::AlignVCenter);
 
-    auto* layout = new QVBoxLayout(central);
+    QVBoxLayout* layout = column();
     layout->setContentsMargins(0, 0, px(90), px(30));
     layout->setSpacing(px(30));
-    auto* banner = new QHBoxLayout;
-    banner->addStretch();
-    banner->addWidget(Label61, 4);
-    banner->addStretch();
-    layout->addLayout(banner);
     layout->addWidget(TS);
-    layout->addWidget(pages, 1);
+    layout->addWidget(m_pagesWidget, 1);
     layout->addLayout(bottom);
+}
 
-    connect(TS, &QTabBar::currentChanged, this, &frmRudrakshNumerologyResult::TS_Click);
+void frmRudrakshNumerologyResult::connectControls()
+{
+    connect(TS, &QTabBar::currentChanged, this, &frmRudrakshNumerologyResult::selectPage);
     connect(cmdSave, &QPushButton::clicked, this, &frmRudrakshNumerologyResult::SaveReading);
-    connect(cmdBack, &QPushButton::clicked, this, &frmRudrakshNumerologyResult::Back);
+    connect(cmdBack, &QPushButton::clicked, this, &frmRudrakshNumerologyResult::goBack);
 
     // Ctrl+Tab and Ctrl+Shift+Tab switch pages from anywhere in the window.
     for (const QKeySequence& keys :
@@ -135,8 +125,8 @@ void frmRudrakshNumerologyResult::CreateControls()
     }
     setTabOrder(previous, cmdBack);
     setTabOrder(cmdBack, cmdSave);
-    setTabOrder(cmdSave, Label61);
-    fraFullBrand->placeInTabOrderAfter(Label61);
+    setTabOrder(cmdSave, banner());
+    fraFullBrand->placeInTabOrderAfter(banner());
 }
 
 void frmRudrakshNumerologyResult::showReading(const core::Reading& reading)
@@ -149,15 +139,14 @@ void frmRudrakshNumerologyResult::showReading(const core::Reading& reading)
 void frmRudrakshNumerologyResult::ComposeReading(const core::Reading& reading)
 {
     if (const core::BeadRecord* bead = core::beadRow(reading.LifePathNumber)) {
-        fraLifePath->showNumber(reading.LifePathNumber, reading.LifePathText, *bead, core::lifePathWorking(reading));
+        fraLifePath->showNumber(reading.LifePathNumber, reading.LifePathText, *bead, reading.LifePathWorking);
     }
     if (const core::BeadRecord* bead = core::beadRow(reading.DestinyNumber)) {
-        fraDestiny->showNumber(
-            reading.DestinyNumber, reading.DestinyText, *bead, core::destinyWorking(reading.PersonName));
+        fraDestiny->showNumber(reading.DestinyNumber, reading.DestinyText, *bead, reading.DestinyWorking);
     }
 }
 
-void frmRudrakshNumerologyResult::TS_Click(int index)
+void frmRudrakshNumerologyResult::selectPage(int index)
 {
     if (index < 0) {
         return;
@@ -165,19 +154,10 @@ void frmRudrakshNumerologyResult::TS_Click(int index)
     m_pages->setCurrentWidget(index == 0 ? fraLifePath : fraDestiny);
 }
 
-void frmRudrakshNumerologyResult::Back()
+void frmRudrakshNumerologyResult::goBack()
 {
     emit backRequested();
-    m_backClose = true;
-    close();
-}
-
-void frmRudrakshNumerologyResult::closeEvent(QCloseEvent* event)
-{
-    event->accept();
-    if (!m_backClose) {
-        EndProgram();
-    }
+    closeForHandOver();
 }
 
 void frmRudrakshNumerologyResult::showFileError(const QString& done, const QString& path, const QString& reason)
@@ -193,19 +173,13 @@ void frmRudrakshNumerologyResult::SaveReading()
     if (path.isEmpty()) {
         return;
     }
-    const auto fail = [this, &path](const QString& reason) { showFileError(QStringLiteral("saved to"), path, reason); };
-    const auto bytes = core::readingFileBytes(m_reading);
-    if (!bytes) {
-        fail(QStringLiteral("The name is longer than a reading file can hold."));
-        return;
-    }
-    const QString error = writeWholeFile(path, QByteArray::fromStdString(*bytes));
+    const QString error = writeReadingFile(path, m_reading);
     if (!error.isEmpty()) {
-        fail(error);
+        showFileError(QStringLiteral("saved to"), path, error);
     }
 }
 
-void frmRudrakshNumerologyResult::ExportReading()
+void frmRudrakshNumerologyResult::exportReading()
 {
     const QString path = choosePdfToExport(this, fromCore(m_reading.PersonName));
     if (path.isEmpty()) {
@@ -219,7 +193,7 @@ void frmRudrakshNumerologyResult::ExportReading()
     }
 }
 
-void frmRudrakshNumerologyResult::PrintReading()
+void frmRudrakshNumerologyResult::printReading()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("%1: %2").arg(ApplicationTitle(), fromCore(m_reading.PersonName)));
@@ -228,7 +202,7 @@ void frmRudrakshNumerologyResult::PrintReading()
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    if (!printReading(m_reading, printer)) {
+    if (!printReadingOn(m_reading, printer)) {
         showMessage(this, QStringLiteral("The reading could not be printed on \"%1\".").arg(printer.printerName()),
             MessageIcon::Error);
     }

@@ -2,17 +2,15 @@
 
 #include "core/numerology/Reading.h"
 
-#include <QMainWindow>
+#include "ui/widgets/WorkingWindow.h"
 
 class QAction;
-class QMenu;
 class QPushButton;
 class QStackedLayout;
 class QTabBar;
 
 namespace ui {
 
-class LinkLabel;
 class PromotionStrip;
 class ReadingPage;
 
@@ -21,11 +19,11 @@ class ReadingPage;
 // file; Export as PDF and Print put the whole reading on paper; Back asks for
 // a fresh main window and closes this one without ending the program; every
 // other close ends the program.
-class frmRudrakshNumerologyResult final : public QMainWindow {
+class frmRudrakshNumerologyResult final : public WorkingWindow {
     Q_OBJECT
 
 public:
-    explicit frmRudrakshNumerologyResult(QWidget* parent = nullptr);
+    frmRudrakshNumerologyResult();
 
     // Composes both pages from the reading, keeps it for Save, Export and
     // Print, and shows the window.
@@ -36,42 +34,40 @@ signals:
     // itself right after.
     void backRequested();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    void CreateMenus();
-    void CreateControls();
+    void createMenus();
+    void createPages();
+    void createButtons();
+    void layOutControls();
+    void connectControls();
     // Writes the number, its text and its bead on each page; a number outside
     // 1 to 9 leaves its page as loaded.
     void ComposeReading(const core::Reading& reading);
     // Writes the five input fields of the reading to a file the user picks.
     void SaveReading();
     // Writes the whole reading as a PDF document to a file the user picks.
-    void ExportReading();
+    void exportReading();
     // Prints the same document on a printer the user picks.
-    void PrintReading();
+    void printReading();
     // Tells that the reading could not be "saved to" (done) the file at path, and why.
     void showFileError(const QString& done, const QString& path, const QString& reason);
-    void Back();
-    void TS_Click(int index);
+    void goBack();
+    // Brings the page of tab index to the front.
+    void selectPage(int index);
 
-    LinkLabel* Label61 = nullptr;
     QTabBar* TS = nullptr;
     ReadingPage* fraLifePath = nullptr;
     ReadingPage* fraDestiny = nullptr;
     PromotionStrip* fraFullBrand = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdBack = nullptr;
-    QMenu* mnuFile = nullptr;
     QAction* mnuBack = nullptr;
     QAction* mnuExport = nullptr;
     QAction* mnuPrint = nullptr;
-    QAction* mnuExit = nullptr;
 
+    QWidget* m_pagesWidget = nullptr;
     QStackedLayout* m_pages = nullptr;
     core::Reading m_reading;
-    bool m_backClose = false;
 };
 
 } // namespace ui

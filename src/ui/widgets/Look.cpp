@@ -1,7 +1,5 @@
 #include "ui/widgets/Look.h"
 
-#include "ui/platform/Program.h"
-
 #include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
@@ -36,15 +34,6 @@ void setColours(QWidget* widget, const QColor& text, const QColor& background)
         widget->setAutoFillBackground(true);
     }
     widget->setPalette(palette);
-}
-
-void setUpWorkingWindow(QWidget* window, const QString& objectName)
-{
-    window->setObjectName(objectName);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(programCaption());
-    window->setFont(programFont());
-    setColours(window, Colours::White, Colours::Black);
 }
 
 } // namespace ui

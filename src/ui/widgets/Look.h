@@ -28,10 +28,6 @@ QFont programFont(double pointSize = NormalPointSize, bool bold = false, bool un
 // parent's showing through.
 void setColours(QWidget* widget, const QColor& text, const QColor& background = QColor());
 
-// The common start of the two working windows: name, caption, font, black
-// background, and deletion when the window closes.
-void setUpWorkingWindow(QWidget* window, const QString& objectName);
-
 // Twips of the window designs to device-independent pixels (15 twips each).
 constexpr int px(int twips)
 {

@@ -23,7 +23,21 @@ frmAbout::frmAbout(QWidget* parent)
     setWindowTitle(programCaption());
     setFont(programFont());
     setColours(this, Colours::White, Colours::Black);
+    createControls();
+    layOutControls();
 
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(lblHomePage, &LinkLabel::clicked, this, &OpenHomePage);
+    // The offer above it is the fully branded edition, so this link opens that page.
+    connect(lblCobrand, &LinkLabel::clicked, this, &OpenFullBrandPage);
+
+    setTabOrder(cmdOK, lblHomePage);
+    setTabOrder(lblHomePage, lblCobrand);
+    cmdOK->setFocus();
+}
+
+void frmAbout::createControls()
+{
     picIcon = named(new QLabel(this), QStringLiteral("picIcon"));
     picIcon->setPixmap(windowIcon().pixmap(32, 32));
     picIcon->setFixedSize(px(480), px(480));
@@ -75,7 +89,10 @@ frmAbout::frmAbout(QWidget* parent)
         QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     setColours(Label1, Colours::DarkTeal);
+}
 
+void frmAbout::layOutControls()
+{
     // Icon beside the title and the description; links, offer and OK below.
     auto* heading = new QVBoxLayout;
     heading->setSpacing(px(30));
@@ -95,15 +112,6 @@ frmAbout::frmAbout(QWidget* parent)
     layout->addWidget(lblCobrand, 0, Qt::AlignRight);
     layout->addWidget(Line2);
     layout->addWidget(cmdOK, 0, Qt::AlignRight);
-
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(lblHomePage, &LinkLabel::clicked, this, &OpenHomePage);
-    // The offer above it is the fully branded edition, so this link opens that page.
-    connect(lblCobrand, &LinkLabel::clicked, this, &OpenFullBrandPage);
-
-    setTabOrder(cmdOK, lblHomePage);
-    setTabOrder(lblHomePage, lblCobrand);
-    cmdOK->setFocus();
 
     // The design's size, taller where the fallback font or a larger scale needs room.
     const int width = px(5865);

@@ -21,6 +21,9 @@ public:
     static void showModal(QWidget* parent);
 
 private:
+    void createControls();
+    void layOutControls();
+
     QLabel* picIcon = nullptr;
     QPushButton* cmdOK = nullptr;
     LinkLabel* lblHomePage = nullptr;

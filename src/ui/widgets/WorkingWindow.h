@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QMenu;
+class QVBoxLayout;
+
+namespace ui {
+
+class LinkLabel;
+
+// The frame the main window and the result window share: their name, caption,
+// font and black background; a menu bar with the File menu (filled by the
+// window), the Help menu and Donate; a central widget at least the size of the
+// design's client area, with the forum banner centred at its top. A close
+// ends the program, unless the window closes to hand over to the other one.
+class WorkingWindow : public QMainWindow {
+    Q_OBJECT
+
+protected:
+    // clientTwips: the design's client area; bannerName and bannerTwips: the
+    // banner's control name and its widest extent.
+    WorkingWindow(const QString& objectName, QSize clientTwips, const QString& bannerName, int bannerTwips);
+
+    QMenu* fileMenu() const { return m_fileMenu; }
+    // Appends "E&xit" to the File menu: it closes the window as the user's close.
+    void addExitEntry();
+
+    QWidget* central() const { return m_central; }
+    // The central widget's column, the banner row already in it.
+    QVBoxLayout* column() const { return m_column; }
+    LinkLabel* banner() const { return m_banner; }
+
+    // Closes the window as a hand-over to the other window: the program goes on.
+    void closeForHandOver();
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QMenu* m_fileMenu = nullptr;
+    QWidget* m_central = nullptr;
+    QVBoxLayout* m_column = nullptr;
+    LinkLabel* m_banner = nullptr;
+    bool m_handOver = false;
+};
+
+} // namespace ui
