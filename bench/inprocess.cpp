@@ -7,6 +7,7 @@
 //   vq-bench-inprocess                        offscreen unless QT_QPA_PLATFORM is set
 //   vq-bench-inprocess --benchmark_filter=Open
 
+#include "Driving.h"
 #include "TestData.h"
 #include "app/StartProgram.h"
 #include "core/numerology/Numerology.h"
@@ -56,13 +57,13 @@ constexpr benchmark::IterationCount kWindowIterations = 10;
 
 // Medians are the figures; the minimum beside them shows how much of a
 // median is a busy machine.
-void WithMinimum(benchmark::internal::Benchmark* bench)
+void withMinimum(benchmark::internal::Benchmark* bench)
 {
     bench->ComputeStatistics(
         "min", [](const std::vector<double>& v) { return v.empty() ? 0.0 : *std::min_element(v.begin(), v.end()); });
 }
 
-bool InWindow(const QObject* object, const QString& windowName)
+bool inWindow(const QObject* object, const QString& windowName)
 {
     for (; object != nullptr; object = object->parent()) {
         if (object->objectName() == windowName) {
@@ -85,7 +86,7 @@ public:
     FirstPaint& operator=(const FirstPaint&) = delete;
 
     // Runs events until the window has painted; false when it never did.
-    bool Wait()
+    bool wait()
     {
         if (!m_painted) {
             QTimer::singleShot(kGiveUpMs, &m_loop, &QEventLoop::quit);
@@ -94,13 +95,13 @@ public:
         return m_painted;
     }
 
-    Clock::time_point When() const { return m_when; }
+    Clock::time_point when() const { return m_when; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (!m_painted && event->type() == QEvent::Paint && watched->isWidgetType()
-            && InWindow(watched, m_windowName)) {
+            && inWindow(watched, m_windowName)) {
             m_when = Clock::now();
             m_painted = true;
             m_loop.quit();
@@ -115,14 +116,14 @@ private:
     Clock::time_point m_when;
 };
 
-double Seconds(Clock::duration duration)
+double seconds(Clock::duration duration)
 {
     return std::chrono::duration<double>(duration).count();
 }
 
 // Removes the windows of one run without ending the program: deleted, never
 // closed, since closing the result window other than by Back ends the program.
-void Unload()
+void unload()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QList<QPointer<QWidget>> windows;
@@ -137,40 +138,24 @@ void Unload()
 }
 
 // A fresh main window, shown and painted, as the user sees it before a click.
-QWidget* ShownMainWindow()
+QWidget* shownMainWindow()
 {
     FirstPaint paint(kMainWindow);
     QWidget* main = app::showMainWindow();
-    paint.Wait();
+    paint.wait();
     return main;
 }
 
-template <typename Control = QWidget> Control* ControlOf(const QWidget* window, const char* name)
-{
-    return window->findChild<Control*>(QLatin1String(name));
-}
-
-void FillIn(const QWidget* main)
-{
-    ControlOf<QLineEdit>(main, "txtName")->setText(QStringLiteral("John Smith"));
-    for (const auto& [name, entry] :
-        {std::pair{"cboDate", "15"}, std::pair{"cboMonth", "August"}, std::pair{"cboYear", "1985"}}) {
-        auto* list = ControlOf<QComboBox>(main, name);
-        list->setCurrentIndex(list->findText(QLatin1String(entry)));
-    }
-}
-
 // One Proceed, from the click to the result window's first paint.
-bool Proceed(Clock::duration& took)
+bool proceed(Clock::duration& took)
 {
-    QWidget* main = ShownMainWindow();
-    FillIn(main);
+    QWidget* main = shownMainWindow();
     FirstPaint paint(kResultWindow);
     const auto start = Clock::now();
-    ControlOf<QPushButton>(main, "cmdProceed")->click();
-    const bool painted = paint.Wait();
-    took = paint.When() - start;
-    Unload();
+    proceedWith(main, QStringLiteral("John Smith"), 15, 8, 1985);
+    const bool painted = paint.wait();
+    took = paint.when() - start;
+    unload();
     return painted;
 }
 
@@ -178,17 +163,17 @@ void ProceedToFirstPaint(benchmark::State& state)
 {
     Clock::duration took{};
     // The first result window of the run decodes the pictures; users meet that once.
-    Proceed(took);
+    proceed(took);
     for (auto _ : state) {
-        if (!Proceed(took)) {
+        if (!proceed(took)) {
             state.SkipWithError("the result window did not paint");
             break;
         }
-        state.SetIterationTime(Seconds(took));
+        state.SetIterationTime(seconds(took));
     }
 }
 BENCHMARK(ProceedToFirstPaint)
-    ->Apply(WithMinimum)
+    ->Apply(withMinimum)
     ->UseManualTime()
     ->Iterations(kWindowIterations)
     ->Unit(benchmark::kMillisecond);
@@ -204,18 +189,18 @@ void BareWindowToFirstPaint(benchmark::State& state)
         window->setObjectName(QStringLiteral("bare"));
         window->setCentralWidget(new QLabel(QStringLiteral("VQ Rudraksha Numerology")));
         window->show();
-        if (!paint.Wait()) {
+        if (!paint.wait()) {
             state.SkipWithError("the bare window did not paint");
             delete window;
             break;
         }
-        state.SetIterationTime(Seconds(paint.When() - start));
+        state.SetIterationTime(seconds(paint.when() - start));
         delete window;
         QCoreApplication::processEvents();
     }
 }
 BENCHMARK(BareWindowToFirstPaint)
-    ->Apply(WithMinimum)
+    ->Apply(withMinimum)
     ->UseManualTime()
     ->Iterations(kWindowIterations)
     ->Unit(benchmark::kMillisecond);
@@ -226,13 +211,13 @@ public:
     SampleFile()
     {
         const auto bytes = core::readingFileBytes(sampleReading());
-        QFile file(Path());
+        QFile file(path());
         m_ok = bytes && bytes->size() == 34 && file.open(QIODevice::WriteOnly)
             && file.write(bytes->data(), static_cast<qint64>(bytes->size())) == 34 && file.flush();
     }
 
-    bool Ok() const { return m_ok && m_folder.isValid(); }
-    QString Path() const { return QDir(m_folder.path()).filePath(QStringLiteral("sample.rkn")); }
+    bool ok() const { return m_ok && m_folder.isValid(); }
+    QString path() const { return QDir(m_folder.path()).filePath(QStringLiteral("sample.rkn")); }
 
 private:
     QTemporaryDir m_folder;
@@ -248,81 +233,77 @@ struct OpenTimes {
 
 // Answers the Open dialog once it is up: types the path and accepts, noting
 // when the dialog finished and when it was gone.
-void AnswerOpenDialog(const QString& path, OpenTimes& times)
+void answerOpenDialog(const QString& path, OpenTimes& times)
 {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     if (dialog == nullptr || dialog->objectName() != QLatin1String("openDialog")) {
-        QTimer::singleShot(1, qApp, [path, &times] { AnswerOpenDialog(path, times); });
+        QTimer::singleShot(1, qApp, [path, &times] { answerOpenDialog(path, times); });
         return;
     }
-    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    if (name == nullptr) {
-        dialog->reject();
-        return;
-    }
-    name->setText(path);
     QObject::connect(dialog, &QDialog::finished, dialog, [&times] { times.accepted = Clock::now(); });
     // Emitted once the dialog's own teardown (saving its history, stopping its
     // folder watching) is over.
     QObject::connect(dialog, &QObject::destroyed, [&times] { times.gone = Clock::now(); });
-    QMetaObject::invokeMethod(dialog, "accept");
+    if (!chooseFileIn(dialog, path)) {
+        dialog->reject();
+    }
 }
 
 // One Open, from the click to the result window's first paint.
-bool Open(const QString& path, OpenTimes& times)
+bool openOnce(const QString& path, OpenTimes& times)
 {
-    QWidget* main = ShownMainWindow();
+    QWidget* main = shownMainWindow();
     FirstPaint paint(kResultWindow);
-    QTimer::singleShot(0, qApp, [&path, &times] { AnswerOpenDialog(path, times); });
+    QTimer::singleShot(0, qApp, [&path, &times] { answerOpenDialog(path, times); });
     times.clicked = Clock::now();
-    ControlOf<QPushButton>(main, "cmdOpen")->click();
-    const bool painted = paint.Wait();
-    times.painted = paint.When();
-    Unload();
+    control<QPushButton>(main, QStringLiteral("cmdOpen"))->click();
+    const bool painted = paint.wait();
+    times.painted = paint.when();
+    unload();
     return painted;
 }
 
 // One Open to the result window's first paint, timed from the moment `From`
 // in OpenTimes.
-template <Clock::time_point OpenTimes::*From> void OpenFrom(benchmark::State& state)
+template <Clock::time_point OpenTimes::*From> void openFrom(benchmark::State& state)
 {
     const SampleFile sample;
-    if (!sample.Ok()) {
+    if (!sample.ok()) {
         state.SkipWithError("the sample file could not be written");
         return;
     }
     OpenTimes times;
-    Open(sample.Path(), times);
+    openOnce(sample.path(), times);
     for (auto _ : state) {
-        if (!Open(sample.Path(), times)) {
+        if (!openOnce(sample.path(), times)) {
             state.SkipWithError("the result window did not paint");
             break;
         }
-        state.SetIterationTime(Seconds(times.painted - times.*From));
+        state.SetIterationTime(seconds(times.painted - times.*From));
     }
 }
 
 // From the moment the file is chosen: the dialog's own time is the user's.
-BENCHMARK(OpenFrom<&OpenTimes::accepted>)
+BENCHMARK(openFrom<&OpenTimes::accepted>)
     ->Name("OpenToFirstPaint")
-    ->Apply(WithMinimum)
+    ->Apply(withMinimum)
     ->UseManualTime()
     ->Iterations(kWindowIterations)
     ->Unit(benchmark::kMillisecond);
 
 // From the moment the dialog is gone: without the Qt file dialog's own
 // teardown, which writes its history with two disk syncs.
-BENCHMARK(OpenFrom<&OpenTimes::gone>)
+BENCHMARK(openFrom<&OpenTimes::gone>)
     ->Name("OpenAfterDialogGone")
-    ->Apply(WithMinimum)
+    ->Apply(withMinimum)
     ->UseManualTime()
     ->Iterations(kWindowIterations)
     ->Unit(benchmark::kMillisecond);
 
 // From the click on Open: the Qt file dialog's opening included.
-BENCHMARK(OpenFrom<&OpenTimes::clicked>)
+BENCHMARK(openFrom<&OpenTimes::clicked>)
     ->Name("OpenToFirstPaintWithDialog")
-    ->Apply(WithMinimum)
+    ->Apply(withMinimum)
     ->UseManualTime()
     ->Iterations(kWindowIterations)
     ->Unit(benchmark::kMillisecond);
@@ -337,22 +318,22 @@ void ComposeReadingPages(benchmark::State& state)
         return window;
     };
     compose();
-    Unload();
+    unload();
     for (auto _ : state) {
         const auto start = Clock::now();
         benchmark::DoNotOptimize(compose());
-        state.SetIterationTime(Seconds(Clock::now() - start));
-        Unload();
+        state.SetIterationTime(seconds(Clock::now() - start));
+        unload();
     }
 }
 BENCHMARK(ComposeReadingPages)
-    ->Apply(WithMinimum)
+    ->Apply(withMinimum)
     ->UseManualTime()
     ->Iterations(4 * kWindowIterations)
     ->Unit(benchmark::kMillisecond);
 
 // The longest text the codec takes: a name and a date over and over.
-std::string LongestText()
+std::string longestText()
 {
     const std::string pattern = "John Smith 15 August 1985, ";
     std::string text;
@@ -365,17 +346,17 @@ std::string LongestText()
 
 void EncodeLongestText(benchmark::State& state)
 {
-    const std::string text = LongestText();
+    const std::string text = longestText();
     for (auto _ : state) {
         benchmark::DoNotOptimize(core::EncodeText(text));
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
-BENCHMARK(EncodeLongestText)->Apply(WithMinimum)->Unit(benchmark::kMicrosecond);
+BENCHMARK(EncodeLongestText)->Apply(withMinimum)->Unit(benchmark::kMicrosecond);
 
 void DecodeLongestText(benchmark::State& state)
 {
-    const std::string encoded = core::EncodeText(LongestText());
+    const std::string encoded = core::EncodeText(longestText());
     if (encoded.empty()) {
         state.SkipWithError("the text did not encode");
         return;
@@ -385,7 +366,7 @@ void DecodeLongestText(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(core::MaxTextLength));
 }
-BENCHMARK(DecodeLongestText)->Apply(WithMinimum)->Unit(benchmark::kMicrosecond);
+BENCHMARK(DecodeLongestText)->Apply(withMinimum)->Unit(benchmark::kMicrosecond);
 
 void DestinyOfLongName(benchmark::State& state)
 {
@@ -400,13 +381,13 @@ void DestinyOfLongName(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kLetters));
 }
-BENCHMARK(DestinyOfLongName)->Apply(WithMinimum)->Unit(benchmark::kMicrosecond);
+BENCHMARK(DestinyOfLongName)->Apply(withMinimum)->Unit(benchmark::kMicrosecond);
 
 // The offscreen platform says, for every window shown, that it cannot pass
 // size hints on; nothing else is dropped.
 QtMessageHandler g_defaultHandler = nullptr;
 
-void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (message.contains(QLatin1String("does not support propagateSizeHints"))) {
         return;
@@ -414,7 +395,7 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
     g_defaultHandler(type, context, message);
 }
 
-bool HasOption(int argc, char** argv, const char* prefix)
+bool hasOption(int argc, char** argv, const char* prefix)
 {
     return std::any_of(argv + 1, argv + argc,
         [prefix](const char* arg) { return std::strncmp(arg, prefix, std::strlen(prefix)) == 0; });
@@ -427,7 +408,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    g_defaultHandler = qInstallMessageHandler(QuietHandler);
+    g_defaultHandler = qInstallMessageHandler(quietHandler);
     // Settings and the file dialog's history go to a test folder, not the user's.
     QStandardPaths::setTestModeEnabled(true);
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
@@ -438,11 +419,11 @@ int main(int argc, char* argv[])
     std::vector<char*> args(argv, argv + argc);
     std::string repetitions = "--benchmark_repetitions=15";
     std::string aggregates = "--benchmark_report_aggregates_only=true";
-    if (!HasOption(argc, argv, "--benchmark_repetitions")) {
+    if (!hasOption(argc, argv, "--benchmark_repetitions")) {
         args.push_back(repetitions.data());
     }
-    if (!HasOption(argc, argv, "--benchmark_report_aggregates_only")
-        && !HasOption(argc, argv, "--benchmark_display_aggregates_only")) {
+    if (!hasOption(argc, argv, "--benchmark_report_aggregates_only")
+        && !hasOption(argc, argv, "--benchmark_display_aggregates_only")) {
         args.push_back(aggregates.data());
     }
     int count = static_cast<int>(args.size());

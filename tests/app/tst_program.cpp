@@ -57,15 +57,15 @@ bool ReminderStored()
 
 QWidget* OpenMain()
 {
-    return Shown(app::showMainWindow());
+    return shown(app::showMainWindow());
 }
 
 // The result window of John Smith, born 15 August 1985, reached from the main window.
 QWidget* ResultThroughMain()
 {
-    Proceed(OpenMain(), {"John Smith", "15", "August", "1985"});
-    QWidget* result = ResultWindow();
-    return result != nullptr ? Shown(result) : nullptr;
+    proceed(OpenMain(), {"John Smith", "15", "August", "1985"});
+    QWidget* result = resultWindow();
+    return result != nullptr ? shown(result) : nullptr;
 }
 
 void flushDeletes()
@@ -92,7 +92,7 @@ class TestProgram : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { InitGui(); }
+    void initTestCase() { initGui(); }
     void init()
     {
         // Each test starts as a first start, with settings of its own.
@@ -100,7 +100,7 @@ private slots:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings->path());
         QVERIFY(m_locks.isValid());
     }
-    void cleanup() { CloseAll(); }
+    void cleanup() { closeAll(); }
 
     void secondCopyRefused()
     {
@@ -108,17 +108,17 @@ private slots:
         QCOMPARE(running.tryAcquire(), ui::SingleInstance::Result::Acquired);
         ui::SingleInstance instance({m_locks.path()});
         bool started = true;
-        const auto shown = AnswerMessage([&] { started = app::StartUp(instance); });
+        const auto shown = answerMessage([&] { started = app::StartUp(instance); });
 
         QVERIFY(shown);
         QCOMPARE(shown->text, QStringLiteral("Application is already running"));
         QCOMPARE(shown->icon, QMessageBox::Information);
         QVERIFY(!started);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!MainWindow());
+        QVERIFY(!mainWindow());
         QVERIFY(VisibleWindows().isEmpty());
         QVERIFY(!ReminderStored());
-        QVERIFY(ExitRequested());
+        QVERIFY(exitRequested());
     }
 
     void started_data()
@@ -132,7 +132,7 @@ private slots:
     {
         QFETCH(bool, lockFree);
         const QString notAFolder = m_locks.filePath(QStringLiteral("a file"));
-        QVERIFY(WriteFile(notAFolder, "a file"));
+        QVERIFY(writeFile(notAFolder, "a file"));
         ui::SingleInstance instance({lockFree ? m_locks.path() : notAFolder});
         if (!lockFree) {
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^No lock could be taken")));
@@ -140,12 +140,12 @@ private slots:
         ModalWatcher unexpected([](QWidget* modal) { modal->close(); });
         QVERIFY(app::StartUp(instance));
         QVERIFY(!unexpected.seen()); // a first start asks nothing
-        QWidget* main = MainWindow();
+        QWidget* main = mainWindow();
         QVERIFY(main);
         QCOMPARE(VisibleWindows(), QWidgetList{main});
-        QVERIFY(Child(main, "lblCobrand")->isVisible() != Child(main, "lblFullBrand")->isVisible());
+        QVERIFY(child(main, "lblCobrand")->isVisible() != child(main, "lblFullBrand")->isVisible());
         QVERIFY(ReminderStored());
-        QVERIFY(!ExitRequested());
+        QVERIFY(!exitRequested());
     }
 
     void readingFileArgument_data()
@@ -160,23 +160,23 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(bool, good);
         const QString path = m_locks.filePath(QStringLiteral("given.rkn"));
-        QVERIFY(WriteFile(path, bytes));
+        QVERIFY(writeFile(path, bytes));
         ui::SingleInstance instance({m_locks.path()});
         bool started = false;
-        const auto shown = AnswerMessage([&] { started = app::StartUp(instance, path); });
+        const auto shown = answerMessage([&] { started = app::StartUp(instance, path); });
         QVERIFY(started);
         QCOMPARE(shown.has_value(), !good);
         if (shown) {
             QCOMPARE(shown->text, QStringLiteral("Please Check The File."));
         }
         // A good reading comes up at once, as after Open; a refused file leaves the main window.
-        QWidget* shownWindow = good ? ResultWindow() : MainWindow();
+        QWidget* shownWindow = good ? resultWindow() : mainWindow();
         QVERIFY(shownWindow);
         QCOMPARE(VisibleWindows(), QWidgetList{shownWindow});
         if (good) {
-            QCOMPARE(PageTexts(shownWindow).at(0), QStringLiteral("1"));
+            QCOMPARE(pageTexts(shownWindow).at(0), QStringLiteral("1"));
         }
-        QVERIFY(!ExitRequested());
+        QVERIFY(!exitRequested());
     }
 
     void endProgram_data()
@@ -201,7 +201,7 @@ private slots:
             window->installEventFilter(&counter);
         }
 
-        QCOMPARE(RunProgram([&] {
+        QCOMPARE(runProgram([&] {
             if (how == QLatin1String("EndProgram")) {
                 ui::EndProgram();
             } else {
@@ -239,9 +239,9 @@ private slots:
         const bool fromMain = window == QLatin1String("main");
         QPointer<QWidget> host = fromMain ? OpenMain() : ResultThroughMain();
         QVERIFY(host);
-        QCOMPARE(RunProgram([&] {
+        QCOMPARE(runProgram([&] {
             if (how == QLatin1String("reading")) {
-                Proceed(host, {"John Smith", "15", "August", "1985"});
+                proceed(host, {"John Smith", "15", "August", "1985"});
             } else if (auto* button = host->findChild<QPushButton*>(how)) {
                 QTest::mouseClick(button, Qt::LeftButton);
             } else if (auto* action = host->findChild<QAction*>(how)) {
@@ -254,11 +254,12 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(host.isNull());
         // A reading leaves just the result window; Back, just a fresh main window.
-        QWidget* main = MainWindow();
-        QWidget* result = ResultWindow();
+        QWidget* main = mainWindow();
+        QWidget* result = resultWindow();
         QCOMPARE(QList<bool>({main != nullptr, result != nullptr}), QList<bool>({code && !fromMain, code && fromMain}));
         QVERIFY(code == 0 || (fromMain ? result : main)->isVisible());
-        QCOMPARE(main ? Input(main) : QStringList(), main ? QStringList({"", "1", "January", "1900"}) : QStringList());
+        QCOMPARE(
+            main ? shownInput(main) : QStringList(), main ? QStringList({"", "1", "January", "1900"}) : QStringList());
     }
 
     void saveAndReopen_data()
@@ -280,27 +281,27 @@ private slots:
         QFETCH(QStringList, input);
         QFETCH(QByteArray, saved);
 
-        Proceed(OpenMain(), input);
-        QWidget* result = ResultWindow();
+        proceed(OpenMain(), input);
+        QWidget* result = resultWindow();
         QVERIFY(result);
-        const QStringList shown = PageTexts(result);
+        const QStringList shown = pageTexts(result);
         const QString path = m_settings->filePath(QStringLiteral("saved.rkn"));
-        const FileAnswer save = AnswerFile([&] { QTest::mouseClick(Child(result, "cmdSave"), Qt::LeftButton); }, path);
+        const FileAnswer save = answerFile([&] { QTest::mouseClick(child(result, "cmdSave"), Qt::LeftButton); }, path);
         QVERIFY(save.dialog && !save.question && !save.message);
-        QCOMPARE(Contents(path).toHex(' '), saved.toHex(' '));
+        QCOMPARE(fileContents(path).toHex(' '), saved.toHex(' '));
 
-        QTest::mouseClick(Child(result, "cmdBack"), Qt::LeftButton);
-        QWidget* main = MainWindow();
-        QVERIFY(main && !ResultWindow());
-        const FileAnswer open = AnswerFile([&] { QTest::mouseClick(Child(main, "cmdOpen"), Qt::LeftButton); }, path);
+        QTest::mouseClick(child(result, "cmdBack"), Qt::LeftButton);
+        QWidget* main = mainWindow();
+        QVERIFY(main && !resultWindow());
+        const FileAnswer open = answerFile([&] { QTest::mouseClick(child(main, "cmdOpen"), Qt::LeftButton); }, path);
         QVERIFY(open.dialog && !open.question && !open.message);
-        result = ResultWindow();
-        QVERIFY(result && result->isVisible() && !MainWindow());
-        QCOMPARE(PageTexts(result), shown);
+        result = resultWindow();
+        QVERIFY(result && result->isVisible() && !mainWindow());
+        QCOMPARE(pageTexts(result), shown);
         // Saved again, the reopened reading gives the same file.
         const QString again = m_settings->filePath(QStringLiteral("again.rkn"));
-        QVERIFY(AnswerFile([&] { QTest::mouseClick(Child(result, "cmdSave"), Qt::LeftButton); }, again).dialog);
-        QCOMPARE(Contents(again).toHex(' '), saved.toHex(' '));
+        QVERIFY(answerFile([&] { QTest::mouseClick(child(result, "cmdSave"), Qt::LeftButton); }, again).dialog);
+        QCOMPARE(fileContents(again).toHex(' '), saved.toHex(' '));
     }
 
     void twentyReadingsLeaveNothingBehind()
@@ -311,20 +312,20 @@ private slots:
         int timersAfterFirst = -1;
         QWidget* main = app::showMainWindow();
         for (int round = 0; round < 20; ++round) {
-            Child<QLineEdit>(main, "txtName")->setText(names.at(round % names.size()));
-            Child<QComboBox>(main, "cboDate")->setCurrentIndex(round);
-            Child<QComboBox>(main, "cboMonth")->setCurrentIndex(round % 12);
-            Child<QPushButton>(main, "cmdProceed")->click();
+            child<QLineEdit>(main, "txtName")->setText(names.at(round % names.size()));
+            child<QComboBox>(main, "cboDate")->setCurrentIndex(round);
+            child<QComboBox>(main, "cboMonth")->setCurrentIndex(round % 12);
+            child<QPushButton>(main, "cmdProceed")->click();
             flushDeletes();
-            QCOMPARE(MainWindow(), nullptr);
-            QWidget* result = ResultWindow();
+            QCOMPARE(mainWindow(), nullptr);
+            QWidget* result = resultWindow();
             QVERIFY(result != nullptr);
             QVERIFY(result->isVisible());
 
-            Child<QPushButton>(result, "cmdBack")->click();
+            child<QPushButton>(result, "cmdBack")->click();
             flushDeletes();
-            QCOMPARE(ResultWindow(), nullptr);
-            main = MainWindow();
+            QCOMPARE(resultWindow(), nullptr);
+            main = mainWindow();
             QVERIFY(main != nullptr);
 
             const int windows = static_cast<int>(QApplication::topLevelWidgets().size());

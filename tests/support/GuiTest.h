@@ -3,6 +3,7 @@
 // Drives the program's windows the way a user does: answers modal windows from
 // a timer, runs the event loop as the program does and catches web pages.
 
+#include "Driving.h"
 #include "ui/platform/Program.h"
 
 #include <QApplication>
@@ -72,7 +73,7 @@ public slots:
 // The program's own set-up with Qt's own file dialogs. Nothing is written to
 // the user's home: the settings and the file dialog's history (kept in the
 // config folder) go to a temporary folder of the test's own.
-inline void InitGui()
+inline void initGui()
 {
     static const QTemporaryDir home;
     ui::setUpApplication();
@@ -84,18 +85,18 @@ inline void InitGui()
 }
 
 // The control of window with the given object name; a missing one stops the run.
-template <typename Widget = QWidget> Widget* Child(const QObject* window, const QString& name)
+template <typename Widget = QWidget> Widget* child(const QObject* window, const QString& name)
 {
-    auto* child = window != nullptr ? window->findChild<Widget*>(name) : nullptr;
-    if (child == nullptr) {
+    auto* found = control<Widget>(window, name);
+    if (found == nullptr) {
         qFatal("no control %s", qPrintable(name));
     }
-    return child;
+    return found;
 }
 
 // Runs the event loop as the program does: action first, then the loop until
 // the program ends (returns 0) or still runs after half a second (returns 2).
-inline int RunProgram(const std::function<void()>& action)
+inline int runProgram(const std::function<void()>& action)
 {
     QObject timers; // its end stops both
     QTimer::singleShot(0, &timers, action);
@@ -105,20 +106,20 @@ inline int RunProgram(const std::function<void()>& action)
 
 // Whether the program was ended outside the event loop since the last call
 // (QCoreApplication::exit then makes the next event loop return at once).
-inline bool ExitRequested()
+inline bool exitRequested()
 {
     QEventLoop probe;
     QTimer::singleShot(0, &probe, [&probe] { probe.exit(1); });
     const bool requested = probe.exec() == -1;
-    RunProgram([] { QCoreApplication::exit(0); }); // clears the request
+    runProgram([] { QCoreApplication::exit(0); }); // clears the request
     return requested;
 }
 
 // Closes and deletes every window (inside the event loop, where the program's
 // end is harmless).
-inline void CloseAll()
+inline void closeAll()
 {
-    RunProgram([] {
+    runProgram([] {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             window->close();
         }
@@ -136,7 +137,7 @@ struct Message {
 
 // An answer for ModalWatcher: notes the message box in seen and presses press
 // on it; any other window, or a box without that button, is closed.
-inline std::function<void(QWidget*)> Press(std::optional<Message>& seen, QMessageBox::StandardButton press)
+inline std::function<void(QWidget*)> pressing(std::optional<Message>& seen, QMessageBox::StandardButton press)
 {
     return [&seen, press](QWidget* modal) {
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
@@ -151,10 +152,10 @@ inline std::function<void(QWidget*)> Press(std::optional<Message>& seen, QMessag
 }
 
 // Runs action and answers the message box it shows with OK.
-inline std::optional<Message> AnswerMessage(const std::function<void()>& action)
+inline std::optional<Message> answerMessage(const std::function<void()>& action)
 {
     std::optional<Message> seen;
-    ModalWatcher watcher(Press(seen, QMessageBox::Ok));
+    ModalWatcher watcher(pressing(seen, QMessageBox::Ok));
     action();
     return seen;
 }
@@ -168,26 +169,25 @@ struct FileAnswer {
 // Runs action and answers the file dialog it opens: types name and accepts
 // (an empty name cancels), presses reply on a question over the dialog and OK
 // on a message after it. beforeAccept runs just before the accept.
-inline FileAnswer AnswerFile(const std::function<void()>& action, const QString& name,
+inline FileAnswer answerFile(const std::function<void()>& action, const QString& name,
     QMessageBox::StandardButton reply = QMessageBox::No, const std::function<void()>& beforeAccept = {})
 {
     FileAnswer seen;
     std::unique_ptr<ModalWatcher> after;
     ModalWatcher watcher([&](QWidget* modal) {
-        auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        seen.dialog = qobject_cast<QFileDialog*>(modal) != nullptr && edit != nullptr;
+        seen.dialog = qobject_cast<QFileDialog*>(modal) != nullptr
+            && control<QLineEdit>(modal, QStringLiteral("fileNameEdit")) != nullptr;
         if (seen.dialog && !name.isEmpty()) {
-            edit->setText(name);
-            ModalWatcher question(Press(seen.question, reply), modal);
+            ModalWatcher question(pressing(seen.question, reply), modal);
             if (beforeAccept) {
                 beforeAccept();
             }
-            static_cast<QDialog*>(modal)->accept(); // QFileDialog::accept() is protected
+            chooseFileIn(modal, name);
         }
         if (modal->isVisible()) { // cancelled, or still open after a "No"
             modal->close();
         }
-        after = std::make_unique<ModalWatcher>(Press(seen.message, QMessageBox::Ok), modal);
+        after = std::make_unique<ModalWatcher>(pressing(seen.message, QMessageBox::Ok), modal);
     });
     action();
     return seen;

@@ -58,14 +58,14 @@ inline QByteArray fileOf(const QList<QByteArray>& plainLines, const QByteArray& 
 }
 
 // Writes a whole file; false when it could not.
-inline bool WriteFile(const QString& path, const QByteArray& data)
+inline bool writeFile(const QString& path, const QByteArray& data)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
 // The file's bytes; nothing for a missing file.
-inline QByteArray Contents(const QString& path)
+inline QByteArray fileContents(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

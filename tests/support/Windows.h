@@ -13,30 +13,18 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-// The loaded top-level window of that name (not yet deleted), if any.
-inline QWidget* LoadedWindow(const QString& name)
+inline QWidget* mainWindow()
 {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == name) {
-            return window;
-        }
-    }
-    return nullptr;
+    return loadedWindow(QStringLiteral("frmMain"));
 }
 
-inline QWidget* MainWindow()
+inline QWidget* resultWindow()
 {
-    return LoadedWindow(QStringLiteral("frmMain"));
-}
-
-inline QWidget* ResultWindow()
-{
-    return LoadedWindow(QStringLiteral("frmRudrakshNumerologyResult"));
+    return loadedWindow(QStringLiteral("frmRudrakshNumerologyResult"));
 }
 
 // Shows the window and waits until it has the focus, as a user finds it.
-template <typename Window> Window* Shown(Window* window)
+template <typename Window> Window* shown(Window* window)
 {
     window->show();
     window->activateWindow();
@@ -45,52 +33,52 @@ template <typename Window> Window* Shown(Window* window)
 }
 
 // A result window of its own, shown, with the reading of these input fields.
-inline QWidget* OpenResult(const core::Reading& input)
+inline QWidget* openResult(const core::Reading& input)
 {
     auto* result = new ui::frmRudrakshNumerologyResult;
     result->showReading(core::completeReading(input));
-    return Shown(result);
+    return shown(result);
 }
 
 // The input controls: the name, the day, the month, the year.
 inline constexpr const char* kInputs[] = {"txtName", "cboDate", "cboMonth", "cboYear"};
 
-inline void Enter(const QWidget* main, const QStringList& input)
+inline void enterInput(const QWidget* main, const QStringList& input)
 {
     for (int i = 0; i < 4; ++i) {
-        Child(main, kInputs[i])->setProperty(i == 0 ? "text" : "currentText", input.at(i));
+        child(main, kInputs[i])->setProperty(i == 0 ? "text" : "currentText", input.at(i));
     }
 }
 
 // What the input controls show.
-inline QStringList Input(const QWidget* main)
+inline QStringList shownInput(const QWidget* main)
 {
     QStringList shown;
     for (int i = 0; i < 4; ++i) {
-        shown << Child(main, kInputs[i])->property(i == 0 ? "text" : "currentText").toString();
+        shown << child(main, kInputs[i])->property(i == 0 ? "text" : "currentText").toString();
     }
     return shown;
 }
 
 // Types the input and presses the reading button.
-inline void Proceed(const QWidget* main, const QStringList& input)
+inline void proceed(const QWidget* main, const QStringList& input)
 {
-    Enter(main, input);
-    QTest::mouseClick(Child(main, QStringLiteral("cmdProceed")), Qt::LeftButton);
+    enterInput(main, input);
+    QTest::mouseClick(child(main, QStringLiteral("cmdProceed")), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // What the result pages (0 life path, 1 destiny) show: per page its ten
 // values, then its three text boxes.
-inline QStringList PageTexts(const QWidget* result, std::initializer_list<int> pages = {0, 1})
+inline QStringList pageTexts(const QWidget* result, std::initializer_list<int> pages = {0, 1})
 {
     QStringList shown;
     for (const int page : pages) {
         for (int i = 0; i < 10; ++i) {
-            shown << Child<QLabel>(result, QStringLiteral("lblResult_%1").arg(10 * page + i))->text();
+            shown << child<QLabel>(result, QStringLiteral("lblResult_%1").arg(10 * page + i))->text();
         }
         for (int i = 0; i < 3; ++i) {
-            shown << Child<QPlainTextEdit>(result, QStringLiteral("txtResult_%1").arg(3 * page + i))->toPlainText();
+            shown << child<QPlainTextEdit>(result, QStringLiteral("txtResult_%1").arg(3 * page + i))->toPlainText();
         }
     }
     return shown;

@@ -27,7 +27,7 @@ const QByteArray kNamedPipe = "<named pipe>";
 
 // A main window of its own, shown, noting the reading it hands on.
 struct WatchedMain {
-    QPointer<ui::frmMain> window = Shown(new ui::frmMain);
+    QPointer<ui::frmMain> window = shown(new ui::frmMain);
     std::optional<core::Reading> handed;
 
     WatchedMain()
@@ -43,13 +43,13 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { InitGui(); }
-    void cleanup() { CloseAll(); }
+    void initTestCase() { initGui(); }
+    void cleanup() { closeAll(); }
 
     void opening()
     {
         WatchedMain main;
-        QCOMPARE(Input(main.window), QStringList({"", "1", "January", "1900"}));
+        QCOMPARE(shownInput(main.window), QStringList({"", "1", "January", "1900"}));
         QStringList order{QApplication::focusWidget()->objectName()};
         for (int i = 0; i < 5; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -58,7 +58,7 @@ private slots:
         QCOMPARE(order, QStringList({"txtName", "cboDate", "cboMonth", "cboYear", "cmdProceed", "cmdOpen"}));
         // Two guidance notes: a heading and five numbered lines each.
         for (const char* label : {"lblLabel_1", "lblLabel_2"}) {
-            const QStringList lines = Child<QLabel>(main.window, label)->text().split(QLatin1Char('\n'));
+            const QStringList lines = child<QLabel>(main.window, label)->text().split(QLatin1Char('\n'));
             QCOMPARE(lines.size(), 6);
             QVERIFY(lines.front().endsWith(QLatin1String("'s  for keeping Rudraksh")) && lines.back().startsWith("5."));
         }
@@ -108,11 +108,11 @@ private slots:
         QFETCH(int, icon);
 
         WatchedMain main;
-        Enter(main.window, input);
-        Child(main.window, "cboYear")->setFocus();
-        const auto shown = AnswerMessage([&] { QTest::mouseClick(Child(main.window, "cmdProceed"), Qt::LeftButton); });
+        enterInput(main.window, input);
+        child(main.window, "cboYear")->setFocus();
+        const auto shown = answerMessage([&] { QTest::mouseClick(child(main.window, "cmdProceed"), Qt::LeftButton); });
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!ExitRequested());
+        QVERIFY(!exitRequested());
         if (message.isEmpty()) {
             QVERIFY2(!shown, qPrintable(shown ? shown->text : QString()));
             // Handed on, and closed without ending the program.
@@ -128,9 +128,9 @@ private slots:
         QCOMPARE(shown->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         // The input stays as typed for the user to correct.
         QVERIFY(main.window && main.window->isVisible());
-        QCOMPARE(Input(main.window), input);
+        QCOMPARE(shownInput(main.window), input);
         QVERIFY(!main.handed);
-        QCOMPARE(main.window->focusWidget() == Child(main.window, "txtName"), icon == QMessageBox::Critical);
+        QCOMPARE(main.window->focusWidget() == child(main.window, "txtName"), icon == QMessageBox::Critical);
     }
 
     void theReadingHandedOn_data()
@@ -156,11 +156,11 @@ private slots:
         QFETCH(int, destiny);
 
         WatchedMain main;
-        Enter(main.window, input);
+        enterInput(main.window, input);
         if (enterKey) {
-            QTest::keyClick(Child(main.window, "txtName"), Qt::Key_Return);
+            QTest::keyClick(child(main.window, "txtName"), Qt::Key_Return);
         } else {
-            QTest::mouseClick(Child(main.window, "cmdProceed"), Qt::LeftButton);
+            QTest::mouseClick(child(main.window, "cmdProceed"), Qt::LeftButton);
         }
         QVERIFY(main.handed);
         QCOMPARE(QString::fromStdString(main.handed->PersonName), personName);
@@ -212,13 +212,13 @@ private slots:
         if (bytes == kNamedPipe) {
             QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         } else {
-            QVERIFY(path.isEmpty() || WriteFile(path, bytes));
+            QVERIFY(path.isEmpty() || writeFile(path, bytes));
         }
         WatchedMain main;
-        Enter(main.window, {"Typed Person", "3", "March", "2001"});
+        enterInput(main.window, {"Typed Person", "3", "March", "2001"});
 
         const FileAnswer open
-            = AnswerFile([&] { QTest::mouseClick(Child(main.window, "cmdOpen"), Qt::LeftButton); }, path);
+            = answerFile([&] { QTest::mouseClick(child(main.window, "cmdOpen"), Qt::LeftButton); }, path);
         QVERIFY(open.dialog && !open.question);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (!personName.isEmpty()) {
@@ -237,7 +237,7 @@ private slots:
             QCOMPARE(open.message->icon, QMessageBox::Critical);
         }
         QVERIFY(main.window && main.window->isVisible());
-        QCOMPARE(Input(main.window), QStringList({"Typed Person", "3", "March", "2001"}));
+        QCOMPARE(shownInput(main.window), QStringList({"Typed Person", "3", "March", "2001"}));
         QVERIFY(!main.handed);
     }
 
@@ -257,7 +257,7 @@ private slots:
         QMimeData data;
         QList<QUrl> urls;
         for (const QString& file : files) {
-            QVERIFY(WriteFile(dir.filePath(file), kSampleFile));
+            QVERIFY(writeFile(dir.filePath(file), kSampleFile));
             urls << QUrl::fromLocalFile(dir.filePath(file));
         }
         data.setUrls(urls);

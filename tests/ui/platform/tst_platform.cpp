@@ -80,7 +80,7 @@ class TestPlatform : public QObject {
 private slots:
     void initTestCase()
     {
-        InitGui();
+        initGui();
         QVERIFY(m_settingsDir.isValid());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
         QCoreApplication::setOrganizationName(QStringLiteral("VQ Software Test"));
@@ -160,7 +160,7 @@ private slots:
     {
         // A file where the settings folder goes: nothing can be stored there.
         QTemporaryDir dir;
-        QVERIFY(WriteFile(dir.filePath(QStringLiteral("a file")), "a file"));
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("a file")), "a file"));
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath(QStringLiteral("a file")));
         const auto restore = qScopeGuard(
             [this] { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path()); });
@@ -179,7 +179,7 @@ private slots:
         UrlCatcher pages;
         QMainWindow window;
         ui::addHelpMenu(&window);
-        Child<QAction>(&window, "mnuUpdate")->trigger();
+        child<QAction>(&window, "mnuUpdate")->trigger();
         QCOMPARE(pages.opened, QList<QUrl>{ui::webPageAddress(ui::WebPage::UpdatePage)});
         QCOMPARE(storedDate(), QStringLiteral("2020-01-01"));
     }
@@ -222,13 +222,13 @@ private slots:
 
         std::unique_ptr<ui::SingleInstance> running;
         if (state == QLatin1String("empty lock file")) {
-            QVERIFY(WriteFile(lock, {}));
+            QVERIFY(writeFile(lock, {}));
         } else if (state == QLatin1String("lock file of random bytes")) {
             QByteArray noise(4096, '\0');
             QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
-            QVERIFY(WriteFile(lock, noise));
+            QVERIFY(writeFile(lock, noise));
         } else if (state == QLatin1String("lock file naming another host")) {
-            QVERIFY(WriteFile(lock, "4242\nvq-rudraksha-numerology\nsomewhere-else.example.com\n"));
+            QVERIFY(writeFile(lock, "4242\nvq-rudraksha-numerology\nsomewhere-else.example.com\n"));
         } else if (state == QLatin1String("lock held by a running copy")) {
             running = std::make_unique<ui::SingleInstance>(QStringList{runtime, fallback});
             QCOMPARE(running->tryAcquire(), ui::SingleInstance::Result::Acquired);
@@ -244,8 +244,8 @@ private slots:
             }
             QCOMPARE(chown(runtimePath.constData(), 65534, 65534), 0);
         } else if (state == QLatin1String("no folder can hold a lock")) {
-            QVERIFY(QDir(runtime).removeRecursively() && WriteFile(runtime, "a file"));
-            QVERIFY(WriteFile(root.filePath(QStringLiteral("cache")), "a file"));
+            QVERIFY(QDir(runtime).removeRecursively() && writeFile(runtime, "a file"));
+            QVERIFY(writeFile(root.filePath(QStringLiteral("cache")), "a file"));
         }
 
         ui::SingleInstance instance({runtime, fallback});

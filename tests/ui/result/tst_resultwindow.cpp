@@ -42,7 +42,7 @@ class TestResultWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { InitGui(); }
+    void initTestCase() { initGui(); }
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
@@ -50,7 +50,7 @@ private slots:
     }
     void cleanup()
     {
-        CloseAll();
+        closeAll();
         m_dir.reset();
     }
 
@@ -91,24 +91,24 @@ private slots:
         input.BirthDay = static_cast<std::int16_t>(day);
         input.BirthMonth = static_cast<std::int16_t>(month);
         input.BirthYear = static_cast<std::int16_t>(year);
-        QWidget* result = OpenResult(input);
+        QWidget* result = openResult(input);
         QVERIFY(result->isVisible());
-        QCOMPARE(Child(result, "lblResult_0")->toolTip(), working);
+        QCOMPARE(child(result, "lblResult_0")->toolTip(), working);
 
         for (const int page : {0, 1}) {
             const QStringList& top = page == 0 ? lifePath : destiny;
             const int n = top.front().toInt();
             const auto& row = *core::beadRow(n);
             const QString personality = fromCore(page == 0 ? core::lifePathText(n) : core::destinyText(n));
-            const QStringList shown = PageTexts(result, {page});
+            const QStringList shown = pageTexts(result, {page});
             const QStringList texts{fromCore(row.BodyParts), fromCore(row.Ailments), fromCore(row.RitualsToWear),
                 personality, fromCore(row.Description), fromCore(row.PlanetText)};
             QCOMPARE(shown, top + texts);
             // Rahu and Ketu have no planet text and no glyph: their planet picture is blank.
             QCOMPARE(shown.back() == QLatin1String("NA"), n >= 8);
-            const QImage bead = Child<QLabel>(result, QStringLiteral("imgImage_%1").arg(2 * page))->pixmap().toImage();
+            const QImage bead = child<QLabel>(result, QStringLiteral("imgImage_%1").arg(2 * page))->pixmap().toImage();
             const QImage planet
-                = Child<QLabel>(result, QStringLiteral("imgImage_%1").arg(2 * page + 1))->pixmap().toImage();
+                = child<QLabel>(result, QStringLiteral("imgImage_%1").arg(2 * page + 1))->pixmap().toImage();
             QCOMPARE(bead, ui::beadPicture(n).toImage());
             QCOMPARE(planet, ui::planetPicture(n).toImage());
             QCOMPARE(AllWhite(planet), n >= 8);
@@ -130,9 +130,9 @@ private slots:
     {
         QFETCH(QStringList, steps);
         QFETCH(int, page);
-        QWidget* result = OpenResult(sampleReading());
-        auto* tabs = Child<QTabBar>(result, "TS");
-        const QStringList before = PageTexts(result);
+        QWidget* result = openResult(sampleReading());
+        auto* tabs = child<QTabBar>(result, "TS");
+        const QStringList before = pageTexts(result);
         for (const QString& step : steps) {
             if (step.startsWith(QLatin1String("click"))) {
                 QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(step.back().digitValue()).center());
@@ -141,18 +141,18 @@ private slots:
             }
         }
         QCOMPARE(tabs->currentIndex(), page);
-        QCOMPARE(Child(result, "fraLifePath")->isVisible(), page == 0);
-        QCOMPARE(Child(result, "fraDestiny")->isVisible(), page == 1);
-        QCOMPARE(PageTexts(result), before);
+        QCOMPARE(child(result, "fraLifePath")->isVisible(), page == 0);
+        QCOMPARE(child(result, "fraDestiny")->isVisible(), page == 1);
+        QCOMPARE(pageTexts(result), before);
     }
 
     void readOnly()
     {
-        QWidget* result = OpenResult(sampleReading());
-        const QStringList before = PageTexts(result);
+        QWidget* result = openResult(sampleReading());
+        const QStringList before = pageTexts(result);
         for (int index = 0; index < 6; ++index) {
-            auto* box = Child<QPlainTextEdit>(result, QStringLiteral("txtResult_%1").arg(index));
-            Child<QTabBar>(result, "TS")->setCurrentIndex(index / 3);
+            auto* box = child<QPlainTextEdit>(result, QStringLiteral("txtResult_%1").arg(index));
+            child<QTabBar>(result, "TS")->setCurrentIndex(index / 3);
             box->setFocus();
             box->selectAll();
             QTest::keyClicks(box, QStringLiteral("typed"));
@@ -161,7 +161,7 @@ private slots:
             }
             QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
         }
-        QCOMPARE(PageTexts(result), before);
+        QCOMPARE(pageTexts(result), before);
     }
 
     void save_data()
@@ -198,14 +198,14 @@ private slots:
         const QString target = typed.endsWith(QLatin1String(".rkn")) ? typed : typed + QLatin1String(".rkn");
         const QString path = m_dir->filePath(target);
         const QDir root(m_dir->path());
-        QVERIFY(failure != Failure::FolderIsAFile || WriteFile(m_dir->filePath(QStringLiteral("afile")), "a file"));
-        QVERIFY(existing.isEmpty() || WriteFile(path, existing));
+        QVERIFY(failure != Failure::FolderIsAFile || writeFile(m_dir->filePath(QStringLiteral("afile")), "a file"));
+        QVERIFY(existing.isEmpty() || writeFile(path, existing));
         const QStringList before = root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         core::Reading reading = sampleReading();
         if (failure == Failure::NameTooLong) {
             reading.PersonName = std::string(32767, 'A');
         }
-        QWidget* result = OpenResult(reading);
+        QWidget* result = openResult(reading);
 
         // A full disk: past 10 bytes a write fails with EFBIG instead of raising SIGXFSZ.
         rlimit unlimited{};
@@ -215,7 +215,7 @@ private slots:
             setrlimit(RLIMIT_FSIZE, &unlimited);
             std::signal(SIGXFSZ, handler);
         });
-        const FileAnswer answer = AnswerFile([&] { QTest::mouseClick(Child(result, "cmdSave"), Qt::LeftButton); },
+        const FileAnswer answer = answerFile([&] { QTest::mouseClick(child(result, "cmdSave"), Qt::LeftButton); },
             reply == QMessageBox::Cancel ? QString() : m_dir->filePath(typed), reply,
             [&] {
                 rlimit small = unlimited;
@@ -235,7 +235,7 @@ private slots:
             QCOMPARE(answer.message->icon, QMessageBox::Critical);
             QVERIFY2(answer.message->text.contains(QDir::toNativeSeparators(path)), qPrintable(answer.message->text));
         }
-        QCOMPARE(Contents(path).toHex(' '), expected.toHex(' '));
+        QCOMPARE(fileContents(path).toHex(' '), expected.toHex(' '));
         // No half-written or temporary file is left behind.
         QStringList after = before;
         if (!expected.isEmpty() && !after.contains(target)) {
@@ -253,14 +253,14 @@ private slots:
         }
         core::Reading input = sampleReading();
         input.PersonName = "John/Smith";
-        QWidget* result = OpenResult(input);
-        const auto trigger = [result](const char* action) { Child<QAction>(result, action)->trigger(); };
+        QWidget* result = openResult(input);
+        const auto trigger = [result](const char* action) { child<QAction>(result, action)->trigger(); };
 
         // Cancel writes nothing; the dialog offers the name, made fit for a file.
         QStringList seen;
         {
             ModalWatcher watcher([&seen](QWidget* modal) {
-                seen << modal->objectName() << modal->windowTitle() << Child<QLineEdit>(modal, "fileNameEdit")->text();
+                seen << modal->objectName() << modal->windowTitle() << child<QLineEdit>(modal, "fileNameEdit")->text();
                 modal->close();
             });
             trigger("mnuExport");
@@ -280,7 +280,7 @@ private slots:
         QVERIFY(QDir(m_dir->path()).isEmpty());
 
         // A bare name gets ".pdf".
-        const FileAnswer answer = AnswerFile([&] { trigger("mnuExport"); }, m_dir->filePath(QStringLiteral("reading")));
+        const FileAnswer answer = answerFile([&] { trigger("mnuExport"); }, m_dir->filePath(QStringLiteral("reading")));
         QVERIFY(answer.dialog);
         QVERIFY(!answer.message);
         QProcess reader;

@@ -20,8 +20,8 @@ class TestWidgets : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { InitGui(); }
-    void cleanup() { CloseAll(); }
+    void initTestCase() { initGui(); }
+    void cleanup() { closeAll(); }
 
     void links_data()
     {
@@ -53,7 +53,7 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, close);
         QFETCH(QUrl, address);
-        QWidget* host = window == QLatin1String("result") ? OpenResult(sampleReading()) : Shown(new ui::frmMain);
+        QWidget* host = window == QLatin1String("result") ? openResult(sampleReading()) : shown(new ui::frmMain);
         UrlCatcher urls;
         if (window == QLatin1String("about")) {
             bool stayedOpen = false;
@@ -67,12 +67,12 @@ private slots:
                     about->close();
                 });
                 if (!control.isEmpty()) {
-                    QTest::mouseClick(Child<ui::LinkLabel>(about, control), Qt::LeftButton);
+                    QTest::mouseClick(child<ui::LinkLabel>(about, control), Qt::LeftButton);
                 }
                 stayedOpen = about->isVisible();
-                titles = QStringList{about->windowTitle(), Child<QLabel>(about, "Label2")->text()};
+                titles = QStringList{about->windowTitle(), child<QLabel>(about, "Label2")->text()};
                 if (close == QLatin1String("cmdOK")) {
-                    QTest::mouseClick(Child(about, close), Qt::LeftButton);
+                    QTest::mouseClick(child(about, close), Qt::LeftButton);
                 } else if (close == QLatin1String("close box")) {
                     about->windowHandle()->close();
                 } else {
@@ -83,13 +83,13 @@ private slots:
                     QTest::keyClick(keys, close == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
                 }
             });
-            Child<QAction>(host, "mnuAbout")->trigger();
+            child<QAction>(host, "mnuAbout")->trigger();
             QVERIFY(watcher.seen() && stayedOpen && !forced);
             QCOMPARE(titles, programTitle);
         } else if (auto* action = host->findChild<QAction*>(control)) {
             action->trigger();
         } else {
-            auto* label = Child<ui::LinkLabel>(host, control);
+            auto* label = child<ui::LinkLabel>(host, control);
             // The promotion strip shows one offer at a time; put this one in front.
             if (auto* offers = qobject_cast<QStackedLayout*>(label->parentWidget()->layout())) {
                 offers->setCurrentWidget(label);
@@ -98,7 +98,7 @@ private slots:
         }
         QCOMPARE(urls.opened, address.isEmpty() ? QList<QUrl>() : QList<QUrl>{address});
         QVERIFY(host->isVisible());
-        QVERIFY(!ExitRequested());
+        QVERIFY(!exitRequested());
     }
 };
 
