@@ -145,7 +145,10 @@ private slots:
 
         const bool unreadable = stored == QLatin1String("next week");
         QCOMPARE(storedDate(), asked || unreadable ? QStringLiteral("2026-12-08") : stored);
-        QCOMPARE(pages.opened, answerYes ? QList<QUrl>{ui::webPageAddress(ui::WebPage::UpdatePage)} : QList<QUrl>{});
+        QCOMPARE(pages.opened,
+            answerYes
+                ? QList<QUrl>{QUrl(QStringLiteral("https://vq-software.example.com/rudraksha-numerology/download/"))}
+                : QList<QUrl>{});
         if (asked) {
             QCOMPARE(text,
                 QStringLiteral("There maybe an update to this software available\r"
@@ -180,7 +183,8 @@ private slots:
         QMainWindow window;
         ui::addHelpMenu(&window);
         child<QAction>(&window, "mnuUpdate")->trigger();
-        QCOMPARE(pages.opened, QList<QUrl>{ui::webPageAddress(ui::WebPage::UpdatePage)});
+        QCOMPARE(pages.opened,
+            QList<QUrl>{QUrl(QStringLiteral("https://vq-software.example.com/rudraksha-numerology/download/"))});
         QCOMPARE(storedDate(), QStringLiteral("2020-01-01"));
     }
 

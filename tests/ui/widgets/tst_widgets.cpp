@@ -33,17 +33,19 @@ private slots:
             QTest::addRow("%s %s %s", window, control, close) << window << control << close << address;
         };
         for (const char* window : {"main", "result"}) {
-            row(window, "mnuOnline", ui::webPageAddress(ui::WebPage::OnlineHelp));
-            row(window, "mnuVisit", ui::webPageAddress(ui::WebPage::HomePage));
-            row(window, "mnuUpdate", ui::webPageAddress(ui::WebPage::UpdatePage));
-            row(window, "mnuDonate", ui::webPageAddress(ui::WebPage::DonatePage));
-            row(window, "lblCobrand", ui::webPageAddress(ui::WebPage::CoBrandPage));
-            row(window, "lblFullBrand", ui::webPageAddress(ui::WebPage::FullBrandPage));
+            row(window, "mnuOnline",
+                QUrl(QStringLiteral("https://vq-software.example.com/rudraksha-numerology/help/")));
+            row(window, "mnuVisit", QUrl(QStringLiteral("https://vq-software.example.com/forum/")));
+            row(window, "mnuUpdate",
+                QUrl(QStringLiteral("https://vq-software.example.com/rudraksha-numerology/download/")));
+            row(window, "mnuDonate", QUrl(QStringLiteral("https://vq-software.example.com/help/donate/")));
+            row(window, "lblCobrand", QUrl(QStringLiteral("https://vq-software.example.com/help/co-brand/")));
+            row(window, "lblFullBrand", QUrl(QStringLiteral("https://vq-software.example.com/help/full-brand/")));
         }
-        row("main", "Label14", ui::webPageAddress(ui::WebPage::HomePage)); // the forum banner
-        row("result", "Label61", ui::webPageAddress(ui::WebPage::HomePage));
-        row("about", "lblHomePage", ui::webPageAddress(ui::WebPage::HomePage), "Enter");
-        row("about", "lblCobrand", ui::webPageAddress(ui::WebPage::FullBrandPage), "Esc");
+        row("main", "Label14", QUrl(QStringLiteral("https://vq-software.example.com/forum/"))); // the forum banner
+        row("result", "Label61", QUrl(QStringLiteral("https://vq-software.example.com/forum/")));
+        row("about", "lblHomePage", QUrl(QStringLiteral("https://vq-software.example.com/forum/")), "Enter");
+        row("about", "lblCobrand", QUrl(QStringLiteral("https://vq-software.example.com/help/full-brand/")), "Esc");
         row("about", "", QUrl(), "cmdOK");
         row("about", "", QUrl(), "close box");
     }

@@ -1,0 +1,52 @@
+#!/usr/bin/env python3
+"""The table of targets that scripts/bench prints: start-up and memory against
+the bare window, and the in-process medians, read from the files the script
+wrote into WORK.
+
+    bench/targets.py WORK
+"""
+import json, statistics, sys
+work = sys.argv[1]
+
+def startup(platform):
+    results = json.load(open(f"{work}/{platform}.json"))["results"]
+    return [r["median"] * 1000 for r in results]  # program, bare
+
+def rss(platform, variant):
+    return statistics.median(int(x) for x in open(f"{work}/{platform}-{variant}.rss")) / 1024
+
+rows = []
+for platform in ("offscreen", "xcb"):
+    program, bare = startup(platform)
+    ratio = program / bare
+    rows.append((f"Start-up, {platform} (median)", f"{program:.1f} ms", f"{bare:.1f} ms",
+                 f"<= 1.25 x floor ({1.25 * bare:.1f} ms)", f"{'yes' if ratio <= 1.25 else 'no'}: {ratio:.2f} x"))
+for platform in ("offscreen", "xcb"):
+    program, bare = rss(platform, "program"), rss(platform, "bare")
+    rows.append((f"Peak memory, {platform}", f"{program:.1f} MiB", f"{bare:.1f} MiB", "<= floor + 10 MiB",
+                 f"{'yes' if program - bare <= 10 else 'no'}: +{program - bare:.1f} MiB"))
+
+medians = {b["run_name"]: b for b in json.load(open(f"{work}/inprocess.json"))["benchmarks"]
+           if b.get("aggregate_name") == "median"}
+def ms(name):
+    for run, b in medians.items():
+        if run.split("/")[0] == name:
+            scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b["time_unit"]]
+            return b["real_time"] * scale
+    return float("nan")
+floor = f"{ms('BareWindowToFirstPaint'):.2f} ms"
+for name, label in (("ProceedToFirstPaint", "Proceed to first paint"),
+                    ("OpenToFirstPaint", "Open to first paint (from the dialog's acceptance)")):
+    value = ms(name)
+    rows.append((label, f"{value:.2f} ms", floor, "< 10 ms", "yes" if value < 10 else "no"))
+rows.append(("Open, from the moment the dialog is gone", f"{ms('OpenAfterDialogGone'):.2f} ms", floor, "", ""))
+rows.append(("Open, from the click (the dialog's own time included)", f"{ms('OpenToFirstPaintWithDialog'):.2f} ms", floor, "", ""))
+rows.append(("ComposeReading (result window created)", f"{ms('ComposeReadingPages'):.2f} ms", "", "", ""))
+rows.append(("EncodeText, 32,766 characters", f"{ms('EncodeLongestText') * 1000:.0f} us", "", "", ""))
+rows.append(("DecodeText, 32,766 characters", f"{ms('DecodeLongestText') * 1000:.0f} us", "", "", ""))
+rows.append(("Find_Destiny_No, 100,000 letters", f"{ms('DestinyOfLongName') * 1000:.0f} us", "", "", ""))
+
+print("| What | Program | Floor | Target | Holds |")
+print("|---|---|---|---|---|")
+for row in rows:
+    print("| " + " | ".join(row) + " |")
