@@ -227,7 +227,6 @@ private:
 struct OpenTimes {
     Clock::time_point clicked;
     Clock::time_point accepted;
-    Clock::time_point gone;
     Clock::time_point painted;
 };
 
@@ -241,9 +240,6 @@ void answerOpenDialog(const QString& path, OpenTimes& times)
         return;
     }
     QObject::connect(dialog, &QDialog::finished, dialog, [&times] { times.accepted = Clock::now(); });
-    // Emitted once the dialog's own teardown (saving its history, stopping its
-    // folder watching) is over.
-    QObject::connect(dialog, &QObject::destroyed, [&times] { times.gone = Clock::now(); });
     if (!chooseFileIn(dialog, path)) {
         dialog->reject();
     }
@@ -286,15 +282,6 @@ template <Clock::time_point OpenTimes::*From> void openFrom(benchmark::State& st
 // From the moment the file is chosen: the dialog's own time is the user's.
 BENCHMARK(openFrom<&OpenTimes::accepted>)
     ->Name("OpenToFirstPaint")
-    ->Apply(withMinimum)
-    ->UseManualTime()
-    ->Iterations(kWindowIterations)
-    ->Unit(benchmark::kMillisecond);
-
-// From the moment the dialog is gone: without the Qt file dialog's own
-// teardown, which writes its history with two disk syncs.
-BENCHMARK(openFrom<&OpenTimes::gone>)
-    ->Name("OpenAfterDialogGone")
     ->Apply(withMinimum)
     ->UseManualTime()
     ->Iterations(kWindowIterations)

@@ -4,8 +4,13 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 #include <QSaveFile>
+
+#include <memory>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -45,8 +50,46 @@ bool openRegularFile(QFile& file, const QString& path)
 #endif
 }
 
+// The file dialog's icons and type names, looked up once for each kind of
+// entry. The dialog asks for them from a thread of its own for every entry it
+// lists, and the default provider asks the MIME database each time: closing
+// the dialog then waits for that thread, and Open is slow to show the reading.
+class CachingIconProvider final : public QFileIconProvider {
+public:
+    QIcon icon(const QFileInfo& info) const override { return entry(info).icon; }
+    QString type(const QFileInfo& info) const override { return entry(info).type; }
+    using QFileIconProvider::icon;
+
+private:
+    struct Entry {
+        QIcon icon;
+        QString type;
+    };
+
+    // Drives, folders, and files by their suffix in lower case.
+    const Entry& entry(const QFileInfo& info) const
+    {
+        const QString key = info.isRoot() ? QStringLiteral("//") + info.absoluteFilePath()
+            : info.isDir()                ? QStringLiteral("/")
+                                          : info.suffix().toLower();
+        const QMutexLocker lock(&m_mutex);
+        auto found = m_entries.constFind(key);
+        if (found == m_entries.constEnd()) {
+            found = m_entries.insert(key, {QFileIconProvider::icon(info), QFileIconProvider::type(info)});
+        }
+        return *found;
+    }
+
+    mutable QMutex m_mutex;
+    mutable QHash<QString, Entry> m_entries;
+};
+
 QString chosenPath(QFileDialog& dialog)
 {
+    // Shared by every dialog and never destroyed: a dialog's reader may ask it
+    // until the very end.
+    static auto* const icons = new CachingIconProvider;
+    dialog.setIconProvider(icons);
     if (dialog.exec() != QDialog::Accepted) {
         return {};
     }
@@ -93,15 +136,26 @@ QString fileNameOf(const QString& name)
 
 QString chooseReadingToOpen(QWidget* parent)
 {
-    // Gone before the file is read, so its folder watching stops at once.
-    QFileDialog dialog(parent, QStringLiteral("Select the source file"));
-    dialog.setObjectName(QStringLiteral("openDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(kFilter);
+    const QString name = QStringLiteral("openDialog");
+    // The dialog of an earlier Open of this window, kept (see below).
+    if (parent != nullptr) {
+        delete parent->findChild<QFileDialog*>(name, Qt::FindDirectChildrenOnly);
+    }
+    auto dialog = std::make_unique<QFileDialog>(parent, QStringLiteral("Select the source file"));
+    dialog->setObjectName(name);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setNameFilter(kFilter);
     // No default suffix: it would turn a typed "readingrkn" into "readingrkn.rkn",
     // and only an existing file can be chosen anyway.
-    return chosenPath(dialog);
+    const QString path = chosenPath(*dialog);
+    if (!path.isEmpty() && parent != nullptr) {
+        // A closing file dialog writes its history to disk and waits for its
+        // folder reader; a chosen reading should not wait for that, so the
+        // hidden dialog goes with its window (or with the next Open).
+        dialog.release();
+    }
+    return path;
 }
 
 QString chooseReadingToSave(QWidget* parent)
