@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QMutex>
 #include <QSaveFile>
+#include <QTextBoundaryFinder>
 
 #include <memory>
 
@@ -112,24 +113,38 @@ QString chosenPathToSave(QFileDialog& dialog, const QString& objectName, const Q
     return chosenPath(dialog);
 }
 
-// The name as a file name: no folder separators, no characters Windows
-// refuses, no control characters, not hidden, and short enough for any disk.
-QString fileNameOf(const QString& name)
+// The name as a file name with its suffix: no folder separators, no
+// characters Windows refuses, no control characters, not hidden (no dot or
+// space in front), and at most 240 bytes in the file system's encoding, so it
+// fits on any disk; a long name is cut between two letters.
+QString fileNameOf(const QString& name, const QString& suffix)
 {
-    constexpr qsizetype kLongest = 100;
+    constexpr qsizetype kLongest = 240;
     QString safe;
     for (const QChar c : name) {
         const bool refused = c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c);
         safe += refused ? QLatin1Char(' ') : c;
     }
     safe = safe.simplified();
-    while (safe.startsWith(QLatin1Char('.'))) {
-        safe.remove(0, 1);
+    qsizetype first = 0;
+    while (first < safe.size() && (safe.at(first) == QLatin1Char('.') || safe.at(first).isSpace())) {
+        ++first;
     }
-    if (safe.size() > kLongest) {
-        safe.truncate(safe.at(kLongest - 1).isHighSurrogate() ? kLongest - 1 : kLongest);
+    safe.remove(0, first);
+
+    const qsizetype room = kLongest - QFile::encodeName(suffix).size();
+    QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, safe);
+    qsizetype bytes = 0;
+    qsizetype end = 0;
+    for (qsizetype next = letters.toNextBoundary(); next > 0; next = letters.toNextBoundary()) {
+        bytes += QFile::encodeName(safe.mid(end, next - end)).size();
+        if (bytes > room) {
+            break;
+        }
+        end = next;
     }
-    return safe.trimmed().isEmpty() ? QStringLiteral("reading") : safe.trimmed();
+    safe = safe.left(end).trimmed();
+    return (safe.isEmpty() ? QStringLiteral("reading") : safe) + suffix;
 }
 
 } // namespace
@@ -168,7 +183,7 @@ QString choosePdfToExport(QWidget* parent, const QString& personName)
 {
     QFileDialog dialog(parent, QStringLiteral("Export the reading as PDF"));
     return chosenPathToSave(dialog, QStringLiteral("exportDialog"), QStringLiteral("PDF documents (*.pdf)"),
-        QStringLiteral("pdf"), fileNameOf(personName) + QStringLiteral(".pdf"));
+        QStringLiteral("pdf"), fileNameOf(personName, QStringLiteral(".pdf")));
 }
 
 bool isReadingFileName(const QString& path)

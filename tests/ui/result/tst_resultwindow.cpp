@@ -245,6 +245,38 @@ private slots:
         QVERIFY(result->isVisible());
     }
 
+    void suggestedPdfName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("suggested");
+        const QString euros(78, QChar(0x20AC));
+        // One letter of four code points, 12 bytes: never cut inside.
+        const QString kshi = QStringLiteral("\u0915\u094D\u0937\u093F");
+        QTest::newRow("folder upwards") << "../../etc/passwd"
+                                        << "etc passwd.pdf";
+        QTest::newRow("dot and space in front") << ". .Anna"
+                                                << "Anna.pdf";
+        QTest::newRow("A and 200 euro signs") << QStringLiteral("A") + QString(200, QChar(0x20AC))
+                                              << QStringLiteral("A") + euros + QStringLiteral(".pdf");
+        QTest::newRow("84 Devanagari letters") << kshi.repeated(84) << kshi.repeated(19) + QStringLiteral(".pdf");
+    }
+    void suggestedPdfName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, suggested);
+        core::Reading input = sampleReading();
+        input.PersonName = name.toStdString();
+        QWidget* result = OpenResult(input);
+        QString seen;
+        ModalWatcher watcher([&seen](QWidget* modal) {
+            seen = Child<QLineEdit>(modal, "fileNameEdit")->text();
+            modal->close();
+        });
+        Child<QAction>(result, "mnuExport")->trigger();
+        QCOMPARE(seen, suggested);
+        QVERIFY(QFile::encodeName(seen).size() <= 240);
+    }
+
     void exportPdf()
     {
         const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
