@@ -2,6 +2,8 @@
 
 #include "core/storage/ReadingFile.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileIconProvider>
@@ -9,11 +11,13 @@
 #include <QHash>
 #include <QMutex>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <QTextBoundaryFinder>
 
 #include <memory>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -216,6 +220,93 @@ QString writeReadingFile(const QString& path, const core::Reading& reading)
     return writeWholeFile(path, QByteArray::fromStdString(*bytes));
 }
 
+namespace {
+
+// A write cut short by a full disk leaves Qt without a reason of its own.
+QString writeFailure(const QFileDevice& file)
+{
+    const QString reason = file.errorString();
+    if (reason.isEmpty() || reason == QLatin1String("Unknown error")) {
+        return QStringLiteral("Not all of the reading could be written; the disk may be full.");
+    }
+    return reason;
+}
+
+} // namespace
+
+#ifdef Q_OS_UNIX
+
+namespace {
+
+// A save writes the whole file under a hidden name of the program's own and
+// only then gives it the chosen name, so a file left by a save cut short (a
+// crash, a power cut) is plainly ours; the next save into the folder removes it.
+const QString kUnfinishedSave = QStringLiteral(".vq-rudraksha-numerology-saving-");
+
+void removeUnfinishedSaves(const QDir& folder)
+{
+    const QFileInfoList leftovers = folder.entryInfoList(
+        {kUnfinishedSave + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QFileInfo& leftover : leftovers) {
+        if (leftover.ownerId() == ::geteuid()) {
+            QFile::remove(leftover.filePath());
+        }
+    }
+}
+
+// The permissions a new file gets, or those of the file it replaces.
+mode_t permissionsFor(const QByteArray& path)
+{
+    struct stat info { };
+    if (::stat(path.constData(), &info) == 0) {
+        return info.st_mode & 07777;
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+QString writeWholeFile(const QString& path, const QByteArray& bytes)
+{
+    // A link is followed: the file it names is replaced, as QSaveFile does.
+    const QFileInfo chosen(path);
+    const QFileInfo target(chosen.isSymLink() ? chosen.symLinkTarget() : chosen.absoluteFilePath());
+    if (target.isDir() || (target.exists() && !target.isWritable())) {
+        return QCoreApplication::translate("ui::ReadingFiles", "The file may not be changed.");
+    }
+    const QDir folder = target.absoluteDir();
+    removeUnfinishedSaves(folder);
+
+    QTemporaryFile file(folder.filePath(kUnfinishedSave + QStringLiteral("XXXXXX")));
+    if (!file.open()) {
+        return file.errorString();
+    }
+    const QByteArray finalPath = QFile::encodeName(target.absoluteFilePath());
+    // Written, flushed and on the disk before it takes the name, so that a
+    // power cut leaves either the old file or the whole new one.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        return writeFailure(file);
+    }
+    if (::fchmod(file.handle(), permissionsFor(finalPath)) != 0 || ::fsync(file.handle()) != 0) {
+        return qt_error_string(errno);
+    }
+    if (::rename(QFile::encodeName(file.fileName()).constData(), finalPath.constData()) != 0) {
+        return qt_error_string(errno);
+    }
+    file.setAutoRemove(false);
+    // The new name itself is on the disk once the folder is.
+    const int folderHandle = ::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderHandle >= 0) {
+        ::fsync(folderHandle);
+        ::close(folderHandle);
+    }
+    return {};
+}
+
+#else
+
 QString writeWholeFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
@@ -225,11 +316,7 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes)
     // QSaveFile::commit() does not check its last flush: a write cut short must
     // be caught here, and the file given up before the commit.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        // A write cut short by a full disk leaves Qt without a reason of its own.
-        QString reason = file.errorString();
-        if (reason.isEmpty() || reason == QLatin1String("Unknown error")) {
-            reason = QStringLiteral("Not all of the reading could be written; the disk may be full.");
-        }
+        const QString reason = writeFailure(file);
         file.cancelWriting();
         file.commit();
         return reason;
@@ -239,5 +326,7 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes)
     }
     return {};
 }
+
+#endif
 
 } // namespace ui

@@ -39,8 +39,9 @@ std::optional<core::Reading> readReadingFile(const QString& path);
 // or not at all. Returns why it failed, or an empty text.
 QString writeReadingFile(const QString& path, const core::Reading& reading);
 
-// Replaces the file at path with bytes, whole or not at all. Returns why it
-// failed, or an empty text.
+// Replaces the file at path with bytes, whole or not at all, and durably: the
+// new file is on the disk before it takes the name. Returns why it failed, or
+// an empty text.
 QString writeWholeFile(const QString& path, const QByteArray& bytes);
 
 } // namespace ui
