@@ -13,6 +13,7 @@
 #include "ui/widgets/UiText.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QProcess>
 #include <QScopeGuard>
@@ -275,6 +276,58 @@ private slots:
         Child<QAction>(result, "mnuExport")->trigger();
         QCOMPARE(seen, suggested);
         QVERIFY(QFile::encodeName(seen).size() <= 240);
+    }
+
+    void printToFile_data()
+    {
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("over an existing file") << false;
+        QTest::newRow("disk full over an existing file") << true;
+    }
+    void printToFile()
+    {
+        QFETCH(bool, diskFull);
+        const QString path = m_dir->filePath(QStringLiteral("keep.pdf"));
+        const QByteArray old = "%PDF-1.4 an older document";
+        QVERIFY(WriteFile(path, old));
+        QWidget* result = OpenResult(sampleReading());
+
+        rlimit unlimited{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &unlimited) == 0);
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        const auto restore = qScopeGuard([&] {
+            setrlimit(RLIMIT_FSIZE, &unlimited);
+            std::signal(SIGXFSZ, handler);
+        });
+        std::optional<Message> question;
+        std::optional<Message> message;
+        std::unique_ptr<ModalWatcher> after;
+        ModalWatcher watcher([&](QWidget* modal) {
+            auto* printers = Child<QComboBox>(modal, "printers");
+            printers->setCurrentIndex(printers->findText(QStringLiteral("Print to File (PDF)")));
+            Child<QLineEdit>(modal, "filename")->setText(path);
+            ModalWatcher replace(Press(question, QMessageBox::Yes), modal);
+            rlimit small = unlimited;
+            small.rlim_cur = 10;
+            QVERIFY(!diskFull || setrlimit(RLIMIT_FSIZE, &small) == 0);
+            modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            after = std::make_unique<ModalWatcher>(Press(message, QMessageBox::Ok), modal);
+        });
+        Child<QAction>(result, "mnuPrint")->trigger();
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+
+        QVERIFY(question);
+        QCOMPARE(message.has_value(), diskFull);
+        if (diskFull) {
+            QCOMPARE(message->icon, QMessageBox::Critical);
+            QVERIFY2(message->text.contains(QDir::toNativeSeparators(path)), qPrintable(message->text));
+            QCOMPARE(Contents(path), old);
+        } else {
+            const QByteArray pdf = Contents(path);
+            QVERIFY(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF") && pdf.size() > 20480);
+        }
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList{QStringLiteral("keep.pdf")});
     }
 
     void exportPdf()
