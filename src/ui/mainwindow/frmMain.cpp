@@ -303,7 +303,7 @@ QString droppedReading(const QMimeData* data)
     if (urls.size() != 1 || !urls.front().isLocalFile()) {
         return {};
     }
-    const QString path = urls.front().toLocalFile();
+    const QString path = pathFromUrl(urls.front());
     return isReadingFileName(path) ? path : QString();
 }
 

@@ -13,6 +13,7 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <QTextBoundaryFinder>
+#include <QUrl>
 
 #include <memory>
 
@@ -38,7 +39,7 @@ constexpr qint64 kLargestReadingFile = qint64{1024} * 1024;
 bool openRegularFile(QFile& file, const QString& path)
 {
 #ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = ::open(nativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         return false;
     }
@@ -101,6 +102,37 @@ QString chosenPath(QFileDialog& dialog)
     return dialog.selectedFiles().value(0);
 }
 
+// The Open dialog. A bare name opens NAME.rkn, or where there is no such file,
+// the file of that very name (a reading saved as "readingrkn").
+class OpenDialog final : public QFileDialog {
+public:
+    OpenDialog(QWidget* parent, const QString& caption)
+        : QFileDialog(parent, caption)
+    {
+        setDefaultSuffix(kSuffix);
+    }
+
+protected:
+    void accept() override
+    {
+        const QString withSuffix = selectedFiles().value(0);
+        if (withSuffix.isEmpty() || QFileInfo::exists(withSuffix)) {
+            QFileDialog::accept();
+            return;
+        }
+        setDefaultSuffix({});
+        QFileDialog::accept();
+        // Kept off once accepted, since the chosen file is read from the dialog
+        // afterwards.
+        if (isVisible()) {
+            setDefaultSuffix(kSuffix);
+        }
+    }
+
+private:
+    static inline const QString kSuffix = QStringLiteral("rkn");
+};
+
 // A Save dialog for one kind of file, offering suggestedName if there is one:
 // a bare name gets the suffix, and replacing a file is confirmed first.
 QString chosenPathToSave(QFileDialog& dialog, const QString& objectName, const QString& filter, const QString& suffix,
@@ -160,14 +192,18 @@ QString chooseReadingToOpen(QWidget* parent)
     if (parent != nullptr) {
         delete parent->findChild<QFileDialog*>(name, Qt::FindDirectChildrenOnly);
     }
-    auto dialog = std::make_unique<QFileDialog>(parent, QStringLiteral("Select the source file"));
+    auto dialog = std::make_unique<OpenDialog>(parent, QStringLiteral("Select the source file"));
     dialog->setObjectName(name);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setNameFilter(kFilter);
-    // No default suffix: it would turn a typed "readingrkn" into "readingrkn.rkn",
-    // and only an existing file can be chosen anyway.
-    const QString path = chosenPath(*dialog);
+    QString path;
+    if (dialog->exec() == QDialog::Accepted) {
+        // Taken from the address, which keeps the bytes of a name that is not
+        // UTF-8 (as a desktop's own dialog hands it over); the text has lost them.
+        const QUrl chosen = dialog->selectedUrls().value(0);
+        path = chosen.isLocalFile() ? pathFromUrl(chosen) : dialog->selectedFiles().value(0);
+    }
     if (!path.isEmpty() && parent != nullptr) {
         // A closing file dialog writes its history to disk and waits for its
         // folder reader; a chosen reading should not wait for that, so the
@@ -193,6 +229,91 @@ QString choosePdfToExport(QWidget* parent, const QString& personName)
 bool isReadingFileName(const QString& path)
 {
     return path.endsWith(QLatin1String("rkn"), Qt::CaseInsensitive);
+}
+
+#ifdef Q_OS_UNIX
+namespace {
+
+// The length of the UTF-8 sequence that starts with lead, or 0 where no
+// sequence can start with it.
+qsizetype sequenceLength(unsigned char lead)
+{
+    if (lead < 0x80) {
+        return 1;
+    }
+    if (lead < 0xC2) {
+        return 0;
+    }
+    if (lead < 0xE0) {
+        return 2;
+    }
+    if (lead < 0xF0) {
+        return 3;
+    }
+    return lead < 0xF5 ? 4 : 0;
+}
+
+} // namespace
+#endif
+
+QString pathFromNative(const QByteArray& bytes)
+{
+#ifdef Q_OS_UNIX
+    const auto byte = [&bytes](qsizetype at) { return static_cast<unsigned char>(bytes.at(at)); };
+    QString path;
+    qsizetype plain = 0; // where the run of valid UTF-8 began
+    for (qsizetype at = 0; at < bytes.size();) {
+        const unsigned char lead = byte(at);
+        const qsizetype length = sequenceLength(lead);
+        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        bool valid = length > 0 && at + length <= bytes.size();
+        for (qsizetype next = 1; valid && next < length; ++next) {
+            valid = (byte(at + next) & 0xC0) == 0x80;
+            code = (code << 6) | (byte(at + next) & 0x3F);
+        }
+        // No overlong form, no surrogate, nothing past U+10FFFF.
+        const char32_t lowest[] = {0, 0, 0x80, 0x800, 0x10000};
+        valid = valid && code >= lowest[length] && (code < 0xD800 || code > 0xDFFF) && code <= 0x10FFFF;
+        if (valid) {
+            at += length;
+            continue;
+        }
+        path += QString::fromUtf8(bytes.mid(plain, at - plain));
+        path += QChar(char16_t(0xDC00 + lead));
+        plain = ++at;
+    }
+    return path + QString::fromUtf8(bytes.mid(plain));
+#else
+    return QFile::decodeName(bytes);
+#endif
+}
+
+QByteArray nativePath(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    QByteArray bytes;
+    qsizetype plain = 0;
+    for (qsizetype at = 0; at < path.size(); ++at) {
+        const char16_t c = path.at(at).unicode();
+        if (c >= 0xDC80 && c <= 0xDCFF && (at == 0 || !path.at(at - 1).isHighSurrogate())) {
+            bytes += QFile::encodeName(path.mid(plain, at - plain));
+            bytes += static_cast<char>(c - 0xDC00);
+            plain = at + 1;
+        }
+    }
+    return bytes + QFile::encodeName(path.mid(plain));
+#else
+    return QFile::encodeName(path);
+#endif
+}
+
+QString pathFromUrl(const QUrl& url)
+{
+#ifdef Q_OS_UNIX
+    return pathFromNative(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+#else
+    return url.toLocalFile();
+#endif
 }
 
 std::optional<core::Reading> readReadingFile(const QString& path)

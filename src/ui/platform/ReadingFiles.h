@@ -7,6 +7,7 @@
 #include <optional>
 
 class QByteArray;
+class QUrl;
 class QWidget;
 
 // Saved readings on disk: the Open and Save dialogs and the files themselves,
@@ -28,6 +29,16 @@ QString choosePdfToExport(QWidget* parent, const QString& personName);
 
 // Whether path names a reading file: it ends in "rkn", in any letter case.
 bool isReadingFileName(const QString& path);
+
+// A path as the file system holds it, as text that gives the same bytes back
+// through nativePath(): a byte that is not part of UTF-8 becomes one of
+// U+DC80..U+DCFF (QFile::decodeName would turn it into U+FFFD for good), so a
+// reading whose name is not UTF-8 opens too.
+QString pathFromNative(const QByteArray& bytes);
+QByteArray nativePath(const QString& path);
+
+// The path of a local file's address, its bytes kept as pathFromNative keeps them.
+QString pathFromUrl(const QUrl& url);
 
 // The reading the file at path holds, its input fields set and nothing
 // computed yet; nothing when the name does not end in "rkn" (in any letter
