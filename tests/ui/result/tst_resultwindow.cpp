@@ -267,13 +267,13 @@ private slots:
         QFETCH(QString, suggested);
         core::Reading input = sampleReading();
         input.PersonName = name.toStdString();
-        QWidget* result = OpenResult(input);
+        QWidget* result = openResult(input);
         QString seen;
         ModalWatcher watcher([&seen](QWidget* modal) {
-            seen = Child<QLineEdit>(modal, "fileNameEdit")->text();
+            seen = child<QLineEdit>(modal, "fileNameEdit")->text();
             modal->close();
         });
-        Child<QAction>(result, "mnuExport")->trigger();
+        child<QAction>(result, "mnuExport")->trigger();
         QCOMPARE(seen, suggested);
         QVERIFY(QFile::encodeName(seen).size() <= 240);
     }
@@ -289,8 +289,8 @@ private slots:
         QFETCH(bool, diskFull);
         const QString path = m_dir->filePath(QStringLiteral("keep.pdf"));
         const QByteArray old = "%PDF-1.4 an older document";
-        QVERIFY(WriteFile(path, old));
-        QWidget* result = OpenResult(sampleReading());
+        QVERIFY(writeFile(path, old));
+        QWidget* result = openResult(sampleReading());
 
         rlimit unlimited{};
         QVERIFY(getrlimit(RLIMIT_FSIZE, &unlimited) == 0);
@@ -303,17 +303,17 @@ private slots:
         std::optional<Message> message;
         std::unique_ptr<ModalWatcher> after;
         ModalWatcher watcher([&](QWidget* modal) {
-            auto* printers = Child<QComboBox>(modal, "printers");
+            auto* printers = child<QComboBox>(modal, "printers");
             printers->setCurrentIndex(printers->findText(QStringLiteral("Print to File (PDF)")));
-            Child<QLineEdit>(modal, "filename")->setText(path);
-            ModalWatcher replace(Press(question, QMessageBox::Yes), modal);
+            child<QLineEdit>(modal, "filename")->setText(path);
+            ModalWatcher replace(pressing(question, QMessageBox::Yes), modal);
             rlimit small = unlimited;
             small.rlim_cur = 10;
             QVERIFY(!diskFull || setrlimit(RLIMIT_FSIZE, &small) == 0);
             modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-            after = std::make_unique<ModalWatcher>(Press(message, QMessageBox::Ok), modal);
+            after = std::make_unique<ModalWatcher>(pressing(message, QMessageBox::Ok), modal);
         });
-        Child<QAction>(result, "mnuPrint")->trigger();
+        child<QAction>(result, "mnuPrint")->trigger();
         setrlimit(RLIMIT_FSIZE, &unlimited);
 
         QVERIFY(question);
@@ -321,9 +321,9 @@ private slots:
         if (diskFull) {
             QCOMPARE(message->icon, QMessageBox::Critical);
             QVERIFY2(message->text.contains(QDir::toNativeSeparators(path)), qPrintable(message->text));
-            QCOMPARE(Contents(path), old);
+            QCOMPARE(fileContents(path), old);
         } else {
-            const QByteArray pdf = Contents(path);
+            const QByteArray pdf = fileContents(path);
             QVERIFY(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF") && pdf.size() > 20480);
         }
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
