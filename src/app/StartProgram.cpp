@@ -3,6 +3,7 @@
 #include "ui/mainwindow/frmMain.h"
 #include "ui/platform/Messages.h"
 #include "ui/platform/Program.h"
+#include "ui/platform/ReadingFiles.h"
 #include "ui/platform/SingleInstance.h"
 #include "ui/platform/UpdateCheck.h"
 #include "ui/result/frmRudrakshNumerologyResult.h"
@@ -103,7 +104,12 @@ int StartProgram(int& argc, char** argv)
     ui::setUpApplication();
 
     // Qt has taken its own options (-style, -platform ...) out of the arguments.
+#ifdef Q_OS_UNIX
+    // The bytes as given, so that a name that is not UTF-8 opens too.
+    const QString readingFile = argc > 1 ? ui::pathFromNative(argv[1]) : QString();
+#else
     const QString readingFile = QCoreApplication::arguments().value(1);
+#endif
 
     ui::SingleInstance instance;
     if (!StartUp(instance, readingFile)) {

@@ -35,19 +35,19 @@ std::optional<std::int16_t> parseNumber(std::string_view text)
     return static_cast<std::int16_t>(value);
 }
 
-// The first five lines; a line ends at LF, and a CR right before it belongs to
-// the line end (encoded bytes are never CR or LF).
+// The first five lines. A line ends at CR LF, at CR alone or at LF alone
+// (encoded bytes are never CR or LF).
 std::vector<std::string_view> splitLines(std::string_view bytes)
 {
     std::vector<std::string_view> lines;
     while (!bytes.empty() && lines.size() < kLineCount) {
-        const auto lf = bytes.find('\n');
-        std::string_view line = bytes.substr(0, lf);
-        if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
+        const auto end = bytes.find_first_of("\r\n");
+        lines.push_back(bytes.substr(0, end));
+        if (end == std::string_view::npos) {
+            break;
         }
-        lines.push_back(line);
-        bytes = lf == std::string_view::npos ? std::string_view{} : bytes.substr(lf + 1);
+        const bool crLf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
+        bytes.remove_prefix(end + (crLf ? 2 : 1));
     }
     return lines;
 }

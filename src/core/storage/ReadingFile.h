@@ -19,8 +19,8 @@ std::optional<std::string> readingFileBytes(const Reading& reading);
 // nothing computed yet, or nothing when they do not hold a whole reading:
 // fewer than five lines, a day, month or year that is not a number or lies
 // outside 1..31, 1..12, 1..9999, a date the main window would refuse (31 April,
-// 29 February 2001), or a name without a letter A to Z. Lines may end in CR LF
-// or LF; lines after the fifth are ignored.
+// 29 February 2001), or a name without a letter A to Z. Lines may end in CR LF,
+// CR or LF; lines after the fifth are ignored.
 std::optional<Reading> readingFromFileBytes(std::string_view bytes);
 
 } // namespace core

@@ -12,6 +12,7 @@
 #include "ui/widgets/PromotionStrip.h"
 #include "ui/widgets/UiText.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -114,6 +115,8 @@ void frmMain::createInputs()
     for (const auto& [list, characters] : {std::pair{cboDate, 2}, std::pair{cboMonth, 9}, std::pair{cboYear, 4}}) {
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         list->setMinimumContentsLength(characters);
+        // The list that drops down keeps the box's colours.
+        setColours(list->view(), Colours::White, Colours::DarkGrey);
     }
 
     auto* details = new QGridLayout(fraDetails);
@@ -303,7 +306,7 @@ QString droppedReading(const QMimeData* data)
     if (urls.size() != 1 || !urls.front().isLocalFile()) {
         return {};
     }
-    const QString path = urls.front().toLocalFile();
+    const QString path = pathFromUrl(urls.front());
     return isReadingFileName(path) ? path : QString();
 }
 

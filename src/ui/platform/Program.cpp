@@ -1,6 +1,9 @@
 #include "ui/platform/Program.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPixmapCache>
 #include <QPointer>
 #include <QStyleFactory>
@@ -36,6 +39,29 @@ void setUpApplication()
 QString ApplicationTitle()
 {
     return QStringLiteral("VQ Rudraksha Numerology");
+}
+
+QString homeFolder()
+{
+#ifdef Q_OS_UNIX
+    static bool warned = false;
+    const QByteArray variable = qgetenv("HOME");
+    const QString home = QFile::decodeName(variable);
+    if (!variable.isEmpty() && QDir::isAbsolutePath(home) && QFileInfo(home).isDir()) {
+        return home;
+    }
+    if (!warned) {
+        warned = true;
+        if (variable.isEmpty()) {
+            qWarning("HOME is not set: no settings are kept.");
+        } else {
+            qWarning("The home folder %s does not exist: no settings are kept.", variable.constData());
+        }
+    }
+    return {};
+#else
+    return QDir::homePath();
+#endif
 }
 
 QString programCaption()

@@ -16,6 +16,11 @@ QString ApplicationTitle();
 // version, "VQ Rudraksha Numerology v1.0".
 QString programCaption();
 
+// The user's home folder, or an empty text where HOME is unset or names no
+// folder: the program then keeps nothing in the user's folders (no settings,
+// no lock in the cache folder), and says so once on stderr.
+QString homeFolder();
+
 // Closes every loaded window once and ends the event loop. A window already
 // closing is not closed again, and a call made while the windows are being
 // closed starts no second walk.

@@ -2,6 +2,8 @@
 
 #include "core/storage/ReadingFile.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileIconProvider>
@@ -9,10 +11,14 @@
 #include <QHash>
 #include <QMutex>
 #include <QSaveFile>
+#include <QTemporaryFile>
+#include <QTextBoundaryFinder>
+#include <QUrl>
 
 #include <memory>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,7 +39,7 @@ constexpr qint64 kLargestReadingFile = qint64{1024} * 1024;
 bool openRegularFile(QFile& file, const QString& path)
 {
 #ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = ::open(nativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         return false;
     }
@@ -96,6 +102,37 @@ QString chosenPath(QFileDialog& dialog)
     return dialog.selectedFiles().value(0);
 }
 
+// The Open dialog. A bare name opens NAME.rkn, or where there is no such file,
+// the file of that very name (a reading saved as "readingrkn").
+class OpenDialog final : public QFileDialog {
+public:
+    OpenDialog(QWidget* parent, const QString& caption)
+        : QFileDialog(parent, caption)
+    {
+        setDefaultSuffix(kSuffix);
+    }
+
+protected:
+    void accept() override
+    {
+        const QString withSuffix = selectedFiles().value(0);
+        if (withSuffix.isEmpty() || QFileInfo::exists(withSuffix)) {
+            QFileDialog::accept();
+            return;
+        }
+        setDefaultSuffix({});
+        QFileDialog::accept();
+        // Kept off once accepted, since the chosen file is read from the dialog
+        // afterwards.
+        if (isVisible()) {
+            setDefaultSuffix(kSuffix);
+        }
+    }
+
+private:
+    static inline const QString kSuffix = QStringLiteral("rkn");
+};
+
 // A Save dialog for one kind of file, offering suggestedName if there is one:
 // a bare name gets the suffix, and replacing a file is confirmed first.
 QString chosenPathToSave(QFileDialog& dialog, const QString& objectName, const QString& filter, const QString& suffix,
@@ -112,24 +149,38 @@ QString chosenPathToSave(QFileDialog& dialog, const QString& objectName, const Q
     return chosenPath(dialog);
 }
 
-// The name as a file name: no folder separators, no characters Windows
-// refuses, no control characters, not hidden, and short enough for any disk.
-QString fileNameOf(const QString& name)
+// The name as a file name with its suffix: no folder separators, no
+// characters Windows refuses, no control characters, not hidden (no dot or
+// space in front), and at most 240 bytes in the file system's encoding, so it
+// fits on any disk; a long name is cut between two letters.
+QString fileNameOf(const QString& name, const QString& suffix)
 {
-    constexpr qsizetype kLongest = 100;
+    constexpr qsizetype kLongest = 240;
     QString safe;
     for (const QChar c : name) {
         const bool refused = c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c);
         safe += refused ? QLatin1Char(' ') : c;
     }
     safe = safe.simplified();
-    while (safe.startsWith(QLatin1Char('.'))) {
-        safe.remove(0, 1);
+    qsizetype first = 0;
+    while (first < safe.size() && (safe.at(first) == QLatin1Char('.') || safe.at(first).isSpace())) {
+        ++first;
     }
-    if (safe.size() > kLongest) {
-        safe.truncate(safe.at(kLongest - 1).isHighSurrogate() ? kLongest - 1 : kLongest);
+    safe.remove(0, first);
+
+    const qsizetype room = kLongest - QFile::encodeName(suffix).size();
+    QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, safe);
+    qsizetype bytes = 0;
+    qsizetype end = 0;
+    for (qsizetype next = letters.toNextBoundary(); next > 0; next = letters.toNextBoundary()) {
+        bytes += QFile::encodeName(safe.mid(end, next - end)).size();
+        if (bytes > room) {
+            break;
+        }
+        end = next;
     }
-    return safe.trimmed().isEmpty() ? QStringLiteral("reading") : safe.trimmed();
+    safe = safe.left(end).trimmed();
+    return (safe.isEmpty() ? QStringLiteral("reading") : safe) + suffix;
 }
 
 } // namespace
@@ -141,14 +192,18 @@ QString chooseReadingToOpen(QWidget* parent)
     if (parent != nullptr) {
         delete parent->findChild<QFileDialog*>(name, Qt::FindDirectChildrenOnly);
     }
-    auto dialog = std::make_unique<QFileDialog>(parent, QStringLiteral("Select the source file"));
+    auto dialog = std::make_unique<OpenDialog>(parent, QStringLiteral("Select the source file"));
     dialog->setObjectName(name);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setNameFilter(kFilter);
-    // No default suffix: it would turn a typed "readingrkn" into "readingrkn.rkn",
-    // and only an existing file can be chosen anyway.
-    const QString path = chosenPath(*dialog);
+    QString path;
+    if (dialog->exec() == QDialog::Accepted) {
+        // Taken from the address, which keeps the bytes of a name that is not
+        // UTF-8 (as a desktop's own dialog hands it over); the text has lost them.
+        const QUrl chosen = dialog->selectedUrls().value(0);
+        path = chosen.isLocalFile() ? pathFromUrl(chosen) : dialog->selectedFiles().value(0);
+    }
     if (!path.isEmpty() && parent != nullptr) {
         // A closing file dialog writes its history to disk and waits for its
         // folder reader; a chosen reading should not wait for that, so the
@@ -168,12 +223,97 @@ QString choosePdfToExport(QWidget* parent, const QString& personName)
 {
     QFileDialog dialog(parent, QStringLiteral("Export the reading as PDF"));
     return chosenPathToSave(dialog, QStringLiteral("exportDialog"), QStringLiteral("PDF documents (*.pdf)"),
-        QStringLiteral("pdf"), fileNameOf(personName) + QStringLiteral(".pdf"));
+        QStringLiteral("pdf"), fileNameOf(personName, QStringLiteral(".pdf")));
 }
 
 bool isReadingFileName(const QString& path)
 {
     return path.endsWith(QLatin1String("rkn"), Qt::CaseInsensitive);
+}
+
+#ifdef Q_OS_UNIX
+namespace {
+
+// The length of the UTF-8 sequence that starts with lead, or 0 where no
+// sequence can start with it.
+qsizetype sequenceLength(unsigned char lead)
+{
+    if (lead < 0x80) {
+        return 1;
+    }
+    if (lead < 0xC2) {
+        return 0;
+    }
+    if (lead < 0xE0) {
+        return 2;
+    }
+    if (lead < 0xF0) {
+        return 3;
+    }
+    return lead < 0xF5 ? 4 : 0;
+}
+
+} // namespace
+#endif
+
+QString pathFromNative(const QByteArray& bytes)
+{
+#ifdef Q_OS_UNIX
+    const auto byte = [&bytes](qsizetype at) { return static_cast<unsigned char>(bytes.at(at)); };
+    QString path;
+    qsizetype plain = 0; // where the run of valid UTF-8 began
+    for (qsizetype at = 0; at < bytes.size();) {
+        const unsigned char lead = byte(at);
+        const qsizetype length = sequenceLength(lead);
+        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        bool valid = length > 0 && at + length <= bytes.size();
+        for (qsizetype next = 1; valid && next < length; ++next) {
+            valid = (byte(at + next) & 0xC0) == 0x80;
+            code = (code << 6) | (byte(at + next) & 0x3F);
+        }
+        // No overlong form, no surrogate, nothing past U+10FFFF.
+        const char32_t lowest[] = {0, 0, 0x80, 0x800, 0x10000};
+        valid = valid && code >= lowest[length] && (code < 0xD800 || code > 0xDFFF) && code <= 0x10FFFF;
+        if (valid) {
+            at += length;
+            continue;
+        }
+        path += QString::fromUtf8(bytes.mid(plain, at - plain));
+        path += QChar(char16_t(0xDC00 + lead));
+        plain = ++at;
+    }
+    return path + QString::fromUtf8(bytes.mid(plain));
+#else
+    return QFile::decodeName(bytes);
+#endif
+}
+
+QByteArray nativePath(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    QByteArray bytes;
+    qsizetype plain = 0;
+    for (qsizetype at = 0; at < path.size(); ++at) {
+        const char16_t c = path.at(at).unicode();
+        if (c >= 0xDC80 && c <= 0xDCFF && (at == 0 || !path.at(at - 1).isHighSurrogate())) {
+            bytes += QFile::encodeName(path.mid(plain, at - plain));
+            bytes += static_cast<char>(c - 0xDC00);
+            plain = at + 1;
+        }
+    }
+    return bytes + QFile::encodeName(path.mid(plain));
+#else
+    return QFile::encodeName(path);
+#endif
+}
+
+QString pathFromUrl(const QUrl& url)
+{
+#ifdef Q_OS_UNIX
+    return pathFromNative(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+#else
+    return url.toLocalFile();
+#endif
 }
 
 std::optional<core::Reading> readReadingFile(const QString& path)
@@ -201,6 +341,93 @@ QString writeReadingFile(const QString& path, const core::Reading& reading)
     return writeWholeFile(path, QByteArray::fromStdString(*bytes));
 }
 
+namespace {
+
+// A write cut short by a full disk leaves Qt without a reason of its own.
+QString writeFailure(const QFileDevice& file)
+{
+    const QString reason = file.errorString();
+    if (reason.isEmpty() || reason == QLatin1String("Unknown error")) {
+        return QStringLiteral("Not all of the reading could be written; the disk may be full.");
+    }
+    return reason;
+}
+
+} // namespace
+
+#ifdef Q_OS_UNIX
+
+namespace {
+
+// A save writes the whole file under a hidden name of the program's own and
+// only then gives it the chosen name, so a file left by a save cut short (a
+// crash, a power cut) is plainly ours; the next save into the folder removes it.
+const QString kUnfinishedSave = QStringLiteral(".vq-rudraksha-numerology-saving-");
+
+void removeUnfinishedSaves(const QDir& folder)
+{
+    const QFileInfoList leftovers = folder.entryInfoList(
+        {kUnfinishedSave + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QFileInfo& leftover : leftovers) {
+        if (leftover.ownerId() == ::geteuid()) {
+            QFile::remove(leftover.filePath());
+        }
+    }
+}
+
+// The permissions a new file gets, or those of the file it replaces.
+mode_t permissionsFor(const QByteArray& path)
+{
+    struct stat info { };
+    if (::stat(path.constData(), &info) == 0) {
+        return info.st_mode & 07777;
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+QString writeWholeFile(const QString& path, const QByteArray& bytes)
+{
+    // A link is followed: the file it names is replaced, as QSaveFile does.
+    const QFileInfo chosen(path);
+    const QFileInfo target(chosen.isSymLink() ? chosen.symLinkTarget() : chosen.absoluteFilePath());
+    if (target.isDir() || (target.exists() && !target.isWritable())) {
+        return QCoreApplication::translate("ui::ReadingFiles", "The file may not be changed.");
+    }
+    const QDir folder = target.absoluteDir();
+    removeUnfinishedSaves(folder);
+
+    QTemporaryFile file(folder.filePath(kUnfinishedSave + QStringLiteral("XXXXXX")));
+    if (!file.open()) {
+        return file.errorString();
+    }
+    const QByteArray finalPath = QFile::encodeName(target.absoluteFilePath());
+    // Written, flushed and on the disk before it takes the name, so that a
+    // power cut leaves either the old file or the whole new one.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        return writeFailure(file);
+    }
+    if (::fchmod(file.handle(), permissionsFor(finalPath)) != 0 || ::fsync(file.handle()) != 0) {
+        return qt_error_string(errno);
+    }
+    if (::rename(QFile::encodeName(file.fileName()).constData(), finalPath.constData()) != 0) {
+        return qt_error_string(errno);
+    }
+    file.setAutoRemove(false);
+    // The new name itself is on the disk once the folder is.
+    const int folderHandle = ::open(QFile::encodeName(folder.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderHandle >= 0) {
+        ::fsync(folderHandle);
+        ::close(folderHandle);
+    }
+    return {};
+}
+
+#else
+
 QString writeWholeFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
@@ -210,11 +437,7 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes)
     // QSaveFile::commit() does not check its last flush: a write cut short must
     // be caught here, and the file given up before the commit.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        // A write cut short by a full disk leaves Qt without a reason of its own.
-        QString reason = file.errorString();
-        if (reason.isEmpty() || reason == QLatin1String("Unknown error")) {
-            reason = QStringLiteral("Not all of the reading could be written; the disk may be full.");
-        }
+        const QString reason = writeFailure(file);
         file.cancelWriting();
         file.commit();
         return reason;
@@ -224,5 +447,7 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes)
     }
     return {};
 }
+
+#endif
 
 } // namespace ui

@@ -7,6 +7,7 @@
 #include <optional>
 
 class QByteArray;
+class QUrl;
 class QWidget;
 
 // Saved readings on disk: the Open and Save dialogs and the files themselves,
@@ -29,6 +30,16 @@ QString choosePdfToExport(QWidget* parent, const QString& personName);
 // Whether path names a reading file: it ends in "rkn", in any letter case.
 bool isReadingFileName(const QString& path);
 
+// A path as the file system holds it, as text that gives the same bytes back
+// through nativePath(): a byte that is not part of UTF-8 becomes one of
+// U+DC80..U+DCFF (QFile::decodeName would turn it into U+FFFD for good), so a
+// reading whose name is not UTF-8 opens too.
+QString pathFromNative(const QByteArray& bytes);
+QByteArray nativePath(const QString& path);
+
+// The path of a local file's address, its bytes kept as pathFromNative keeps them.
+QString pathFromUrl(const QUrl& url);
+
 // The reading the file at path holds, its input fields set and nothing
 // computed yet; nothing when the name does not end in "rkn" (in any letter
 // case), it is not a regular file (a named pipe is never waited on), it cannot
@@ -39,8 +50,9 @@ std::optional<core::Reading> readReadingFile(const QString& path);
 // or not at all. Returns why it failed, or an empty text.
 QString writeReadingFile(const QString& path, const core::Reading& reading);
 
-// Replaces the file at path with bytes, whole or not at all. Returns why it
-// failed, or an empty text.
+// Replaces the file at path with bytes, whole or not at all, and durably: the
+// new file is on the disk before it takes the name. Returns why it failed, or
+// an empty text.
 QString writeWholeFile(const QString& path, const QByteArray& bytes);
 
 } // namespace ui

@@ -1,5 +1,7 @@
 #include "ui/platform/SingleInstance.h"
 
+#include "ui/platform/Program.h"
+
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
@@ -29,7 +31,7 @@ QStringList SingleInstance::defaultFolders()
         folders << runtime;
     }
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (!cache.isEmpty()) {
+    if (!cache.isEmpty() && !homeFolder().isEmpty()) {
         folders << QDir(cache).filePath(QStringLiteral("vq-rudraksha-numerology"));
     }
     return folders;
@@ -59,16 +61,24 @@ bool isOwnFolder(const QString& folder)
 
 SingleInstance::~SingleInstance()
 {
-    if (m_fd >= 0) {
-        ::close(m_fd);
+    for (const int fd : m_fds) {
+        ::close(fd);
     }
 }
 
 SingleInstance::Result SingleInstance::tryAcquire()
 {
-    if (m_fd >= 0) {
+    if (!m_fds.empty()) {
         return Result::Acquired;
     }
+    std::vector<int> fds;
+    QStringList lockFolders;
+    const auto refuse = [&fds] {
+        for (const int fd : fds) {
+            ::close(fd);
+        }
+        return Result::Refused;
+    };
     for (const QString& folder : std::as_const(m_folders)) {
         if (!isOwnFolder(folder)) {
             continue;
@@ -87,17 +97,22 @@ SingleInstance::Result SingleInstance::tryAcquire()
             continue;
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-            m_fd = fd;
-            m_lockFolder = folder;
-            return Result::Acquired;
+            fds.push_back(fd);
+            lockFolders << folder;
+            continue;
         }
         const int error = errno;
         ::close(fd);
         if (error == EWOULDBLOCK) {
-            return Result::Refused;
+            return refuse();
         }
     }
-    return Result::NoLock;
+    if (fds.empty()) {
+        return Result::NoLock;
+    }
+    m_fds = std::move(fds);
+    m_lockFolders = lockFolders;
+    return Result::Acquired;
 }
 
 #else
@@ -106,9 +121,11 @@ SingleInstance::~SingleInstance() = default;
 
 SingleInstance::Result SingleInstance::tryAcquire()
 {
-    if (m_lock != nullptr && m_lock->isLocked()) {
+    if (!m_locks.empty()) {
         return Result::Acquired;
     }
+    std::vector<std::unique_ptr<QLockFile>> locks;
+    QStringList lockFolders;
     for (const QString& folder : std::as_const(m_folders)) {
         if (!QDir().mkpath(folder)) {
             continue;
@@ -117,15 +134,18 @@ SingleInstance::Result SingleInstance::tryAcquire()
         // Only a lock whose process is gone counts as stale, however old it is.
         lock->setStaleLockTime(0);
         if (lock->tryLock(0)) {
-            m_lock = std::move(lock);
-            m_lockFolder = folder;
-            return Result::Acquired;
-        }
-        if (lock->error() == QLockFile::LockFailedError) {
+            locks.push_back(std::move(lock));
+            lockFolders << folder;
+        } else if (lock->error() == QLockFile::LockFailedError) {
             return Result::Refused;
         }
     }
-    return Result::NoLock;
+    if (locks.empty()) {
+        return Result::NoLock;
+    }
+    m_locks = std::move(locks);
+    m_lockFolders = lockFolders;
+    return Result::Acquired;
 }
 
 #endif

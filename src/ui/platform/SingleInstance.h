@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
 class QLockFile;
 
@@ -23,9 +24,12 @@ public:
         NoLock, // no folder could hold a lock; the program runs without one
     };
 
-    // Tries the folders in order. A folder is used only when it is a
-    // directory of the user's own that nobody else may write to, and holds a
-    // lock file (or room for one) that is a regular file.
+    // Takes the lock in every usable folder, in order, and refuses the start
+    // when a running copy holds any of them: copies started with different
+    // runtime folders (after su, from cron) still meet in the cache folder. A
+    // folder is used only when it is a directory of the user's own that nobody
+    // else may write to, and holds a lock file (or room for one) that is a
+    // regular file.
     explicit SingleInstance(QStringList folders = defaultFolders());
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
@@ -34,22 +38,22 @@ public:
     // Takes the lock if it can; asking again once it is held says Acquired.
     Result tryAcquire();
 
-    // The folder whose lock this copy holds, or an empty text.
-    QString lockFolder() const { return m_lockFolder; }
+    // The folders whose locks this copy holds.
+    QStringList lockFolders() const { return m_lockFolders; }
 
     // The user's runtime folder, then a folder of the program's own in the
-    // user's cache folder.
+    // user's cache folder (none without a home folder).
     static QStringList defaultFolders();
 
     static QString fileName() { return QStringLiteral("vq-rudraksha-numerology.lock"); }
 
 private:
     QStringList m_folders;
-    QString m_lockFolder;
+    QStringList m_lockFolders;
 #ifdef Q_OS_UNIX
-    int m_fd = -1;
+    std::vector<int> m_fds;
 #else
-    std::unique_ptr<QLockFile> m_lock;
+    std::vector<std::unique_ptr<QLockFile>> m_locks;
 #endif
 };
 

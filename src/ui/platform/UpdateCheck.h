@@ -14,7 +14,9 @@ namespace ui {
 // stored, nothing is asked and a warning goes to stderr.
 void CheckForUpdate(QDate today = QDate::currentDate());
 
-// The per-user settings store of the reminder.
+// The per-user settings store of the reminder. Where the user's file may not
+// be used (no home folder, or a file larger than 64 KB, which is left as it
+// is), settings kept for this run only, with a warning on stderr.
 std::unique_ptr<QSettings> openReminderSettings();
 
 // The key under which the reminder's date is stored (the encoded word).

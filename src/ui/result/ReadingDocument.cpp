@@ -245,6 +245,11 @@ bool printReadingOn(const core::Reading& reading, QPagedPaintDevice& device)
 
 QByteArray readingPdf(const core::Reading& reading)
 {
+    return readingPdf(reading, QPageLayout(paperOfLocale(), QPageLayout::Portrait, QMarginsF()));
+}
+
+QByteArray readingPdf(const core::Reading& reading, const QPageLayout& page)
+{
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) {
@@ -252,7 +257,8 @@ QByteArray readingPdf(const core::Reading& reading)
     }
     {
         QPdfWriter writer(&buffer);
-        writer.setPageSize(paperOfLocale());
+        writer.setPageSize(page.pageSize());
+        writer.setPageOrientation(page.orientation());
         writer.setCreator(ApplicationTitle());
         writer.setTitle(QStringLiteral("%1: %2").arg(ApplicationTitle(), fromCore(reading.PersonName)));
         if (!printReadingOn(reading, writer)) {

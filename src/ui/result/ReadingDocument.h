@@ -3,6 +3,7 @@
 #include "core/numerology/Reading.h"
 
 #include <QByteArray>
+#include <QPageLayout>
 
 class QPagedPaintDevice;
 
@@ -23,5 +24,8 @@ bool printReadingOn(const core::Reading& reading, QPagedPaintDevice& device);
 // where the locale measures in US units and A4 elsewhere; empty when the
 // document could not be made.
 QByteArray readingPdf(const core::Reading& reading);
+
+// The same on the paper and in the orientation of page (a printer's).
+QByteArray readingPdf(const core::Reading& reading, const QPageLayout& page);
 
 } // namespace ui

@@ -202,6 +202,19 @@ void frmRudrakshNumerologyResult::printReading()
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        // A printer that writes a file writes it as Export does: the whole
+        // document first, then the file whole or not at all.
+        const QString path = printer.outputFileName();
+        const QByteArray pdf = readingPdf(m_reading, printer.pageLayout());
+        const QString error = pdf.isEmpty() ? tr("The PDF document could not be made.") : writeWholeFile(path, pdf);
+        if (!error.isEmpty()) {
+            showMessage(this,
+                tr("The reading could not be printed to \"%1\".\n\n%2").arg(QDir::toNativeSeparators(path), error),
+                MessageIcon::Error);
+        }
+        return;
+    }
     if (!printReadingOn(m_reading, printer)) {
         showMessage(this, QStringLiteral("The reading could not be printed on \"%1\".").arg(printer.printerName()),
             MessageIcon::Error);

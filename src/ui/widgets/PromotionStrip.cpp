@@ -5,6 +5,7 @@
 #include "ui/widgets/Look.h"
 
 #include <QStackedLayout>
+#include <QVBoxLayout>
 
 namespace ui {
 
@@ -37,8 +38,12 @@ PromotionStrip::PromotionStrip(const QFont& offerFont, QWidget* parent)
     connect(lblCobrand, &LinkLabel::clicked, this, &OpenCoBrandPage);
     connect(lblFullBrand, &LinkLabel::clicked, this, &OpenFullBrandPage);
 
-    m_offers = new QStackedLayout(this);
-    m_offers->setContentsMargins(px(120), px(120), px(120), px(120));
+    // The offers sit 120 twips in from the strip's edges; a stacked layout
+    // alone would give them the whole strip.
+    auto* margins = new QVBoxLayout(this);
+    margins->setContentsMargins(px(120), px(120), px(120), px(120));
+    m_offers = new QStackedLayout;
+    margins->addLayout(m_offers);
     m_offers->addWidget(lblCobrand);
     m_offers->addWidget(lblFullBrand);
     showCoBrandOffer(false);

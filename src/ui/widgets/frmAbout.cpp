@@ -103,15 +103,24 @@ void frmAbout::layOutControls()
     top->addSpacing(px(180));
     top->addLayout(heading, 1);
 
+    // Line2 runs from edge to edge; everything else keeps 90 twips from the sides.
+    auto* content = new QVBoxLayout;
+    content->setContentsMargins(px(90), 0, px(90), 0);
+    content->setSpacing(px(60));
+    content->addLayout(top);
+    content->addWidget(lblHomePage, 0, Qt::AlignRight);
+    content->addWidget(Label3);
+    content->addWidget(lblCobrand, 0, Qt::AlignRight);
+    auto* button = new QHBoxLayout;
+    button->setContentsMargins(px(90), 0, px(90), 0);
+    button->addStretch();
+    button->addWidget(cmdOK);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(px(90), px(120), px(90), px(45));
+    layout->setContentsMargins(0, px(120), 0, px(45));
     layout->setSpacing(px(60));
-    layout->addLayout(top);
-    layout->addWidget(lblHomePage, 0, Qt::AlignRight);
-    layout->addWidget(Label3);
-    layout->addWidget(lblCobrand, 0, Qt::AlignRight);
+    layout->addLayout(content);
     layout->addWidget(Line2);
-    layout->addWidget(cmdOK, 0, Qt::AlignRight);
+    layout->addLayout(button);
 
     // The design's size, taller where the fallback font or a larger scale needs room.
     const int width = px(5865);

@@ -12,9 +12,10 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <cstdio>
 #include <memory>
-
 #include <optional>
+
 #include <sys/stat.h>
 
 namespace {
@@ -173,6 +174,7 @@ private slots:
     void open_data()
     {
         QTest::addColumn<QString>("fileName"); // empty: Cancel
+        QTest::addColumn<QString>("typed"); // in the dialog; empty: the file's name
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("personName"); // empty: refused
         QTest::addColumn<int>("lifePath");
@@ -180,7 +182,7 @@ private slots:
 
         const auto row
             = [](const char* name, const char* file, const QByteArray& bytes, const char* person = "", int lifePath = 0,
-                  int destiny = 0) { QTest::newRow(name) << file << bytes << person << lifePath << destiny; };
+                  int destiny = 0) { QTest::newRow(name) << file << "" << bytes << person << lifePath << destiny; };
         const QByteArray sample("Sample Name");
         row("Cancel", "", kSampleFile);
         row("wrong extension", "x.txt", kSampleFile);
@@ -195,6 +197,8 @@ private slots:
         // Life path: day + month + year reduced; destiny: A J S = 1 ... I R = 9, reduced.
         row("NAME.RKN", "NAME.RKN", kSampleFile, "Sample Name", 1, 9);
         row("readingrkn without a dot", "readingrkn", fileOf({"Ann Lee", "2", "3", "March", "2000"}), "Ann Lee", 7, 6);
+        QTest::newRow("bare name opens NAME.rkn") << "js.rkn"
+                                                  << "js" << kSampleFile << "Sample Name" << 1 << 9;
         row("LF line ends", "lf.rkn", fileOf({"Ann Lee", "2", "3", "March", "2000"}, "\n"), "Ann Lee", 7, 6);
         row("lines after the fifth", "extra.rkn", fileOf({"Bob Smith", "1", "1", "January", "1999", "x", "12"}),
             "Bob Smith", 3, 7);
@@ -202,6 +206,7 @@ private slots:
     void open()
     {
         QFETCH(QString, fileName);
+        QFETCH(QString, typed);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, personName);
         QFETCH(int, lifePath);
@@ -217,8 +222,8 @@ private slots:
         WatchedMain main;
         enterInput(main.window, {"Typed Person", "3", "March", "2001"});
 
-        const FileAnswer open
-            = answerFile([&] { QTest::mouseClick(child(main.window, "cmdOpen"), Qt::LeftButton); }, path);
+        const FileAnswer open = answerFile([&] { QTest::mouseClick(child(main.window, "cmdOpen"), Qt::LeftButton); },
+            typed.isEmpty() ? path : dir.filePath(typed));
         QVERIFY(open.dialog && !open.question);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (!personName.isEmpty()) {
@@ -248,6 +253,8 @@ private slots:
         QTest::newRow("one reading") << QStringList{"dropped.RKN"} << true;
         QTest::newRow("another kind of file") << QStringList{"notes.txt"} << false;
         QTest::newRow("two readings") << QStringList{"one.rkn", "two.rkn"} << false;
+        // The byte E9 alone (Latin-1 "é") is not UTF-8.
+        QTest::newRow("name that is not UTF-8") << QStringList{QString::fromLatin1("caf\xe9.rkn")} << true;
     }
     void dropOneReading()
     {
@@ -257,8 +264,13 @@ private slots:
         QMimeData data;
         QList<QUrl> urls;
         for (const QString& file : files) {
-            QVERIFY(writeFile(dir.filePath(file), kSampleFile));
-            urls << QUrl::fromLocalFile(dir.filePath(file));
+            // The name's bytes as they stand, whether UTF-8 or not.
+            const QByteArray path = QFile::encodeName(dir.path()) + '/' + file.toLatin1();
+            std::FILE* written = std::fopen(path.constData(), "wb");
+            QVERIFY(written != nullptr);
+            QCOMPARE(std::fwrite(kSampleFile.constData(), 1, kSampleFile.size(), written), size_t(kSampleFile.size()));
+            QCOMPARE(std::fclose(written), 0);
+            urls << QUrl::fromEncoded("file://" + path.toPercentEncoding("/"));
         }
         data.setUrls(urls);
         WatchedMain main;

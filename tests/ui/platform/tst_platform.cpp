@@ -192,29 +192,35 @@ private slots:
     {
         QTest::addColumn<QString>("state"); // of the runtime folder and its lock file
         QTest::addColumn<ui::SingleInstance::Result>("result");
-        QTest::addColumn<QString>("folder"); // that holds the lock: runtime or fallback
+        QTest::addColumn<QStringList>("folders"); // whose locks this copy holds: runtime, fallback
         using Result = ui::SingleInstance::Result;
-        const auto row = [](const char* state, Result result, const char* folder = "runtime") {
-            QTest::newRow(state) << state << result << folder;
+        const QStringList both{"runtime", "fallback"};
+        const auto row = [&both](const char* state, Result result, const QStringList& folders = {}) {
+            QTest::newRow(state) << state << result
+                                 << (result == Result::Acquired && folders.isEmpty() ? both : folders);
         };
         // Whatever a lock file holds, only a running copy's lock refuses the start.
         row("empty lock file", Result::Acquired);
         row("lock file of random bytes", Result::Acquired);
         row("lock file naming another host", Result::Acquired);
-        row("lock held by a running copy", Result::Refused, "");
+        row("lock held by a running copy", Result::Refused);
+        // A copy started after su or from cron has another runtime folder, or
+        // none, but the same cache folder.
+        row("running copy with another runtime folder", Result::Refused);
+        row("running copy without a runtime folder", Result::Refused);
         // Nothing that stands in the lock file's place is used or waited on.
-        row("folder in place of the lock file", Result::Acquired, "fallback");
-        row("link in place of the lock file", Result::Acquired, "fallback");
+        row("folder in place of the lock file", Result::Acquired, {"fallback"});
+        row("link in place of the lock file", Result::Acquired, {"fallback"});
         // A folder that others could have planted a lock in is not used.
-        row("runtime folder writable by all", Result::Acquired, "fallback");
-        row("runtime folder of another user", Result::Acquired, "fallback");
-        row("no folder can hold a lock", Result::NoLock, "");
+        row("runtime folder writable by all", Result::Acquired, {"fallback"});
+        row("runtime folder of another user", Result::Acquired, {"fallback"});
+        row("no folder can hold a lock", Result::NoLock);
     }
     void lockStates()
     {
         QFETCH(QString, state);
         QFETCH(ui::SingleInstance::Result, result);
-        QFETCH(QString, folder);
+        QFETCH(QStringList, folders);
 
         QTemporaryDir root;
         const QString runtime = root.filePath(QStringLiteral("runtime"));
@@ -236,6 +242,14 @@ private slots:
         } else if (state == QLatin1String("lock held by a running copy")) {
             running = std::make_unique<ui::SingleInstance>(QStringList{runtime, fallback});
             QCOMPARE(running->tryAcquire(), ui::SingleInstance::Result::Acquired);
+        } else if (state == QLatin1String("running copy with another runtime folder")) {
+            const QString other = root.filePath(QStringLiteral("other-runtime"));
+            QVERIFY(QDir().mkdir(other) && chmod(QFile::encodeName(other).constData(), 0700) == 0);
+            running = std::make_unique<ui::SingleInstance>(QStringList{other, fallback});
+            QCOMPARE(running->tryAcquire(), ui::SingleInstance::Result::Acquired);
+        } else if (state == QLatin1String("running copy without a runtime folder")) {
+            running = std::make_unique<ui::SingleInstance>(QStringList{fallback});
+            QCOMPARE(running->tryAcquire(), ui::SingleInstance::Result::Acquired);
         } else if (state == QLatin1String("folder in place of the lock file")) {
             QVERIFY(QDir().mkdir(lock));
         } else if (state == QLatin1String("link in place of the lock file")) {
@@ -254,14 +268,11 @@ private slots:
 
         ui::SingleInstance instance({runtime, fallback});
         QCOMPARE(instance.tryAcquire(), result);
-        if (folder == QLatin1String("either")) {
-            QVERIFY(instance.lockFolder() == runtime || instance.lockFolder() == fallback);
-        } else {
-            const QString expected = folder == QLatin1String("runtime") ? runtime
-                : folder == QLatin1String("fallback")                   ? fallback
-                                                                        : QString();
-            QCOMPARE(instance.lockFolder(), expected);
+        QStringList expected;
+        for (const QString& folder : folders) {
+            expected << (folder == QLatin1String("runtime") ? runtime : fallback);
         }
+        QCOMPARE(instance.lockFolders(), expected);
         if (result == ui::SingleInstance::Result::Acquired) {
             // A second copy in the same place finds the lock taken.
             ui::SingleInstance second({runtime, fallback});

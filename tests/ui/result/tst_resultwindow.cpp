@@ -13,6 +13,7 @@
 #include "ui/widgets/UiText.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QProcess>
 #include <QScopeGuard>
@@ -243,6 +244,90 @@ private slots:
         }
         QCOMPARE(root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), after);
         QVERIFY(result->isVisible());
+    }
+
+    void suggestedPdfName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("suggested");
+        const QString euros(78, QChar(0x20AC));
+        // One letter of four code points, 12 bytes: never cut inside.
+        const QString kshi = QStringLiteral("\u0915\u094D\u0937\u093F");
+        QTest::newRow("folder upwards") << "../../etc/passwd"
+                                        << "etc passwd.pdf";
+        QTest::newRow("dot and space in front") << ". .Anna"
+                                                << "Anna.pdf";
+        QTest::newRow("A and 200 euro signs") << QStringLiteral("A") + QString(200, QChar(0x20AC))
+                                              << QStringLiteral("A") + euros + QStringLiteral(".pdf");
+        QTest::newRow("84 Devanagari letters") << kshi.repeated(84) << kshi.repeated(19) + QStringLiteral(".pdf");
+    }
+    void suggestedPdfName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, suggested);
+        core::Reading input = sampleReading();
+        input.PersonName = name.toStdString();
+        QWidget* result = openResult(input);
+        QString seen;
+        ModalWatcher watcher([&seen](QWidget* modal) {
+            seen = child<QLineEdit>(modal, "fileNameEdit")->text();
+            modal->close();
+        });
+        child<QAction>(result, "mnuExport")->trigger();
+        QCOMPARE(seen, suggested);
+        QVERIFY(QFile::encodeName(seen).size() <= 240);
+    }
+
+    void printToFile_data()
+    {
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("over an existing file") << false;
+        QTest::newRow("disk full over an existing file") << true;
+    }
+    void printToFile()
+    {
+        QFETCH(bool, diskFull);
+        const QString path = m_dir->filePath(QStringLiteral("keep.pdf"));
+        const QByteArray old = "%PDF-1.4 an older document";
+        QVERIFY(writeFile(path, old));
+        QWidget* result = openResult(sampleReading());
+
+        rlimit unlimited{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &unlimited) == 0);
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        const auto restore = qScopeGuard([&] {
+            setrlimit(RLIMIT_FSIZE, &unlimited);
+            std::signal(SIGXFSZ, handler);
+        });
+        std::optional<Message> question;
+        std::optional<Message> message;
+        std::unique_ptr<ModalWatcher> after;
+        ModalWatcher watcher([&](QWidget* modal) {
+            auto* printers = child<QComboBox>(modal, "printers");
+            printers->setCurrentIndex(printers->findText(QStringLiteral("Print to File (PDF)")));
+            child<QLineEdit>(modal, "filename")->setText(path);
+            ModalWatcher replace(pressing(question, QMessageBox::Yes), modal);
+            rlimit small = unlimited;
+            small.rlim_cur = 10;
+            QVERIFY(!diskFull || setrlimit(RLIMIT_FSIZE, &small) == 0);
+            modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            after = std::make_unique<ModalWatcher>(pressing(message, QMessageBox::Ok), modal);
+        });
+        child<QAction>(result, "mnuPrint")->trigger();
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+
+        QVERIFY(question);
+        QCOMPARE(message.has_value(), diskFull);
+        if (diskFull) {
+            QCOMPARE(message->icon, QMessageBox::Critical);
+            QVERIFY2(message->text.contains(QDir::toNativeSeparators(path)), qPrintable(message->text));
+            QCOMPARE(fileContents(path), old);
+        } else {
+            const QByteArray pdf = fileContents(path);
+            QVERIFY(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF") && pdf.size() > 20480);
+        }
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList{QStringLiteral("keep.pdf")});
     }
 
     void exportPdf()
