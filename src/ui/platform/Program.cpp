@@ -46,7 +46,7 @@ QString homeFolder()
 #ifdef Q_OS_UNIX
     static bool warned = false;
     const QByteArray variable = qgetenv("HOME");
-    const QString home = QFile::decodeName(variable);
+    QString home = QFile::decodeName(variable);
     if (!variable.isEmpty() && QDir::isAbsolutePath(home) && QFileInfo(home).isDir()) {
         return home;
     }

@@ -208,7 +208,8 @@ QString chooseReadingToOpen(QWidget* parent)
         // A closing file dialog writes its history to disk and waits for its
         // folder reader; a chosen reading should not wait for that, so the
         // hidden dialog goes with its window (or with the next Open).
-        dialog.release();
+        QFileDialog* kept = dialog.release();
+        Q_UNUSED(kept);
     }
     return path;
 }
@@ -346,7 +347,7 @@ namespace {
 // A write cut short by a full disk leaves Qt without a reason of its own.
 QString writeFailure(const QFileDevice& file)
 {
-    const QString reason = file.errorString();
+    QString reason = file.errorString();
     if (reason.isEmpty() || reason == QLatin1String("Unknown error")) {
         return QStringLiteral("Not all of the reading could be written; the disk may be full.");
     }
