@@ -10,6 +10,7 @@
 #include "ui/widgets/Pictures.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QTimer>
 
@@ -65,7 +66,8 @@ bool StartUp(ui::SingleInstance& instance, const QString& readingFile)
     // The test comes first: a refused copy shows nothing else and asks nothing.
     switch (instance.tryAcquire()) {
     case ui::SingleInstance::Result::Refused:
-        ui::showMessage(nullptr, QStringLiteral("Application is already running"), ui::MessageIcon::Information);
+        ui::showMessage(nullptr, QCoreApplication::translate("app::StartProgram", "Application is already running"),
+            ui::MessageIcon::Information);
         ui::EndProgram();
         return false;
     case ui::SingleInstance::Result::NoLock:

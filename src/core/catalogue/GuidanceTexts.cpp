@@ -1,5 +1,7 @@
 #include "core/catalogue/GuidanceTexts.h"
 
+#include "core/numerology/Translatable.h"
+
 namespace core {
 
 GuidanceTexts LoadGuidanceTexts()
@@ -8,20 +10,20 @@ GuidanceTexts LoadGuidanceTexts()
     // spaces after "'s" included.
     return GuidanceTexts{
         .GuidanceDos = {
-            "Do 's  for keeping Rudraksh",
-            "1.Clean them with brushes that have soft bristles.",
-            "2.Oil the beads regularly with mustard oil.",
-            "3.Keep them in a clean and holy place.",
-            "4.They are lucky and can be hung in front of homes and temple doors.",
-            "5.Keep them in the holy place of worship so that the whole house is filled with positive energy.",
+            VQ_TR_NOOP("core::Guidance", "Do 's  for keeping Rudraksh"),
+            VQ_TR_NOOP("core::Guidance", "1.Clean them with brushes that have soft bristles."),
+            VQ_TR_NOOP("core::Guidance", "2.Oil the beads regularly with mustard oil."),
+            VQ_TR_NOOP("core::Guidance", "3.Keep them in a clean and holy place."),
+            VQ_TR_NOOP("core::Guidance", "4.They are lucky and can be hung in front of homes and temple doors."),
+            VQ_TR_NOOP("core::Guidance", "5.Keep them in the holy place of worship so that the whole house is filled with positive energy."),
         },
         .GuidanceDonts = {
-            "Dont 's  for keeping Rudraksh",
-            "1.Don't wear rudraksh beads while sleeping.",
-            "2.Do not use someone else's Rudraksh mala.",
-            "3.Remove the beads while having a bath.",
-            "4.Do not wear the beads like a ring on your fingers.",
-            "5.The rosary beads used for chanting mantra should not be worn on the body.",
+            VQ_TR_NOOP("core::Guidance", "Dont 's  for keeping Rudraksh"),
+            VQ_TR_NOOP("core::Guidance", "1.Don't wear rudraksh beads while sleeping."),
+            VQ_TR_NOOP("core::Guidance", "2.Do not use someone else's Rudraksh mala."),
+            VQ_TR_NOOP("core::Guidance", "3.Remove the beads while having a bath."),
+            VQ_TR_NOOP("core::Guidance", "4.Do not wear the beads like a ring on your fingers."),
+            VQ_TR_NOOP("core::Guidance", "5.The rosary beads used for chanting mantra should not be worn on the body."),
         },
     };
 }

@@ -1,4 +1,5 @@
 #include "core/numerology/BirthDate.h"
+#include "core/numerology/Translatable.h"
 
 #include <array>
 
@@ -18,8 +19,20 @@ BirthDateProblem checkBirthDate(int day, int month, int year)
 
 std::string_view monthName(int month)
 {
-    static constexpr std::array<std::string_view, 12> kNames = {"January", "February", "March", "April", "May", "June",
-        "July", "August", "September", "October", "November", "December"};
+    static constexpr std::array<std::string_view, 12> kNames = {
+        VQ_TR_NOOP("core::Calendar", "January"),
+        VQ_TR_NOOP("core::Calendar", "February"),
+        VQ_TR_NOOP("core::Calendar", "March"),
+        VQ_TR_NOOP("core::Calendar", "April"),
+        VQ_TR_NOOP("core::Calendar", "May"),
+        VQ_TR_NOOP("core::Calendar", "June"),
+        VQ_TR_NOOP("core::Calendar", "July"),
+        VQ_TR_NOOP("core::Calendar", "August"),
+        VQ_TR_NOOP("core::Calendar", "September"),
+        VQ_TR_NOOP("core::Calendar", "October"),
+        VQ_TR_NOOP("core::Calendar", "November"),
+        VQ_TR_NOOP("core::Calendar", "December"),
+    };
     if (month < 1 || month > 12) {
         return {};
     }

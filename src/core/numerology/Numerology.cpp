@@ -54,11 +54,12 @@ Reading Find_Destiny_No(Reading reading)
     return reading;
 }
 
-Reading completeReading(Reading reading)
+Reading completeReading(Reading reading, std::string_view lettersCount)
 {
     reading = Find_LifePath_No(Find_Destiny_No(std::move(reading)));
     reading.LifePathWorking = lifePathWorking(reading);
-    reading.DestinyWorking = destinyWorking(reading.PersonName);
+    reading.DestinyWorking
+        = destinyWorking(reading.PersonName, lettersCount.empty() ? lettersCountFormat() : lettersCount);
     return reading;
 }
 

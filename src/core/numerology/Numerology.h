@@ -25,8 +25,9 @@ Reading Find_LifePath_No(Reading reading);
 Reading Find_Destiny_No(Reading reading);
 
 // A whole reading from its five input fields: the destiny number first, then
-// the life path number, each with its text and its working.
-Reading completeReading(Reading reading);
+// the life path number, each with its text and its working (lettersCount as
+// destinyWorking takes it).
+Reading completeReading(Reading reading, std::string_view lettersCount = {});
 
 // The personality paragraph of life path n, empty outside 1..9.
 std::string_view lifePathText(int n);

@@ -1,6 +1,7 @@
 #include "core/numerology/Working.h"
 
 #include "core/numerology/Numerology.h"
+#include "core/numerology/Translatable.h"
 
 #include <cstdint>
 
@@ -35,6 +36,11 @@ std::string passes(std::uint64_t total)
 
 } // namespace
 
+std::string_view lettersCountFormat()
+{
+    return VQ_TR_NOOP("core::Working", "%1 letters");
+}
+
 std::string lifePathWorking(const Reading& reading)
 {
     const int sum = int{reading.BirthDay} + int{reading.BirthMonth} + int{reading.BirthYear};
@@ -45,7 +51,7 @@ std::string lifePathWorking(const Reading& reading)
         + std::to_string(reading.BirthYear) + " = " + std::to_string(sum) + passes(static_cast<std::uint64_t>(sum));
 }
 
-std::string destinyWorking(std::string_view name)
+std::string destinyWorking(std::string_view name, std::string_view lettersCount)
 {
     std::string letters;
     std::uint64_t count = 0;
@@ -68,7 +74,11 @@ std::string destinyWorking(std::string_view name)
         return {};
     }
     if (count > kMostLettersListed) {
-        letters = std::to_string(count) + " letters";
+        letters = std::string(lettersCount);
+        const auto placeholder = letters.find("%1");
+        if (placeholder != std::string::npos) {
+            letters.replace(placeholder, 2, std::to_string(count));
+        }
     }
     return letters + " = " + std::to_string(total) + passes(total);
 }

@@ -27,7 +27,10 @@
 namespace ui {
 namespace {
 
-const QString kFilter = QStringLiteral("VQ Rudraksh Numerology (*.rkn)");
+QString readingFilter()
+{
+    return QCoreApplication::translate("ui::ReadingFiles", "VQ Rudraksh Numerology (*.rkn)");
+}
 
 // A saved reading holds at most some 33 KB; anything past this is not one.
 constexpr qint64 kLargestReadingFile = qint64{1024} * 1024;
@@ -192,11 +195,12 @@ QString chooseReadingToOpen(QWidget* parent)
     if (parent != nullptr) {
         delete parent->findChild<QFileDialog*>(name, Qt::FindDirectChildrenOnly);
     }
-    auto dialog = std::make_unique<OpenDialog>(parent, QStringLiteral("Select the source file"));
+    auto dialog = std::make_unique<OpenDialog>(
+        parent, QCoreApplication::translate("ui::ReadingFiles", "Select the source file"));
     dialog->setObjectName(name);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setNameFilter(kFilter);
+    dialog->setNameFilter(readingFilter());
     QString path;
     if (dialog->exec() == QDialog::Accepted) {
         // Taken from the address, which keeps the bytes of a name that is not
@@ -216,15 +220,16 @@ QString chooseReadingToOpen(QWidget* parent)
 
 QString chooseReadingToSave(QWidget* parent)
 {
-    QFileDialog dialog(parent, QStringLiteral("VQ Rudraksh Numerology"));
-    return chosenPathToSave(dialog, QStringLiteral("saveDialog"), kFilter, QStringLiteral("rkn"));
+    QFileDialog dialog(parent, QCoreApplication::translate("ui::ReadingFiles", "VQ Rudraksh Numerology"));
+    return chosenPathToSave(dialog, QStringLiteral("saveDialog"), readingFilter(), QStringLiteral("rkn"));
 }
 
 QString choosePdfToExport(QWidget* parent, const QString& personName)
 {
-    QFileDialog dialog(parent, QStringLiteral("Export the reading as PDF"));
-    return chosenPathToSave(dialog, QStringLiteral("exportDialog"), QStringLiteral("PDF documents (*.pdf)"),
-        QStringLiteral("pdf"), fileNameOf(personName, QStringLiteral(".pdf")));
+    QFileDialog dialog(parent, QCoreApplication::translate("ui::ReadingFiles", "Export the reading as PDF"));
+    return chosenPathToSave(dialog, QStringLiteral("exportDialog"),
+        QCoreApplication::translate("ui::ReadingFiles", "PDF documents (*.pdf)"), QStringLiteral("pdf"),
+        fileNameOf(personName, QStringLiteral(".pdf")));
 }
 
 bool isReadingFileName(const QString& path)
@@ -337,7 +342,7 @@ QString writeReadingFile(const QString& path, const core::Reading& reading)
 {
     const std::optional<std::string> bytes = core::readingFileBytes(reading);
     if (!bytes) {
-        return QStringLiteral("The name is longer than a reading file can hold.");
+        return QCoreApplication::translate("ui::ReadingFiles", "The name is longer than a reading file can hold.");
     }
     return writeWholeFile(path, QByteArray::fromStdString(*bytes));
 }
@@ -349,7 +354,8 @@ QString writeFailure(const QFileDevice& file)
 {
     QString reason = file.errorString();
     if (reason.isEmpty() || reason == QLatin1String("Unknown error")) {
-        return QStringLiteral("Not all of the reading could be written; the disk may be full.");
+        return QCoreApplication::translate(
+            "ui::ReadingFiles", "Not all of the reading could be written; the disk may be full.");
     }
     return reason;
 }

@@ -131,8 +131,9 @@ void CheckForUpdate(QDate today)
     bool openPage = false;
     if (decision.ask) {
         QMessageBox question(QMessageBox::Information, ApplicationTitle(),
-            QStringLiteral("There maybe an update to this software available\r"
-                           "Do you want to check for an update?"),
+            QCoreApplication::translate("ui::UpdateCheck",
+                "There maybe an update to this software available\r"
+                "Do you want to check for an update?"),
             QMessageBox::Yes | QMessageBox::No);
         openPage = question.exec() == QMessageBox::Yes;
     }

@@ -5,36 +5,35 @@
 
 namespace ui {
 
-const std::array<QString, kBeadRows + 1>& rowCaptions()
+std::array<QString, kBeadRows + 1> rowCaptions()
 {
-    static const std::array<QString, kBeadRows + 1> captions = {
+    return {
         QString(),
-        QStringLiteral("Rudraksh Name"),
-        QStringLiteral("Ruling Planet"),
-        QStringLiteral("Symbol"),
-        QStringLiteral("Number"),
-        QStringLiteral("Day To Wear"),
-        QStringLiteral("Mantras"),
-        QStringLiteral("Body Parts"),
-        QStringLiteral("Ailments"),
-        QStringLiteral("Rituals To Wear"),
+        QCoreApplication::translate("ui::BeadRows", "Rudraksh Name"),
+        QCoreApplication::translate("ui::BeadRows", "Ruling Planet"),
+        QCoreApplication::translate("ui::BeadRows", "Symbol"),
+        QCoreApplication::translate("ui::BeadRows", "Number"),
+        QCoreApplication::translate("ui::BeadRows", "Day To Wear"),
+        QCoreApplication::translate("ui::BeadRows", "Mantras"),
+        QCoreApplication::translate("ui::BeadRows", "Body Parts"),
+        QCoreApplication::translate("ui::BeadRows", "Ailments"),
+        QCoreApplication::translate("ui::BeadRows", "Rituals To Wear"),
     };
-    return captions;
 }
 
 std::array<QString, kBeadRows + 1> rowValues(int n, const core::BeadRecord& bead)
 {
     return {
         QString::number(n),
-        fromCore(bead.BeadName).toUpper(),
-        fromCore(bead.RulingPlanet),
-        fromCore(bead.Symbol),
-        fromCore(bead.PlanetNumber),
-        fromCore(bead.DayToWear),
-        fromCore(bead.Mantras),
-        fromCore(bead.BodyParts),
-        fromCore(bead.Ailments),
-        fromCore(bead.RitualsToWear),
+        translatedCore("core::Catalogue", bead.BeadName).toUpper(),
+        translatedCore("core::Catalogue", bead.RulingPlanet),
+        translatedCore("core::Catalogue", bead.Symbol),
+        translatedCore("core::Catalogue", bead.PlanetNumber),
+        translatedCore("core::Catalogue", bead.DayToWear),
+        translatedCore("core::Catalogue", bead.Mantras),
+        translatedCore("core::Catalogue", bead.BodyParts),
+        translatedCore("core::Catalogue", bead.Ailments),
+        translatedCore("core::Catalogue", bead.RitualsToWear),
     };
 }
 

@@ -15,7 +15,8 @@ namespace ui {
 
 inline constexpr std::size_t kBeadRows = 9;
 
-const std::array<QString, kBeadRows + 1>& rowCaptions();
+// In the reader's language, as every text of the rows.
+std::array<QString, kBeadRows + 1> rowCaptions();
 
 // The number n, the bead's name in capitals and its other eight fields.
 std::array<QString, kBeadRows + 1> rowValues(int n, const core::BeadRecord& bead);

@@ -12,6 +12,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPageSize>
 #include <QPainter>
@@ -37,18 +38,22 @@ const QMarginsF kMargins(20, 15, 20, 12);
 const QString kHeadingColour = QStringLiteral("#c05000");
 
 // The heading of the do's and don'ts, the last part of the document.
-const QString kGuidanceHeading = QStringLiteral("Keeping the beads");
+QString guidanceHeading()
+{
+    return QCoreApplication::translate("ui::ReadingDocument", "Keeping the beads");
+}
 
 QString escaped(std::string_view text)
 {
     return fromCore(text).toHtmlEscaped();
 }
 
-// Each line of the text a paragraph of its own; blank lines only part them.
-QString paragraphs(std::string_view text)
+// Each line of a text of the core (in the reader's language) a paragraph of
+// its own; blank lines only part them.
+QString paragraphs(const char* context, std::string_view text)
 {
     QString html;
-    for (const QString& line : fromCore(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+    for (const QString& line : translatedParagraphs(context, text).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         html += QStringLiteral("<p>%1</p>").arg(line.toHtmlEscaped());
     }
     return html;
@@ -58,7 +63,7 @@ QString birthDate(const core::Reading& reading)
 {
     return QStringLiteral("%1 %2 %3")
         .arg(reading.BirthDay)
-        .arg(fromCore(core::monthName(reading.BirthMonth)))
+        .arg(translatedCore("core::Calendar", core::monthName(reading.BirthMonth)))
         .arg(reading.BirthYear);
 }
 
@@ -86,12 +91,13 @@ QString numberSection(QTextDocument& document, const NumberOfReading& number, bo
     QString html = QStringLiteral("<h2 style=\"color:%1;%2\">%3</h2>")
                        .arg(kHeadingColour, newPage ? QStringLiteral(" page-break-before:always;") : QString(),
                            number.title.toHtmlEscaped());
-    html += QStringLiteral("<p><i>%1</i></p>").arg(escaped(number.introduction));
+    html += QStringLiteral("<p><i>%1</i></p>")
+                .arg(translatedCore("core::Numerology", number.introduction).toHtmlEscaped());
     html += QStringLiteral("<p><span style=\"font-size:26pt; font-weight:bold;\">%1</span>"
                            "&nbsp;&nbsp;&nbsp;&nbsp;%2</p>")
                 .arg(number.n)
                 .arg(escaped(number.working));
-    html += paragraphs(number.personality);
+    html += paragraphs("core::Numerology", number.personality);
 
     const QUrl beadName(QStringLiteral("bead-%1").arg(number.n));
     document.addResource(QTextDocument::ImageResource, beadName, beadPicture(number.n, kPrintPixelRatio).toImage());
@@ -120,9 +126,9 @@ QString numberSection(QTextDocument& document, const NumberOfReading& number, bo
         html += QStringLiteral("</tr>");
     }
     html += QStringLiteral("</table>");
-    html += paragraphs(bead->Description);
+    html += paragraphs("core::Catalogue", bead->Description);
     if (planetShown) {
-        html += paragraphs(bead->PlanetText);
+        html += paragraphs("core::Catalogue", bead->PlanetText);
     }
     return html;
 }
@@ -131,7 +137,7 @@ QString numberSection(QTextDocument& document, const NumberOfReading& number, bo
 // window shows them.
 QString guidance(const core::GuidanceList& list)
 {
-    const QStringList lines = fromCore(core::joinGuidance(list)).split(QLatin1Char('\n'));
+    const QStringList lines = guidanceCaption(list).split(QLatin1Char('\n'));
     QString html = QStringLiteral("<p style=\"white-space:pre-wrap;\"><b>%1</b>").arg(lines.front().toHtmlEscaped());
     for (qsizetype i = 1; i < lines.size(); ++i) {
         html += QStringLiteral("<br>") + lines[i].toHtmlEscaped();
@@ -145,8 +151,8 @@ void keepGuidanceTogether(QTextDocument& document, qreal pageHeight)
 {
     // Searched for from the end: the name at the top could read the same.
     const QTextBlock heading
-        = document.find(kGuidanceHeading, document.characterCount(), QTextDocument::FindBackward).block();
-    if (!heading.isValid() || heading.text() != kGuidanceHeading) {
+        = document.find(guidanceHeading(), document.characterCount(), QTextDocument::FindBackward).block();
+    if (!heading.isValid() || heading.text() != guidanceHeading()) {
         return;
     }
     QAbstractTextDocumentLayout* layout = document.documentLayout();
@@ -175,16 +181,16 @@ std::unique_ptr<QTextDocument> readingDocument(const core::Reading& reading)
     html += QStringLiteral("<p align=\"center\" style=\"font-size:14pt;\"><b>%1</b><br>%2</p>")
                 .arg(escaped(reading.PersonName), birthDate(reading).toHtmlEscaped());
     html += numberSection(*document,
-        {QStringLiteral("Life path number"), reading.LifePathNumber, core::lifePathIntroduction(), reading.LifePathText,
-            reading.LifePathWorking},
+        {QCoreApplication::translate("ui::ReadingDocument", "Life path number"), reading.LifePathNumber,
+            core::lifePathIntroduction(), reading.LifePathText, reading.LifePathWorking},
         false);
     html += numberSection(*document,
-        {QStringLiteral("Destiny number"), reading.DestinyNumber, core::destinyIntroduction(), reading.DestinyText,
-            reading.DestinyWorking},
+        {QCoreApplication::translate("ui::ReadingDocument", "Destiny number"), reading.DestinyNumber,
+            core::destinyIntroduction(), reading.DestinyText, reading.DestinyWorking},
         true);
 
     const core::GuidanceTexts texts = core::LoadGuidanceTexts();
-    html += QStringLiteral("<h2 style=\"color:%1;\">%2</h2>").arg(kHeadingColour, kGuidanceHeading);
+    html += QStringLiteral("<h2 style=\"color:%1;\">%2</h2>").arg(kHeadingColour, guidanceHeading());
     html += guidance(texts.GuidanceDos) + guidance(texts.GuidanceDonts);
 
     document->setHtml(QStringLiteral("<html><body>%1</body></html>").arg(html));
@@ -238,7 +244,8 @@ bool printReadingOn(const core::Reading& reading, QPagedPaintDevice& device)
         painter.setFont(footerFont);
         painter.setPen(Qt::black);
         painter.drawText(QRectF(0, height - footerMetrics.height(), width, footerMetrics.height()),
-            Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages));
+            Qt::AlignHCenter | Qt::AlignBottom,
+            QCoreApplication::translate("ui::ReadingDocument", "Page %1 of %2").arg(page + 1).arg(pages));
     }
     return painter.end();
 }

@@ -20,20 +20,20 @@ namespace ui {
 namespace {
 
 // What a page shows before a number is written on it.
-const std::array<QString, kBeadRows + 1>& placeholderValues()
+std::array<QString, kBeadRows + 1> placeholderValues()
 {
     const core::BeadRecord* two = core::beadRow(2);
-    static const std::array<QString, kBeadRows + 1> values = {
+    const std::array<QString, kBeadRows + 1> values = {
         QStringLiteral("9"),
-        QStringLiteral("Three Mukhi Rudraksha"),
-        QStringLiteral("Mercury"),
+        translatedCore("core::Catalogue", "Three Mukhi Rudraksha"),
+        translatedCore("core::Catalogue", "Mercury"),
         QStringLiteral("9"),
-        QStringLiteral("Result"),
-        QStringLiteral("Monday"),
-        QStringLiteral("Aum Hreem Hum Namah,Nav Durgayai Namah"),
-        fromCore(two->BodyParts),
-        fromCore(two->Ailments),
-        fromCore(two->RitualsToWear),
+        ReadingPage::tr("Result"),
+        translatedCore("core::Catalogue", "Monday"),
+        translatedCore("core::Catalogue", "Aum Hreem Hum Namah,Nav Durgayai Namah"),
+        translatedCore("core::Catalogue", two->BodyParts),
+        translatedCore("core::Catalogue", two->Ailments),
+        translatedCore("core::Catalogue", two->RitualsToWear),
     };
     return values;
 }
@@ -68,7 +68,6 @@ ReadingPage::ReadingPage(Number number, QWidget* parent)
     , m_page(number == Number::LifePath ? 0 : 1)
 {
     setColours(this, Colours::White, Colours::Black);
-    m_pageName = m_page == 0 ? QStringLiteral("Life path") : QStringLiteral("Destiny");
     createNumber();
     createRows();
     layOutControls();
@@ -83,7 +82,8 @@ std::size_t ReadingPage::captionIndex(std::size_t row) const
 void ReadingPage::createNumber()
 {
     QLabel* heading = named(new QLabel(this), QStringLiteral("lblLabels_%1").arg(captionIndex(0)));
-    heading->setText(fromCore(m_page == 0 ? core::lifePathIntroduction() : core::destinyIntroduction()));
+    heading->setText(
+        translatedCore("core::Numerology", m_page == 0 ? core::lifePathIntroduction() : core::destinyIntroduction()));
     heading->setFont(programFont(NormalPointSize, true));
     heading->setWordWrap(true);
     heading->setMinimumHeight(px(600));
@@ -92,18 +92,20 @@ void ReadingPage::createNumber()
     lblLabels[0] = heading;
 
     QLabel* shownNumber = named(new QLabel(this), QStringLiteral("lblResult_%1").arg(10 * m_page));
-    shownNumber->setAccessibleDescription(m_pageName + QStringLiteral(" number"));
+    shownNumber->setAccessibleDescription(m_page == 0 ? tr("Life path number") : tr("Destiny number"));
     shownNumber->setFont(programFont(27.75, true));
     shownNumber->setAlignment(Qt::AlignCenter);
     shownNumber->setMinimumWidth(px(390));
     setColours(shownNumber, Colours::White);
     lblResult[0] = shownNumber;
 
-    const std::array<QString, 3> boxNames
-        = {QStringLiteral(" personality text"), QStringLiteral(" bead description"), QStringLiteral(" planet text")};
+    const std::array<std::array<QString, 3>, 2> boxNames = {{
+        {tr("Life path personality text"), tr("Life path bead description"), tr("Life path planet text")},
+        {tr("Destiny personality text"), tr("Destiny bead description"), tr("Destiny planet text")},
+    }};
     for (std::size_t box = 0; box < txtResult.size(); ++box) {
         txtResult[box] = createTextBox(this, 3 * m_page + box);
-        txtResult[box]->setAccessibleName(m_pageName + boxNames[box]);
+        txtResult[box]->setAccessibleName(boxNames[m_page][box]);
     }
     imgImage[0] = createPicture(this, 2 * m_page, 795);
     imgImage[1] = createPicture(this, 2 * m_page + 1, 800);
@@ -121,7 +123,8 @@ void ReadingPage::createRows()
 
         QLabel* value = named(new QLabel(this), QStringLiteral("lblResult_%1").arg(10 * m_page + row));
         // A screen reader says the value, then what it is: "Sun, Life path ruling planet".
-        value->setAccessibleDescription(m_pageName + QLatin1Char(' ') + rowCaptions()[row].toLower());
+        const QString what = rowCaptions()[row].toLower();
+        value->setAccessibleDescription(m_page == 0 ? tr("Life path %1").arg(what) : tr("Destiny %1").arg(what));
         value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setColours(value, Colours::White);
         if (row == 1) {
@@ -179,7 +182,7 @@ void ReadingPage::layOutControls()
 
 void ReadingPage::showPlaceholders()
 {
-    const auto& placeholders = placeholderValues();
+    const auto placeholders = placeholderValues();
     for (std::size_t row = 0; row <= kBeadRows; ++row) {
         lblResult[row]->setText(placeholders[row]);
     }
@@ -195,10 +198,11 @@ void ReadingPage::showNumber(
     }
     // "Life path number: 15 + 8 + 1985 = 2008 ...", the number read first.
     lblResult[0]->setToolTip(fromCore(working));
-    lblResult[0]->setAccessibleDescription(m_pageName + QStringLiteral(" number: ") + fromCore(working));
-    txtResult[0]->setPlainText(fromCore(personalityText));
-    txtResult[1]->setPlainText(fromCore(bead.Description));
-    txtResult[2]->setPlainText(fromCore(bead.PlanetText));
+    lblResult[0]->setAccessibleDescription(m_page == 0 ? tr("Life path number: %1").arg(fromCore(working))
+                                                       : tr("Destiny number: %1").arg(fromCore(working)));
+    txtResult[0]->setPlainText(translatedParagraphs("core::Numerology", personalityText));
+    txtResult[1]->setPlainText(translatedCore("core::Catalogue", bead.Description));
+    txtResult[2]->setPlainText(translatedCore("core::Catalogue", bead.PlanetText));
     showPictures(n, n);
 }
 
@@ -210,15 +214,17 @@ void ReadingPage::showPictures(int bead, int planet)
     // Pictures are described by the catalogue row they show.
     const auto* beadRow = core::beadRow(bead);
     const auto* planetRow = core::beadRow(planet);
-    imgImage[0]->setAccessibleName(beadRow ? fromCore(beadRow->BeadName) + QStringLiteral(" bead") : QString());
+    imgImage[0]->setAccessibleName(
+        beadRow ? tr("%1 bead").arg(translatedCore("core::Catalogue", beadRow->BeadName)) : QString());
     if (planetRow == nullptr) {
         imgImage[1]->setAccessibleName(QString());
     } else if (core::hasPlanetGlyph(planet)) {
-        const QString planetName = fromCore(planetRow->RulingPlanet);
-        imgImage[1]->setAccessibleName(planet <= 2 ? QStringLiteral("Symbol of the %1").arg(planetName)
-                                                   : QStringLiteral("Symbol of %1").arg(planetName));
+        const QString planetName = translatedCore("core::Catalogue", planetRow->RulingPlanet);
+        imgImage[1]->setAccessibleName(
+            planet <= 2 ? tr("Symbol of the %1").arg(planetName) : tr("Symbol of %1").arg(planetName));
     } else {
-        imgImage[1]->setAccessibleName(QStringLiteral("No symbol for %1").arg(fromCore(planetRow->RulingPlanet)));
+        imgImage[1]->setAccessibleName(
+            tr("No symbol for %1").arg(translatedCore("core::Catalogue", planetRow->RulingPlanet)));
     }
 }
 

@@ -58,8 +58,6 @@ private:
     std::array<QLabel*, 10> lblResult{};
     std::array<QPlainTextEdit*, 3> txtResult{};
     std::array<QLabel*, 2> imgImage{};
-
-    QString m_pageName; // "Life path" or "Destiny"
 };
 
 } // namespace ui

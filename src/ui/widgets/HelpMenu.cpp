@@ -5,6 +5,7 @@
 #include "ui/widgets/frmAbout.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,16 +15,22 @@ namespace ui {
 void addHelpMenu(QMainWindow* window)
 {
     QMenuBar* bar = window->menuBar();
-    QMenu* mnuHelp = named(bar->addMenu(QStringLiteral("&Help")), QStringLiteral("mnuHelp"));
-    QAction* mnuOnline = named(mnuHelp->addAction(QStringLiteral("&Online Help")), QStringLiteral("mnuOnline"));
-    QAction* mnuVisit = named(mnuHelp->addAction(QStringLiteral("&Visit Us Online")), QStringLiteral("mnuVisit"));
+    QMenu* mnuHelp
+        = named(bar->addMenu(QCoreApplication::translate("ui::HelpMenu", "&Help")), QStringLiteral("mnuHelp"));
+    QAction* mnuOnline = named(
+        mnuHelp->addAction(QCoreApplication::translate("ui::HelpMenu", "&Online Help")), QStringLiteral("mnuOnline"));
+    QAction* mnuVisit = named(mnuHelp->addAction(QCoreApplication::translate("ui::HelpMenu", "&Visit Us Online")),
+        QStringLiteral("mnuVisit"));
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
     QAction* mnuUpdate
-        = named(mnuHelp->addAction(QStringLiteral("Check for Software &Update")), QStringLiteral("mnuUpdate"));
+        = named(mnuHelp->addAction(QCoreApplication::translate("ui::HelpMenu", "Check for Software &Update")),
+            QStringLiteral("mnuUpdate"));
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
-    QAction* mnuAbout = named(mnuHelp->addAction(QStringLiteral("&About Software")), QStringLiteral("mnuAbout"));
+    QAction* mnuAbout = named(
+        mnuHelp->addAction(QCoreApplication::translate("ui::HelpMenu", "&About Software")), QStringLiteral("mnuAbout"));
     // A command of the menu bar itself, with no menu under it.
-    QAction* mnuDonate = named(bar->addAction(QStringLiteral("&Donate")), QStringLiteral("mnuDonate"));
+    QAction* mnuDonate
+        = named(bar->addAction(QCoreApplication::translate("ui::HelpMenu", "&Donate")), QStringLiteral("mnuDonate"));
 
     QObject::connect(mnuOnline, &QAction::triggered, window, &OpenOnlineHelp);
     QObject::connect(mnuVisit, &QAction::triggered, window, &OpenHomePage);

@@ -16,19 +16,18 @@ PromotionStrip::PromotionStrip(const QFont& offerFont, QWidget* parent)
     setMinimumHeight(px(855));
     setColours(this, Colours::Teal, Colours::Black);
 
-    lblCobrand = new LinkLabel(QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic "
-                                              "to your site. Put your site's name &  link here. See \"Help\" for "
-                                              "details.    Click Here for more info on co-branding."),
+    lblCobrand = new LinkLabel(tr("Co-brand this software for your site.  Increase loyalty and traffic "
+                                  "to your site. Put your site's name &  link here. See \"Help\" for "
+                                  "details.    Click Here for more info on co-branding."),
         this);
     lblCobrand->setObjectName(QStringLiteral("lblCobrand"));
-    lblCobrand->setAccessibleDescription(QStringLiteral("Opens the co-branding page in your web browser"));
-    lblFullBrand = new LinkLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business and "
-                                                "make money online. Get this software fully branded for your "
-                                                "website. Click here for more details."),
+    lblCobrand->setAccessibleDescription(tr("Opens the co-branding page in your web browser"));
+    lblFullBrand = new LinkLabel(tr("Home Business Opportunity. Start your own Internet business and "
+                                    "make money online. Get this software fully branded for your "
+                                    "website. Click here for more details."),
         this);
     lblFullBrand->setObjectName(QStringLiteral("lblFullBrand"));
-    lblFullBrand->setAccessibleDescription(
-        QStringLiteral("Opens the page on the fully branded edition in your web browser"));
+    lblFullBrand->setAccessibleDescription(tr("Opens the page on the fully branded edition in your web browser"));
     for (LinkLabel* label : {lblCobrand, lblFullBrand}) {
         label->setFont(offerFont);
         label->setWordWrap(true);

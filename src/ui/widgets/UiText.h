@@ -1,7 +1,12 @@
 #pragma once
 
-#include <QString>
+#include "core/catalogue/GuidanceTexts.h"
 
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+#include <algorithm>
 #include <string_view>
 
 // Small helpers the windows share.
@@ -13,6 +18,39 @@ inline QString fromCore(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
         .replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+// A text of the core in the reader's language: the core marks its texts with
+// their context, and they are looked up here by the same context and text.
+inline QString translatedCore(const char* context, std::string_view text)
+{
+    const QByteArray source(text.data(), static_cast<qsizetype>(text.size()));
+    return QCoreApplication::translate(context, source.constData()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+// A text of the core made of paragraphs parted by blank lines, each paragraph
+// translated on its own.
+inline QString translatedParagraphs(const char* context, std::string_view text)
+{
+    QStringList paragraphs;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find("\r\n\r\n", start), text.size());
+        paragraphs << translatedCore(context, text.substr(start, end - start));
+        start = end + 4;
+    }
+    return paragraphs.join(QLatin1String("\n\n"));
+}
+
+// The six entries of a list of the do's or don'ts in the reader's language, one
+// per line, as the main window shows them.
+inline QString guidanceCaption(const core::GuidanceList& list)
+{
+    QStringList lines;
+    for (const std::string_view entry : list) {
+        lines << translatedCore("core::Guidance", entry);
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 // Gives an object its name (the control's name in the window) and returns it.

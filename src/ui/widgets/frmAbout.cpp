@@ -42,9 +42,9 @@ void frmAbout::createControls()
     picIcon->setPixmap(windowIcon().pixmap(32, 32));
     picIcon->setFixedSize(px(480), px(480));
     picIcon->setAlignment(Qt::AlignCenter);
-    picIcon->setAccessibleName(QStringLiteral("Program icon"));
+    picIcon->setAccessibleName(tr("Program icon"));
 
-    cmdOK = named(new QPushButton(QStringLiteral("OK"), this), QStringLiteral("cmdOK"));
+    cmdOK = named(new QPushButton(tr("OK"), this), QStringLiteral("cmdOK"));
     cmdOK->setFont(programFont(NormalPointSize, true));
     cmdOK->setMinimumSize(px(1260), px(345));
     cmdOK->setDefault(true);
@@ -52,26 +52,23 @@ void frmAbout::createControls()
     setColours(cmdOK, Colours::Black, Colours::ButtonGrey);
 
     lblHomePage = named(
-        new LinkLabel(
-            QStringLiteral("Click here to visit us at %1").arg(shownAddress(webPageAddress(WebPage::HomePage))), this),
+        new LinkLabel(tr("Click here to visit us at %1").arg(shownAddress(webPageAddress(WebPage::HomePage))), this),
         QStringLiteral("lblHomePage"));
     lblHomePage->setFont(programFont(NormalPointSize, false, true));
-    lblHomePage->setAccessibleDescription(QStringLiteral("Opens our home page in your web browser"));
+    lblHomePage->setAccessibleDescription(tr("Opens our home page in your web browser"));
     setColours(lblHomePage, Colours::Cyan);
 
-    Label3 = named(new QLabel(QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                                             "money online. Get this software fully branded for your website."),
+    Label3 = named(new QLabel(tr("Home Business Opportunity. Start your own Internet business and make "
+                                 "money online. Get this software fully branded for your website."),
                        this),
         QStringLiteral("Label3"));
     Label3->setFont(programFont(NormalPointSize, true));
     Label3->setWordWrap(true);
     setColours(Label3, Colours::DarkTeal);
 
-    lblCobrand
-        = named(new LinkLabel(QStringLiteral("Click here for more details"), this), QStringLiteral("lblCobrand"));
+    lblCobrand = named(new LinkLabel(tr("Click here for more details"), this), QStringLiteral("lblCobrand"));
     lblCobrand->setFont(programFont(NormalPointSize, false, true));
-    lblCobrand->setAccessibleDescription(
-        QStringLiteral("Opens the page on the fully branded edition in your web browser"));
+    lblCobrand->setAccessibleDescription(tr("Opens the page on the fully branded edition in your web browser"));
     setColours(lblCobrand, Colours::Cyan);
 
     Line2 = named(new QWidget(this), QStringLiteral("Line2"));
@@ -82,9 +79,9 @@ void frmAbout::createControls()
     Label2->setFont(programFont(12, true));
     setColours(Label2, Colours::Teal);
 
-    Label1 = named(new QLabel(QStringLiteral("VQ Rudraksha Numerology gives you the benefits of using Rudraksh beads "
-                                             "based on numerology. These beads are said to have many medicinal and "
-                                             "spiritual properties that can help you overcome many problems in life."),
+    Label1 = named(new QLabel(tr("VQ Rudraksha Numerology gives you the benefits of using Rudraksh beads "
+                                 "based on numerology. These beads are said to have many medicinal and "
+                                 "spiritual properties that can help you overcome many problems in life."),
                        this),
         QStringLiteral("Label1"));
     Label1->setWordWrap(true);
