@@ -231,6 +231,9 @@ private slots:
         row("result", "mnuBack", 2);
         row("result", "mnuExit", 0);
         row("result", "close box", 0);
+        row("main", "Ctrl+Q", 0);
+        row("result", "Ctrl+W", 2);
+        row("result", "Ctrl+Q", 0);
     }
     void leaving()
     {
@@ -243,6 +246,8 @@ private slots:
         QCOMPARE(runProgram([&] {
             if (how == QLatin1String("reading")) {
                 proceed(host, {"John Smith", "15", "August", "1985"});
+            } else if (how.startsWith(QLatin1String("Ctrl+"))) {
+                QTest::keySequence(host, QKeySequence(how));
             } else if (auto* button = host->findChild<QPushButton*>(how)) {
                 QTest::mouseClick(button, Qt::LeftButton);
             } else if (auto* action = host->findChild<QAction*>(how)) {
@@ -299,9 +304,10 @@ private slots:
         result = resultWindow();
         QVERIFY(result && result->isVisible() && !mainWindow());
         QCOMPARE(pageTexts(result), shown);
-        // Saved again, the reopened reading gives the same file.
+        // Saved again (Ctrl+S), the reopened reading gives the same file.
         const QString again = m_settings->filePath(QStringLiteral("again.rkn"));
-        QVERIFY(answerFile([&] { QTest::mouseClick(child(result, "cmdSave"), Qt::LeftButton); }, again).dialog);
+        QVERIFY(answerFile([&] { QTest::keySequence(::shown(result), QKeySequence(QStringLiteral("Ctrl+S"))); }, again)
+                    .dialog);
         QCOMPARE(fileContents(again).toHex(' '), saved.toHex(' '));
     }
 

@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -205,6 +206,9 @@ void frmMain::connectControls()
     // Enter in the name box asks for the reading, as the button does.
     connect(txtName, &QLineEdit::returnPressed, cmdProceed, &QPushButton::click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::OpenReading);
+    // Ctrl+O opens a reading as the button does, beside its access key.
+    connect(
+        new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this), &QShortcut::activated, cmdOpen, &QPushButton::click);
 }
 
 void frmMain::loadForm()

@@ -45,6 +45,7 @@ WorkingWindow::WorkingWindow(const QString& objectName, QSize clientTwips, const
 void WorkingWindow::addExitEntry()
 {
     QAction* mnuExit = named(m_fileMenu->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
+    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
 }
 

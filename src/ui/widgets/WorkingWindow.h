@@ -23,7 +23,7 @@ protected:
     WorkingWindow(const QString& objectName, QSize clientTwips, const QString& bannerName, int bannerTwips);
 
     QMenu* fileMenu() const { return m_fileMenu; }
-    // Appends "E&xit" to the File menu: it closes the window as the user's close.
+    // Appends "E&xit" (Ctrl+Q) to the File menu: it closes the window as the user's close.
     void addExitEntry();
 
     QWidget* central() const { return m_central; }
