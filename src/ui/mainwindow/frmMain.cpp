@@ -7,6 +7,7 @@
 #include "core/storage/TextCodec.h"
 #include "ui/platform/Messages.h"
 #include "ui/platform/ReadingFiles.h"
+#include "ui/platform/RecentReadings.h"
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/PromotionStrip.h"
@@ -53,7 +54,13 @@ frmMain::frmMain()
     : WorkingWindow(QStringLiteral("frmMain"), QSize(8640, 5685), QStringLiteral("Label14"), 5190)
 {
     setAcceptDrops(true);
-    addExitEntry();
+    // The last readings opened or saved, before Exit; one that is refused leaves the list.
+    connect(new RecentReadingsMenu(fileMenu(), addExitEntry()), &RecentReadingsMenu::chosen, this,
+        [this](const QString& path) {
+            if (!openReadingFile(path)) {
+                forgetRecentReading(path);
+            }
+        });
     createGuidanceLabels();
     createInputs();
     createButtons();
@@ -297,6 +304,7 @@ bool frmMain::openReadingFile(const QString& path)
         showMessage(this, QStringLiteral("Please Check The File."), MessageIcon::Error);
         return false;
     }
+    noteRecentReading(path, fromCore(input->PersonName));
     handOver(*input);
     return true;
 }

@@ -4,6 +4,7 @@
 #include "ui/platform/Messages.h"
 #include "ui/platform/Program.h"
 #include "ui/platform/ReadingFiles.h"
+#include "ui/platform/RecentReadings.h"
 #include "ui/result/ReadingDocument.h"
 #include "ui/result/ReadingPage.h"
 #include "ui/widgets/LinkLabel.h"
@@ -180,7 +181,9 @@ void frmRudrakshNumerologyResult::SaveReading()
     const QString error = writeReadingFile(path, m_reading);
     if (!error.isEmpty()) {
         showFileError(QStringLiteral("saved to"), path, error);
+        return;
     }
+    noteRecentReading(path, fromCore(m_reading.PersonName));
 }
 
 void frmRudrakshNumerologyResult::exportReading()

@@ -42,11 +42,12 @@ WorkingWindow::WorkingWindow(const QString& objectName, QSize clientTwips, const
     m_column->addLayout(bannerRow);
 }
 
-void WorkingWindow::addExitEntry()
+QAction* WorkingWindow::addExitEntry()
 {
     QAction* mnuExit = named(m_fileMenu->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
     mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    return mnuExit;
 }
 
 void WorkingWindow::closeForHandOver()

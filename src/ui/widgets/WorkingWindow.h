@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class QAction;
 class QMenu;
 class QVBoxLayout;
 
@@ -23,8 +24,9 @@ protected:
     WorkingWindow(const QString& objectName, QSize clientTwips, const QString& bannerName, int bannerTwips);
 
     QMenu* fileMenu() const { return m_fileMenu; }
-    // Appends "E&xit" (Ctrl+Q) to the File menu: it closes the window as the user's close.
-    void addExitEntry();
+    // Appends "E&xit" (Ctrl+Q) to the File menu and returns it: it closes the
+    // window as the user's close.
+    QAction* addExitEntry();
 
     QWidget* central() const { return m_central; }
     // The central widget's column, the banner row already in it.
