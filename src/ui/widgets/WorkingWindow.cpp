@@ -6,6 +6,7 @@
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/UiText.h"
+#include "ui/widgets/WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -22,6 +23,7 @@ WorkingWindow::WorkingWindow(const QString& objectName, QSize clientTwips, const
     setWindowTitle(programCaption());
     setFont(programFont());
     setColours(this, Colours::White, Colours::Black);
+    keepWindowPlacement(this);
 
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));

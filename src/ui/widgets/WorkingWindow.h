@@ -11,7 +11,7 @@ namespace ui {
 class LinkLabel;
 
 // The frame the main window and the result window share: their name, caption,
-// font and black background; a menu bar with the File menu (filled by the
+// font and black background, and the place they are left in; a menu bar with the File menu (filled by the
 // window), the Help menu and Donate; a central widget at least the size of the
 // design's client area, with the forum banner centred at its top. A close
 // ends the program, unless the window closes to hand over to the other one.
