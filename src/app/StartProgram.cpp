@@ -1,5 +1,7 @@
 #include "app/StartProgram.h"
 
+#include "app/CommandLine.h"
+
 #include "ui/mainwindow/frmMain.h"
 #include "ui/platform/Messages.h"
 #include "ui/platform/Program.h"
@@ -15,6 +17,7 @@
 #include <QTimer>
 
 #include <exception>
+#include <vector>
 
 namespace app {
 namespace {
@@ -102,16 +105,29 @@ bool StartUp(ui::SingleInstance& instance, const QString& readingFile)
 
 int StartProgram(int& argc, char** argv)
 {
-    QApplication application(argc, argv);
+    // The command line is read before any window, so --help needs no display.
+    const CommandLine line = parseCommandLine(argumentsOf(argc, argv));
+    if (const std::optional<int> code = handleBeforeWindows(line)) {
+        return *code;
+    }
+    // Qt sees only its own options, so a file named after "--" stays a file.
+    std::vector<QByteArray> qtArguments;
+    std::vector<char*> qtArgv;
+    for (const QString& argument : line.qtArguments) {
+        qtArguments.push_back(ui::nativePath(argument));
+    }
+    for (QByteArray& argument : qtArguments) {
+        qtArgv.push_back(argument.data());
+    }
+    qtArgv.push_back(nullptr);
+    int qtArgc = static_cast<int>(qtArguments.size());
+
+    std::optional<DisplayGuard> guard(std::in_place);
+    QApplication application(qtArgc, qtArgv.data());
+    guard.reset();
     ui::setUpApplication();
 
-    // Qt has taken its own options (-style, -platform ...) out of the arguments.
-#ifdef Q_OS_UNIX
-    // The bytes as given, so that a name that is not UTF-8 opens too.
-    const QString readingFile = argc > 1 ? ui::pathFromNative(argv[1]) : QString();
-#else
-    const QString readingFile = QCoreApplication::arguments().value(1);
-#endif
+    const QString readingFile = line.readingFile;
 
     ui::SingleInstance instance;
     if (!StartUp(instance, readingFile)) {

@@ -21,9 +21,10 @@ ui::frmMain* showMainWindow();
 // comes up in the result window, a refused file leaves the main window.
 bool StartUp(ui::SingleInstance& instance, const QString& readingFile = QString());
 
-// The whole program: the application object, StartUp and the event loop. The
-// first argument that Qt leaves, if any, is a reading file to open; further
-// ones are ignored.
+// The whole program: the command line (--help, --version and an unknown
+// option end it before any window), the application object, StartUp and the
+// event loop. The first file argument, if any, is a reading file to open;
+// further ones are left alone with a line on stderr.
 int StartProgram(int& argc, char** argv);
 
 } // namespace app

@@ -16,6 +16,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -230,6 +231,9 @@ private slots:
         row("result", "mnuBack", 2);
         row("result", "mnuExit", 0);
         row("result", "close box", 0);
+        row("main", "Ctrl+Q", 0);
+        row("result", "Ctrl+W", 2);
+        row("result", "Ctrl+Q", 0);
     }
     void leaving()
     {
@@ -242,6 +246,8 @@ private slots:
         QCOMPARE(runProgram([&] {
             if (how == QLatin1String("reading")) {
                 proceed(host, {"John Smith", "15", "August", "1985"});
+            } else if (how.startsWith(QLatin1String("Ctrl+"))) {
+                QTest::keySequence(host, QKeySequence(how));
             } else if (auto* button = host->findChild<QPushButton*>(how)) {
                 QTest::mouseClick(button, Qt::LeftButton);
             } else if (auto* action = host->findChild<QAction*>(how)) {
@@ -298,10 +304,63 @@ private slots:
         result = resultWindow();
         QVERIFY(result && result->isVisible() && !mainWindow());
         QCOMPARE(pageTexts(result), shown);
-        // Saved again, the reopened reading gives the same file.
+        // Saved again (Ctrl+S), the reopened reading gives the same file.
         const QString again = m_settings->filePath(QStringLiteral("again.rkn"));
-        QVERIFY(answerFile([&] { QTest::mouseClick(child(result, "cmdSave"), Qt::LeftButton); }, again).dialog);
+        QVERIFY(answerFile([&] { QTest::keySequence(::shown(result), QKeySequence(QStringLiteral("Ctrl+S"))); }, again)
+                    .dialog);
         QCOMPARE(fileContents(again).toHex(' '), saved.toHex(' '));
+    }
+
+    // The real program, with no display at all: what it prints and how it ends.
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("out"); // patterns of the whole output
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<int>("code");
+        const QString usage = QStringLiteral("Usage: vq-rudraksha-numerology \\[OPTION\\]\\.\\.\\. \\[FILE\\]\n.*");
+        const QString noDisplay = QStringLiteral("vq-rudraksha-numerology: no display could be opened; [^\n]*\n");
+        const QString version = QStringLiteral("VQ Rudraksha Numerology %1\n").arg(QStringLiteral(VQ_VERSION));
+        const auto row = [](const char* name, const QStringList& arguments, const QString& out, const QString& err,
+                             int code) { QTest::newRow(name) << arguments << out << err << code; };
+        row("--help", {"--help"}, usage, "", 0);
+        row("-h, after a file", {"x.rkn", "-h"}, usage, "", 0);
+        row("--version", {"--version"}, version, "", 0);
+        row("Qt's options pass", {"-platform", "offscreen", "-style=fusion", "--version"}, version, "", 0);
+        row("unknown option", {"--colour"}, "", "vq-rudraksha-numerology: unknown option \"--colour\"\n" + usage, 2);
+        row("unknown single dash", {"-x", "--help"}, "", "[^\n]*\"-x\"\n" + usage, 2);
+        row("-- ends the options", {"--", "--help"}, "", noDisplay, 1);
+        row("second file", {"a.rkn", "b.rkn"}, "",
+            "vq-rudraksha-numerology: only one reading opens at a time; \"b.rkn\" is left alone\n" + noDisplay, 1);
+        row("no display", {}, "", noDisplay, 1);
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QFETCH(int, code);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            environment.remove(QString::fromLatin1(name));
+        }
+        environment.insert(QStringLiteral("HOME"), m_settings->path());
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_locks.path());
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(PROGRAM), arguments);
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        const auto matches = [](const QString& pattern, const QByteArray& text) {
+            const QRegularExpression whole(
+                QRegularExpression::anchoredPattern(pattern), QRegularExpression::DotMatchesEverythingOption);
+            return whole.match(QString::fromLocal8Bit(text)).hasMatch();
+        };
+        const QByteArray printed = program.readAllStandardOutput();
+        const QByteArray said = program.readAllStandardError();
+        QVERIFY2(matches(out, printed), printed.constData());
+        QVERIFY2(matches(err, said), said.constData());
+        QCOMPARE(program.exitCode(), code);
     }
 
     void twentyReadingsLeaveNothingBehind()

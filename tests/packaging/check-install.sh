@@ -2,8 +2,9 @@
 # Installs the build into a temporary prefix and builds the Debian package,
 # then checks what a desktop would find: the program, its menu entry, its
 # icons and its AppStream metadata, all valid, the media type of saved
-# readings with its icon and the program to open them, and the package's
-# dependencies and contents.
+# readings with its icon and the program to open them, the package's
+# dependencies and contents, lintian with no error or warning, and, where
+# weston is installed, the window's Wayland app_id.
 #   check-install.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -74,4 +75,44 @@ contents=$(dpkg-deb -c "$deb")
 grep -q './usr/bin/vq-rudraksha-numerology$' <<<"$contents" || fail "package lacks /usr/bin/vq-rudraksha-numerology"
 grep -q "./usr/share/applications/$app_id.desktop$" <<<"$contents" || fail "package lacks the menu entry"
 grep -q "./usr/share/mime/packages/$app_id.xml$" <<<"$contents" || fail "package lacks the media type"
+grep -q './usr/share/man/man1/vq-rudraksha-numerology.1.gz$' <<<"$contents" || fail "package lacks the manual page"
+[[ $(dpkg-deb -f "$deb" Recommends) == *qt6-wayland* ]] || fail "package does not recommend qt6-wayland"
+
+# The installed program answers --version with no display at all.
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/usr/bin/vq-rudraksha-numerology" --version) \
+    || fail "--version failed"
+[[ $version == "VQ Rudraksha Numerology "* ]] || fail "--version printed '$version'"
+
+# lintian: no error and no warning (informational tags are shown).
+if command -v lintian > /dev/null; then
+    lintian --fail-on error,warning --display-info "$deb" 2>&1 | grep -v 'running with root privileges' \
+        | tee "$work/lintian.log"
+    ((PIPESTATUS[0] == 0)) || fail "lintian reported errors or warnings"
+fi
+
+# On Wayland the window names its menu entry as its app_id, so the dock shows
+# the entry's name and icon.
+if command -v weston > /dev/null && [[ -n $(find /usr/lib -name libqwayland-generic.so -print -quit 2>/dev/null) ]]; then
+    export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+    weston --backend=headless-backend.so --socket=wayland-check --idle-time=0 > "$work/weston.log" 2>&1 &
+    weston_pid=$!
+    trap 'kill "$weston_pid" 2>/dev/null || true; wait "$weston_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+    for _ in $(seq 100); do
+        [[ -S $XDG_RUNTIME_DIR/wayland-check ]] && break
+        sleep 0.1
+    done
+    [[ -S $XDG_RUNTIME_DIR/wayland-check ]] || { cat "$work/weston.log"; fail "weston did not start"; }
+    WAYLAND_DISPLAY=wayland-check QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
+        timeout 10 "$work/usr/bin/vq-rudraksha-numerology" > /dev/null 2> "$work/wayland.log" &
+    program=$!
+    for _ in $(seq 100); do
+        grep -q 'set_app_id' "$work/wayland.log" && break
+        sleep 0.1
+    done
+    kill "$program" 2>/dev/null || true
+    wait "$program" 2>/dev/null || true
+    grep -q "xdg_toplevel@[0-9]*\.set_app_id(\"$app_id\")" "$work/wayland.log" \
+        || fail "the window's app_id is not $app_id: $(grep -o 'set_app_id([^)]*)' "$work/wayland.log")"
+fi
 echo "install tree and package OK: $(basename "$deb")"

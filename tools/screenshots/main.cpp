@@ -21,11 +21,15 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTabBar>
@@ -37,6 +41,14 @@
 namespace {
 
 QDir g_output;
+
+// Runs the event loop for a while, so that windows and menus are drawn.
+void wait(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 void save(QWidget* window, const QString& name)
 {
@@ -150,6 +162,18 @@ int main(int argc, char* argv[])
         chooseFile(saved)(dialog);
     });
     control<QPushButton>(longResult, QStringLiteral("cmdSave"))->click();
+
+    // The main window's File menu, with the reading saved above among the recent ones.
+    QWidget* again = app::showMainWindow();
+    wait(500);
+    auto* file = control<QMenu>(again, QStringLiteral("mnuFile"));
+    again->findChild<QMenuBar*>()->setActiveAction(file->menuAction());
+    wait(500);
+    const QRect shown = again->frameGeometry().united(file->geometry());
+    again->screen()
+        ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
+        .save(g_output.filePath(QStringLiteral("main-file-menu.png")));
+    file->close();
 
     // Last, since the refused copy ends the program: a second copy while another holds the lock.
     ui::SingleInstance running({work.path()});

@@ -7,6 +7,7 @@
 #include "core/storage/TextCodec.h"
 #include "ui/platform/Messages.h"
 #include "ui/platform/ReadingFiles.h"
+#include "ui/platform/RecentReadings.h"
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/PromotionStrip.h"
@@ -24,6 +25,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -52,7 +54,13 @@ frmMain::frmMain()
     : WorkingWindow(QStringLiteral("frmMain"), QSize(8640, 5685), QStringLiteral("Label14"), 5190)
 {
     setAcceptDrops(true);
-    addExitEntry();
+    // The last readings opened or saved, before Exit; one that is refused leaves the list.
+    connect(new RecentReadingsMenu(fileMenu(), addExitEntry()), &RecentReadingsMenu::chosen, this,
+        [this](const QString& path) {
+            if (!openReadingFile(path)) {
+                forgetRecentReading(path);
+            }
+        });
     createGuidanceLabels();
     createInputs();
     createButtons();
@@ -205,6 +213,9 @@ void frmMain::connectControls()
     // Enter in the name box asks for the reading, as the button does.
     connect(txtName, &QLineEdit::returnPressed, cmdProceed, &QPushButton::click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::OpenReading);
+    // Ctrl+O opens a reading as the button does, beside its access key.
+    connect(
+        new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this), &QShortcut::activated, cmdOpen, &QPushButton::click);
 }
 
 void frmMain::loadForm()
@@ -293,6 +304,7 @@ bool frmMain::openReadingFile(const QString& path)
         showMessage(this, QStringLiteral("Please Check The File."), MessageIcon::Error);
         return false;
     }
+    noteRecentReading(path, fromCore(input->PersonName));
     handOver(*input);
     return true;
 }

@@ -24,6 +24,8 @@ void setUpApplication()
     QCoreApplication::setApplicationVersion(QStringLiteral(VQ_VERSION));
     // The application name stays the executable's base name, which keys the
     // per-user settings.
+    // The menu entry's name: Wayland desktops match a window to its entry by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.example.vq_software.rudraksha_numerology"));
 
     // The windows' colours rely on a style that honours the palette everywhere.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -5,7 +5,7 @@
 namespace ui {
 
 // Sets up the application object once, before any window: the organization and
-// version names, the Fusion style, an end through EndProgram only, and no
+// version names, the menu entry's name, the Fusion style, an end through EndProgram only, and no
 // pixmap cache. The program, its tests and its tools all start with it.
 void setUpApplication();
 

@@ -4,6 +4,7 @@
 #include "ui/platform/Messages.h"
 #include "ui/platform/Program.h"
 #include "ui/platform/ReadingFiles.h"
+#include "ui/platform/RecentReadings.h"
 #include "ui/result/ReadingDocument.h"
 #include "ui/result/ReadingPage.h"
 #include "ui/widgets/LinkLabel.h"
@@ -45,6 +46,7 @@ void frmRudrakshNumerologyResult::createMenus()
 {
     QMenu* mnuFile = fileMenu();
     mnuBack = named(mnuFile->addAction(QStringLiteral("&Back")), QStringLiteral("mnuBack"));
+    mnuBack->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFile1"));
     mnuExport = named(mnuFile->addAction(QStringLiteral("&Export as PDF\u2026")), QStringLiteral("mnuExport"));
     mnuPrint = named(mnuFile->addAction(QStringLiteral("&Print\u2026")), QStringLiteral("mnuPrint"));
@@ -108,6 +110,9 @@ void frmRudrakshNumerologyResult::connectControls()
     connect(TS, &QTabBar::currentChanged, this, &frmRudrakshNumerologyResult::selectPage);
     connect(cmdSave, &QPushButton::clicked, this, &frmRudrakshNumerologyResult::SaveReading);
     connect(cmdBack, &QPushButton::clicked, this, &frmRudrakshNumerologyResult::goBack);
+    // Ctrl+S saves as the button does, beside its access key.
+    connect(
+        new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, cmdSave, &QPushButton::click);
 
     // Ctrl+Tab and Ctrl+Shift+Tab switch pages from anywhere in the window.
     for (const QKeySequence& keys :
@@ -176,7 +181,9 @@ void frmRudrakshNumerologyResult::SaveReading()
     const QString error = writeReadingFile(path, m_reading);
     if (!error.isEmpty()) {
         showFileError(QStringLiteral("saved to"), path, error);
+        return;
     }
+    noteRecentReading(path, fromCore(m_reading.PersonName));
 }
 
 void frmRudrakshNumerologyResult::exportReading()

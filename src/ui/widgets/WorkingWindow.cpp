@@ -6,6 +6,7 @@
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/UiText.h"
+#include "ui/widgets/WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -22,6 +23,7 @@ WorkingWindow::WorkingWindow(const QString& objectName, QSize clientTwips, const
     setWindowTitle(programCaption());
     setFont(programFont());
     setColours(this, Colours::White, Colours::Black);
+    keepWindowPlacement(this);
 
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
@@ -42,10 +44,12 @@ WorkingWindow::WorkingWindow(const QString& objectName, QSize clientTwips, const
     m_column->addLayout(bannerRow);
 }
 
-void WorkingWindow::addExitEntry()
+QAction* WorkingWindow::addExitEntry()
 {
     QAction* mnuExit = named(m_fileMenu->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
+    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    return mnuExit;
 }
 
 void WorkingWindow::closeForHandOver()

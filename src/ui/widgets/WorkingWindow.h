@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class QAction;
 class QMenu;
 class QVBoxLayout;
 
@@ -10,7 +11,7 @@ namespace ui {
 class LinkLabel;
 
 // The frame the main window and the result window share: their name, caption,
-// font and black background; a menu bar with the File menu (filled by the
+// font and black background, and the place they are left in; a menu bar with the File menu (filled by the
 // window), the Help menu and Donate; a central widget at least the size of the
 // design's client area, with the forum banner centred at its top. A close
 // ends the program, unless the window closes to hand over to the other one.
@@ -23,8 +24,9 @@ protected:
     WorkingWindow(const QString& objectName, QSize clientTwips, const QString& bannerName, int bannerTwips);
 
     QMenu* fileMenu() const { return m_fileMenu; }
-    // Appends "E&xit" to the File menu: it closes the window as the user's close.
-    void addExitEntry();
+    // Appends "E&xit" (Ctrl+Q) to the File menu and returns it: it closes the
+    // window as the user's close.
+    QAction* addExitEntry();
 
     QWidget* central() const { return m_central; }
     // The central widget's column, the banner row already in it.

@@ -6,6 +6,7 @@
 #include "Windows.h"
 
 #include "ui/mainwindow/frmMain.h"
+#include "ui/platform/RecentReadings.h"
 
 #include <QFile>
 #include <QMimeData>
@@ -23,8 +24,25 @@ namespace {
 const QString kName = QStringLiteral("Please Enter Your Name");
 const QString kLetters = QStringLiteral("Please Enter Your Name Using The Letters A To Z");
 
-// Stands for a named pipe in place of the file's bytes.
+// Stand for a named pipe, or no file at all, in place of the file's bytes.
 const QByteArray kNamedPipe = "<named pipe>";
+const QByteArray kGone = "<gone>";
+
+// The desktop's recent files as another program left them, with one file.
+QByteArray RecentFiles(const QString& href)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<xbel version=\"1.0\" xmlns:bookmark=\"http://www.freedesktop.org/standards/desktop-bookmarks\"\n"
+           "      xmlns:mime=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+           "  <bookmark href=\""
+        + href.toUtf8()
+        + "\" added=\"2026-01-01T10:00:00Z\" modified=\"2026-01-01T10:00:00Z\" visited=\"2026-01-01T10:00:00Z\">\n"
+          "    <info><metadata owner=\"http://freedesktop.org\"><mime:mime-type type=\"text/plain\"/>\n"
+          "      <bookmark:applications><bookmark:application name=\"editor\" exec=\"&apos;editor %u&apos;\" "
+          "modified=\"2026-01-01T10:00:00Z\" count=\"1\"/></bookmark:applications></metadata></info>\n"
+          "  </bookmark>\n"
+          "</xbel>\n";
+}
 
 // A main window of its own, shown, noting the reading it hands on.
 struct WatchedMain {
@@ -173,6 +191,7 @@ private slots:
 
     void open_data()
     {
+        QTest::addColumn<QString>("how"); // cmdOpen, Ctrl+O, or the first recent reading in the File menu
         QTest::addColumn<QString>("fileName"); // empty: Cancel
         QTest::addColumn<QString>("typed"); // in the dialog; empty: the file's name
         QTest::addColumn<QByteArray>("bytes");
@@ -180,9 +199,13 @@ private slots:
         QTest::addColumn<int>("lifePath");
         QTest::addColumn<int>("destiny");
 
+        const auto via = [](const char* how, const char* name, const char* file, const QByteArray& bytes,
+                             const char* person = "", int lifePath = 0, int destiny = 0) {
+            QTest::newRow(name) << how << file << "" << bytes << person << lifePath << destiny;
+        };
         const auto row
-            = [](const char* name, const char* file, const QByteArray& bytes, const char* person = "", int lifePath = 0,
-                  int destiny = 0) { QTest::newRow(name) << file << "" << bytes << person << lifePath << destiny; };
+            = [&via](const char* name, const char* file, const QByteArray& bytes, const char* person = "",
+                  int lifePath = 0, int destiny = 0) { via("cmdOpen", name, file, bytes, person, lifePath, destiny); };
         const QByteArray sample("Sample Name");
         row("Cancel", "", kSampleFile);
         row("wrong extension", "x.txt", kSampleFile);
@@ -197,14 +220,21 @@ private slots:
         // Life path: day + month + year reduced; destiny: A J S = 1 ... I R = 9, reduced.
         row("NAME.RKN", "NAME.RKN", kSampleFile, "Sample Name", 1, 9);
         row("readingrkn without a dot", "readingrkn", fileOf({"Ann Lee", "2", "3", "March", "2000"}), "Ann Lee", 7, 6);
-        QTest::newRow("bare name opens NAME.rkn") << "js.rkn"
+        QTest::newRow("bare name opens NAME.rkn") << "cmdOpen"
+                                                  << "js.rkn"
                                                   << "js" << kSampleFile << "Sample Name" << 1 << 9;
         row("LF line ends", "lf.rkn", fileOf({"Ann Lee", "2", "3", "March", "2000"}, "\n"), "Ann Lee", 7, 6);
         row("lines after the fifth", "extra.rkn", fileOf({"Bob Smith", "1", "1", "January", "1999", "x", "12"}),
             "Bob Smith", 3, 7);
+        via("Ctrl+O", "Ctrl+O", "keys.rkn", kSampleFile, "Sample Name", 1, 9);
+        // Listed as "Listed & Co" when opened last; the file tells the name.
+        via("recent", "recent reading", "listed.rkn", kSampleFile, "Sample Name", 1, 9);
+        via("recent", "recent reading gone", "gone.rkn", kGone);
+        via("recent", "recent reading no longer a reading", "spoilt.rkn", "shopping list\r\n");
     }
     void open()
     {
+        QFETCH(QString, how);
         QFETCH(QString, fileName);
         QFETCH(QString, typed);
         QFETCH(QByteArray, bytes);
@@ -217,29 +247,61 @@ private slots:
         if (bytes == kNamedPipe) {
             QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         } else {
-            QVERIFY(path.isEmpty() || writeFile(path, bytes));
+            QVERIFY(path.isEmpty() || bytes == kGone || writeFile(path, bytes));
+        }
+        const bool recent = how == QLatin1String("recent");
+        // Another program's recent file, which must stay listed.
+        const QString otherRecent = QStringLiteral("file:///elsewhere/notes.txt");
+        if (recent) {
+            ui::noteRecentReading(path, QStringLiteral("Listed & Co"));
+            QVERIFY(writeFile(ui::desktopRecentFilesPath(), RecentFiles(otherRecent)));
         }
         WatchedMain main;
         enterInput(main.window, {"Typed Person", "3", "March", "2001"});
 
-        const FileAnswer open = answerFile([&] { QTest::mouseClick(child(main.window, "cmdOpen"), Qt::LeftButton); },
-            typed.isEmpty() ? path : dir.filePath(typed));
-        QVERIFY(open.dialog && !open.question);
+        std::optional<Message> message;
+        if (recent) {
+            auto* entry = child<QAction>(main.window, "mnuRecent_0");
+            QCOMPARE(entry->text(), QStringLiteral("&1 Listed && Co (%1)").arg(fileName));
+            message = answerMessage([entry] { entry->trigger(); });
+        } else {
+            const FileAnswer open = answerFile(
+                [&] {
+                    if (how == QLatin1String("Ctrl+O")) {
+                        QTest::keySequence(main.window, QKeySequence(how));
+                    } else {
+                        QTest::mouseClick(child(main.window, "cmdOpen"), Qt::LeftButton);
+                    }
+                },
+                typed.isEmpty() ? path : dir.filePath(typed));
+            QVERIFY(open.dialog && !open.question);
+            message = open.message;
+        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QList<ui::RecentReading> listed = ui::recentReadings();
+        const bool listedFirst = !listed.isEmpty() && listed.front().path == path;
         if (!personName.isEmpty()) {
-            QVERIFY2(!open.message, qPrintable(open.message ? open.message->text : QString()));
+            QVERIFY2(!message, qPrintable(message ? message->text : QString()));
             QVERIFY(main.handed);
             QCOMPARE(QString::fromStdString(main.handed->PersonName), personName);
             QCOMPARE(main.handed->LifePathNumber, lifePath);
             QCOMPARE(main.handed->DestinyNumber, destiny);
             QVERIFY(main.window.isNull());
+            // Listed first, here and in the desktop's recent files.
+            QVERIFY(listedFirst);
+            QCOMPARE(listed.front().personName, personName);
+            const QByteArray desktop = fileContents(ui::desktopRecentFilesPath());
+            QVERIFY2(desktop.contains(QUrl::fromLocalFile(path).toEncoded()), desktop.constData());
+            QVERIFY(!recent || desktop.contains(otherRecent.toUtf8()));
             return;
         }
-        // Refused or cancelled: the main window and its input stay as they were.
-        QCOMPARE(open.message.has_value(), !path.isEmpty());
-        if (open.message) {
-            QCOMPARE(open.message->text, QStringLiteral("Please Check The File."));
-            QCOMPARE(open.message->icon, QMessageBox::Critical);
+        // Refused or cancelled: the main window and its input stay as they were,
+        // and a refused file is not listed.
+        QVERIFY(path.isEmpty() || !listedFirst);
+        QCOMPARE(message.has_value(), !path.isEmpty());
+        if (message) {
+            QCOMPARE(message->text, QStringLiteral("Please Check The File."));
+            QCOMPARE(message->icon, QMessageBox::Critical);
         }
         QVERIFY(main.window && main.window->isVisible());
         QCOMPARE(shownInput(main.window), QStringList({"Typed Person", "3", "March", "2001"}));

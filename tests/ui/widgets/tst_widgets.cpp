@@ -23,6 +23,40 @@ private slots:
     void initTestCase() { initGui(); }
     void cleanup() { closeAll(); }
 
+    // A working window reopens where it was left, at its size if resized.
+    void placement_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QPoint>("moveTo");
+        QTest::addColumn<QSize>("grow");
+        QTest::addColumn<bool>("placed"); // whether it reopens at moveTo
+        QTest::newRow("main moved") << "main" << QPoint(120, 80) << QSize(0, 0) << true;
+        QTest::newRow("result moved and resized") << "result" << QPoint(30, 40) << QSize(40, 30) << true;
+        QTest::newRow("main off every screen") << "main" << QPoint(5000, 4000) << QSize(0, 0) << false;
+        QTest::newRow("result left of every screen") << "result" << QPoint(-3000, 10) << QSize(20, 0) << false;
+    }
+    void placement()
+    {
+        QFETCH(QString, window);
+        QFETCH(QPoint, moveTo);
+        QFETCH(QSize, grow);
+        QFETCH(bool, placed);
+        const auto open = [&window] {
+            return window == QLatin1String("main") ? shown(static_cast<QWidget*>(new ui::frmMain))
+                                                   : openResult(sampleReading());
+        };
+        QWidget* first = open();
+        const QSize natural = first->size();
+        first->move(moveTo);
+        first->resize(natural + grow);
+        QTRY_COMPARE(first->pos(), moveTo);
+        closeAll();
+
+        QWidget* again = open();
+        QCOMPARE(again->size(), natural + grow);
+        QCOMPARE(again->pos() == moveTo, placed);
+    }
+
     void links_data()
     {
         QTest::addColumn<QString>("window");

@@ -1,0 +1,216 @@
+#include "app/CommandLine.h"
+
+#include "ui/platform/ReadingFiles.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QFile>
+#include <QList>
+#include <QtGlobal>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace app {
+namespace {
+
+const QString kProgram = QStringLiteral("vq-rudraksha-numerology");
+
+// Qt's own options that take a value (-platform offscreen, or -platform=offscreen).
+const QStringList kQtOptionsWithValue = {
+    QStringLiteral("platform"),
+    QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),
+    QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"),
+    QStringLiteral("qwindowicon"),
+    QStringLiteral("qwindowtitle"),
+    QStringLiteral("session"),
+    QStringLiteral("display"),
+    QStringLiteral("geometry"),
+    QStringLiteral("title"),
+    QStringLiteral("name"),
+    QStringLiteral("style"),
+    QStringLiteral("stylesheet"),
+    QStringLiteral("qmljsdebugger"),
+};
+
+// Qt's own options that stand alone.
+const QStringList kQtFlags = {
+    QStringLiteral("reverse"),
+    QStringLiteral("widgetcount"),
+    QStringLiteral("nograb"),
+    QStringLiteral("dograb"),
+    QStringLiteral("sync"),
+};
+
+QString usage()
+{
+    return QCoreApplication::translate("app::CommandLine",
+        "Usage: %1 [OPTION]... [FILE]\n"
+        "Gives a Rudraksha numerology reading; FILE is a saved reading (.rkn) to open.\n"
+        "\n"
+        "  -h, --help     show this help and exit\n"
+        "      --version  show the name and version and exit\n"
+        "  --             end the options: what follows is a file\n"
+        "\n"
+        "Qt's own options, such as -platform and -style, are accepted as well.\n")
+        .arg(kProgram);
+}
+
+void print(std::FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+// The messages held back while the application object is made.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+QList<HeldMessage>* g_held = nullptr;
+QtMessageHandler g_previous = nullptr;
+
+void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg) {
+        // Qt would abort next; the messages before this one only repeat it.
+        print(stderr,
+            QCoreApplication::translate("app::CommandLine",
+                "%1: no display could be opened; set DISPLAY or WAYLAND_DISPLAY to a running X11 or Wayland "
+                "session\n")
+                .arg(kProgram));
+        std::_Exit(1);
+    }
+    g_held->append({type, QByteArray(context.category != nullptr ? context.category : "default"), text});
+}
+
+} // namespace
+
+QStringList argumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+#ifdef Q_OS_UNIX
+        // The bytes as given, so that a file name that is not UTF-8 opens too.
+        arguments.append(ui::pathFromNative(argv[i]));
+#else
+        arguments.append(QFile::decodeName(argv[i]));
+#endif
+    }
+    return arguments;
+}
+
+CommandLine parseCommandLine(const QStringList& arguments)
+{
+    CommandLine line;
+    line.qtArguments.append(arguments.value(0, kProgram));
+    const auto file = [&line](const QString& path) {
+        if (line.readingFile.isEmpty()) {
+            line.readingFile = path;
+        } else {
+            line.otherFiles.append(path);
+        }
+    };
+    bool options = true;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (!options || argument == QLatin1String("-") || !argument.startsWith(QLatin1Char('-'))) {
+            file(argument);
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
+            options = false;
+            continue;
+        }
+        if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
+            line.action = CommandLine::Action::Help;
+            return line;
+        }
+        if (argument == QLatin1String("--version")) {
+            line.action = CommandLine::Action::Version;
+            return line;
+        }
+        // Qt takes its options with one dash or two.
+        const QString bare = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+        const QString name = bare.section(QLatin1Char('='), 0, 0);
+        if (kQtFlags.contains(bare)) {
+            line.qtArguments.append(argument);
+        } else if (kQtOptionsWithValue.contains(name) && bare.contains(QLatin1Char('='))) {
+            line.qtArguments.append(argument);
+        } else if (kQtOptionsWithValue.contains(bare) && i + 1 < arguments.size()) {
+            line.qtArguments.append(argument);
+            line.qtArguments.append(arguments.at(++i));
+        } else {
+            line.action = CommandLine::Action::Unknown;
+            line.unknownOption = argument;
+            return line;
+        }
+    }
+    return line;
+}
+
+std::optional<int> handleBeforeWindows(const CommandLine& line)
+{
+    switch (line.action) {
+    case CommandLine::Action::Help:
+        print(stdout, usage());
+        return 0;
+    case CommandLine::Action::Version:
+        print(stdout,
+            QCoreApplication::translate("app::CommandLine", "VQ Rudraksha Numerology %1\n")
+                .arg(QStringLiteral(VQ_VERSION)));
+        return 0;
+    case CommandLine::Action::Unknown:
+        print(stderr,
+            QCoreApplication::translate("app::CommandLine", "%1: unknown option \"%2\"\n")
+                .arg(kProgram, line.unknownOption));
+        print(stderr, usage());
+        return 2;
+    case CommandLine::Action::Run:
+        break;
+    }
+    for (const QString& path : line.otherFiles) {
+        print(stderr,
+            QCoreApplication::translate(
+                "app::CommandLine", "%1: only one reading opens at a time; \"%2\" is left alone\n")
+                .arg(kProgram, path));
+    }
+    return std::nullopt;
+}
+
+DisplayGuard::DisplayGuard()
+{
+    g_held = new QList<HeldMessage>;
+    g_previous = qInstallMessageHandler(holdMessage);
+}
+
+DisplayGuard::~DisplayGuard()
+{
+    qInstallMessageHandler(g_previous);
+    for (const HeldMessage& message : std::as_const(*g_held)) {
+        const QMessageLogger logger(nullptr, 0, nullptr, message.category.constData());
+        switch (message.type) {
+        case QtDebugMsg:
+            logger.debug("%s", qUtf8Printable(message.text));
+            break;
+        case QtInfoMsg:
+            logger.info("%s", qUtf8Printable(message.text));
+            break;
+        case QtWarningMsg:
+        case QtFatalMsg:
+            logger.warning("%s", qUtf8Printable(message.text));
+            break;
+        case QtCriticalMsg:
+            logger.critical("%s", qUtf8Printable(message.text));
+            break;
+        }
+    }
+    delete g_held;
+    g_held = nullptr;
+}
+
+} // namespace app

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace app {
+
+// What the program's arguments ask for, read before there is any window or
+// display. Qt's own options (-platform, -style ...) are passed on to the
+// application object; after "--" every argument is a file.
+struct CommandLine {
+    enum class Action { Run, Help, Version, Unknown };
+
+    Action action = Action::Run;
+    QString unknownOption; // with Action::Unknown
+    QString readingFile; // the first file, if any
+    QStringList otherFiles; // files after the first, left alone
+    QStringList qtArguments; // the program's name first, then Qt's own options
+};
+
+// Reads the arguments (the program's name first).
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// The arguments as the system passed them, decoded so that a file name
+// that is not UTF-8 gives its bytes back.
+QStringList argumentsOf(int argc, char** argv);
+
+// What start-up does before the application object exists: --help and
+// --version print to stdout, an unknown option prints the usage to stderr,
+// and a program that cannot reach a display says so in one line. Returns the
+// exit code when the program ends here, or nothing when it goes on to start
+// its windows (having said on stderr which extra files it leaves alone).
+std::optional<int> handleBeforeWindows(const CommandLine& line);
+
+// Until its end, a fatal message from Qt (no platform plugin could be
+// started: no display) ends the program with one line on stderr and exit code
+// 1 instead of an abort. Other messages are held back and passed on at its
+// end, so a failed start prints nothing but that line.
+class DisplayGuard {
+public:
+    DisplayGuard();
+    ~DisplayGuard();
+    DisplayGuard(const DisplayGuard&) = delete;
+    DisplayGuard& operator=(const DisplayGuard&) = delete;
+};
+
+} // namespace app
