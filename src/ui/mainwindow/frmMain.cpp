@@ -4,6 +4,7 @@
 #include "core/numerology/BirthDate.h"
 #include "core/numerology/Numerology.h"
 #include "core/numerology/ReadingCheck.h"
+#include "core/numerology/Working.h"
 #include "core/storage/TextCodec.h"
 #include "ui/platform/Messages.h"
 #include "ui/platform/ReadingFiles.h"
@@ -86,12 +87,12 @@ void frmMain::createGuidanceLabels()
 
 void frmMain::createInputs()
 {
-    fraDetails = named(new QGroupBox(QStringLiteral("Personal Details"), central()), QStringLiteral("fraDetails"));
+    fraDetails = named(new QGroupBox(tr("Personal Details"), central()), QStringLiteral("fraDetails"));
     fraDetails->setFont(programFont(NormalPointSize, true));
     setColours(fraDetails, Colours::Orange, Colours::Black);
 
-    Label1 = named(new QLabel(QStringLiteral("Name"), fraDetails), QStringLiteral("Label1"));
-    Label2 = named(new QLabel(QStringLiteral("Birth Date"), fraDetails), QStringLiteral("Label2"));
+    Label1 = named(new QLabel(tr("Name"), fraDetails), QStringLiteral("Label1"));
+    Label2 = named(new QLabel(tr("Birth Date"), fraDetails), QStringLiteral("Label2"));
     txtName = named(new QLineEdit(fraDetails), QStringLiteral("txtName"));
     cboDate = named(new QComboBox(fraDetails), QStringLiteral("cboDate"));
     cboMonth = named(new QComboBox(fraDetails), QStringLiteral("cboMonth"));
@@ -105,14 +106,14 @@ void frmMain::createInputs()
         input->setFont(programFont());
         setColours(input, Colours::White, Colours::DarkGrey);
     }
-    txtName->setAccessibleName(QStringLiteral("Name"));
+    txtName->setAccessibleName(tr("Name"));
     // No longer than a reading file can hold, so every reading can be saved.
     txtName->setMaxLength(static_cast<int>(core::MaxTextLength));
     // On Linux a drop-down list is named by its entry, so the description says what it is.
-    for (const auto& [list, name] :
-        {std::pair{cboDate, "Birth day"}, std::pair{cboMonth, "Birth month"}, std::pair{cboYear, "Birth year"}}) {
-        list->setAccessibleName(QString::fromLatin1(name));
-        list->setAccessibleDescription(QString::fromLatin1(name));
+    for (const auto& [list, name] : {std::pair{cboDate, tr("Birth day")}, std::pair{cboMonth, tr("Birth month")},
+             std::pair{cboYear, tr("Birth year")}}) {
+        list->setAccessibleName(name);
+        list->setAccessibleDescription(name);
     }
     Label1->setBuddy(txtName);
     Label2->setBuddy(cboDate);
@@ -142,21 +143,20 @@ void frmMain::createInputs()
 
 void frmMain::createButtons()
 {
-    cmdOpen = named(
-        new QPushButton(QStringLiteral("&Open Previously Saved Reading"), central()), QStringLiteral("cmdOpen"));
+    cmdOpen = named(new QPushButton(tr("&Open Previously Saved Reading"), central()), QStringLiteral("cmdOpen"));
     cmdOpen->setFont(programFont(9.75, true));
     cmdOpen->setMinimumHeight(px(585));
 
-    Label4 = named(new QLabel(QStringLiteral("Enter your name and date of birth to get your VQ Rudraksha "
-                                             "Numerology Reading!"),
+    Label4 = named(new QLabel(tr("Enter your name and date of birth to get your VQ Rudraksha "
+                                 "Numerology Reading!"),
                        central()),
         QStringLiteral("Label4"));
     Label4->setFont(programFont(NormalPointSize, true));
     Label4->setWordWrap(true);
     setColours(Label4, Colours::DarkTeal);
 
-    cmdProceed = named(new QPushButton(QStringLiteral("&Get My Rudraksha Numerology Reading"), central()),
-        QStringLiteral("cmdProceed"));
+    cmdProceed
+        = named(new QPushButton(tr("&Get My Rudraksha Numerology Reading"), central()), QStringLiteral("cmdProceed"));
     cmdProceed->setFont(programFont(NormalPointSize, true));
     cmdProceed->setMinimumHeight(px(375));
     for (QPushButton* button : {cmdOpen, cmdProceed}) {
@@ -224,15 +224,15 @@ void frmMain::loadForm()
         cboDate->addItem(QString::number(day));
     }
     for (int month = 1; month <= 12; ++month) {
-        cboMonth->addItem(fromCore(core::monthName(month)));
+        cboMonth->addItem(translatedCore("core::Calendar", core::monthName(month)));
     }
     for (int year = kFirstYear; year <= kLastYear; ++year) {
         cboYear->addItem(QString::number(year));
     }
 
     const auto texts = core::LoadGuidanceTexts();
-    lblLabel[1]->setText(fromCore(core::joinGuidance(texts.GuidanceDos)));
-    lblLabel[2]->setText(fromCore(core::joinGuidance(texts.GuidanceDonts)));
+    lblLabel[1]->setText(guidanceCaption(texts.GuidanceDos));
+    lblLabel[2]->setText(guidanceCaption(texts.GuidanceDonts));
 
     cboDate->setCurrentIndex(0);
     cboMonth->setCurrentIndex(0);
@@ -251,7 +251,8 @@ core::Reading frmMain::typedInput() const
     input.PersonName = trimSpaces(txtName->text()).toStdString();
     input.BirthDay = static_cast<std::int16_t>(cboDate->currentIndex() + 1);
     input.BirthMonth = static_cast<std::int16_t>(cboMonth->currentIndex() + 1);
-    input.BirthMonthName = trimSpaces(cboMonth->currentText()).toStdString();
+    // The English name whatever the list shows: a reading file keeps it so.
+    input.BirthMonthName = std::string(core::monthName(input.BirthMonth));
     input.BirthYear = static_cast<std::int16_t>(cboYear->currentText().toInt());
     return input;
 }
@@ -262,20 +263,20 @@ bool frmMain::Validate_Input(const core::Reading& input)
     case core::ReadingProblem::None:
         return true;
     case core::ReadingProblem::EmptyName:
-        showMessage(this, QStringLiteral("Please Enter Your Name"), MessageIcon::Error);
+        showMessage(this, tr("Please Enter Your Name"), MessageIcon::Error);
         txtName->setFocus();
         return false;
     case core::ReadingProblem::NoLetterAToZ:
         // Only the letters A to Z carry a value; a name without one has no destiny.
-        showMessage(this, QStringLiteral("Please Enter Your Name Using The Letters A To Z"), MessageIcon::Error);
+        showMessage(this, tr("Please Enter Your Name Using The Letters A To Z"), MessageIcon::Error);
         txtName->setFocus();
         return false;
     case core::ReadingProblem::DateOutOfRange: // the lists offer no such date
     case core::ReadingProblem::FebruaryDay:
-        showMessage(this, QStringLiteral("Please Enter Correct Date Or Month!"), MessageIcon::Information);
+        showMessage(this, tr("Please Enter Correct Date Or Month!"), MessageIcon::Information);
         return false;
     case core::ReadingProblem::ThirtyDayMonth:
-        showMessage(this, QStringLiteral("Please Enter Correct Date Or Month !"), MessageIcon::Information);
+        showMessage(this, tr("Please Enter Correct Date Or Month !"), MessageIcon::Information);
         return false;
     }
     return false;
@@ -301,7 +302,7 @@ bool frmMain::openReadingFile(const QString& path)
 {
     const std::optional<core::Reading> input = readReadingFile(path);
     if (!input) {
-        showMessage(this, QStringLiteral("Please Check The File."), MessageIcon::Error);
+        showMessage(this, tr("Please Check The File."), MessageIcon::Error);
         return false;
     }
     noteRecentReading(path, fromCore(input->PersonName));
@@ -346,7 +347,8 @@ void frmMain::dropEvent(QDropEvent* event)
 
 void frmMain::handOver(const core::Reading& input)
 {
-    emit readingChosen(core::completeReading(input));
+    emit readingChosen(
+        core::completeReading(input, translatedCore("core::Working", core::lettersCountFormat()).toStdString()));
     closeForHandOver();
 }
 

@@ -23,7 +23,7 @@ QUrl webPageAddress(WebPage page)
         }
         return "";
     }();
-    return {QStringLiteral("https://vq-software.example.com/") + QLatin1String(path)};
+    return QUrl(QStringLiteral("https://vq-software.example.com/") + QLatin1String(path));
 }
 
 QString shownAddress(const QUrl& address)

@@ -45,11 +45,11 @@ frmRudrakshNumerologyResult::frmRudrakshNumerologyResult()
 void frmRudrakshNumerologyResult::createMenus()
 {
     QMenu* mnuFile = fileMenu();
-    mnuBack = named(mnuFile->addAction(QStringLiteral("&Back")), QStringLiteral("mnuBack"));
+    mnuBack = named(mnuFile->addAction(tr("&Back")), QStringLiteral("mnuBack"));
     mnuBack->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFile1"));
-    mnuExport = named(mnuFile->addAction(QStringLiteral("&Export as PDF\u2026")), QStringLiteral("mnuExport"));
-    mnuPrint = named(mnuFile->addAction(QStringLiteral("&Print\u2026")), QStringLiteral("mnuPrint"));
+    mnuExport = named(mnuFile->addAction(tr("&Export as PDF…")), QStringLiteral("mnuExport"));
+    mnuPrint = named(mnuFile->addAction(tr("&Print…")), QStringLiteral("mnuPrint"));
     mnuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFile2"));
     addExitEntry();
@@ -62,8 +62,8 @@ void frmRudrakshNumerologyResult::createMenus()
 void frmRudrakshNumerologyResult::createPages()
 {
     TS = named(new QTabBar(central()), QStringLiteral("TS"));
-    TS->addTab(QStringLiteral("Rudraksh Based On Life Path Number"));
-    TS->addTab(QStringLiteral("Rudraksh Based On Destiny Number"));
+    TS->addTab(tr("Rudraksh Based On Life Path Number"));
+    TS->addTab(tr("Rudraksh Based On Destiny Number"));
     TS->setExpanding(false);
     TS->setDrawBase(true);
 
@@ -80,8 +80,8 @@ void frmRudrakshNumerologyResult::createButtons()
 {
     fraFullBrand = new PromotionStrip(programFont(NormalPointSize, true, true), central());
 
-    cmdSave = named(new QPushButton(QStringLiteral("&Save"), central()), QStringLiteral("cmdSave"));
-    cmdBack = named(new QPushButton(QStringLiteral("&Back"), central()), QStringLiteral("cmdBack"));
+    cmdSave = named(new QPushButton(tr("&Save"), central()), QStringLiteral("cmdSave"));
+    cmdBack = named(new QPushButton(tr("&Back"), central()), QStringLiteral("cmdBack"));
     for (QPushButton* button : {cmdBack, cmdSave}) {
         button->setFont(programFont(NormalPointSize, true));
         button->setMinimumSize(px(900), px(400));
@@ -165,11 +165,9 @@ void frmRudrakshNumerologyResult::goBack()
     closeForHandOver();
 }
 
-void frmRudrakshNumerologyResult::showFileError(const QString& done, const QString& path, const QString& reason)
+void frmRudrakshNumerologyResult::showFileError(const QString& message, const QString& path, const QString& reason)
 {
-    showMessage(this,
-        QStringLiteral("The reading could not be %1 \"%2\".\n\n%3").arg(done, QDir::toNativeSeparators(path), reason),
-        MessageIcon::Error);
+    showMessage(this, message.arg(QDir::toNativeSeparators(path), reason), MessageIcon::Error);
 }
 
 void frmRudrakshNumerologyResult::SaveReading()
@@ -180,7 +178,7 @@ void frmRudrakshNumerologyResult::SaveReading()
     }
     const QString error = writeReadingFile(path, m_reading);
     if (!error.isEmpty()) {
-        showFileError(QStringLiteral("saved to"), path, error);
+        showFileError(tr("The reading could not be saved to \"%1\".\n\n%2"), path, error);
         return;
     }
     noteRecentReading(path, fromCore(m_reading.PersonName));
@@ -193,10 +191,9 @@ void frmRudrakshNumerologyResult::exportReading()
         return;
     }
     const QByteArray pdf = readingPdf(m_reading);
-    const QString error
-        = pdf.isEmpty() ? QStringLiteral("The PDF document could not be made.") : writeWholeFile(path, pdf);
+    const QString error = pdf.isEmpty() ? tr("The PDF document could not be made.") : writeWholeFile(path, pdf);
     if (!error.isEmpty()) {
-        showFileError(QStringLiteral("exported to"), path, error);
+        showFileError(tr("The reading could not be exported to \"%1\".\n\n%2"), path, error);
     }
 }
 

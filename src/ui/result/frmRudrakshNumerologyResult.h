@@ -49,8 +49,9 @@ private:
     void exportReading();
     // Prints the same document on a printer the user picks.
     void printReading();
-    // Tells that the reading could not be "saved to" (done) the file at path, and why.
-    void showFileError(const QString& done, const QString& path, const QString& reason);
+    // Tells that the reading could not be written to the file at path, and why:
+    // message holds %1 for the path and %2 for the reason.
+    void showFileError(const QString& message, const QString& path, const QString& reason);
     void goBack();
     // Brings the page of tab index to the front.
     void selectPage(int index);

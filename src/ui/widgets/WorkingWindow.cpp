@@ -27,7 +27,7 @@ WorkingWindow::WorkingWindow(const QString& objectName, QSize clientTwips, const
 
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
-    m_fileMenu = named(bar->addMenu(QStringLiteral("&File")), QStringLiteral("mnuFile"));
+    m_fileMenu = named(bar->addMenu(tr("&File")), QStringLiteral("mnuFile"));
     addHelpMenu(this);
 
     m_central = named(new QWidget(this), QStringLiteral("centralWidget"));
@@ -46,7 +46,7 @@ WorkingWindow::WorkingWindow(const QString& objectName, QSize clientTwips, const
 
 QAction* WorkingWindow::addExitEntry()
 {
-    QAction* mnuExit = named(m_fileMenu->addAction(QStringLiteral("E&xit")), QStringLiteral("mnuExit"));
+    QAction* mnuExit = named(m_fileMenu->addAction(tr("E&xit")), QStringLiteral("mnuExit"));
     mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     return mnuExit;
