@@ -137,9 +137,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
         // Qt takes its options with one dash or two.
         const QString bare = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
         const QString name = bare.section(QLatin1Char('='), 0, 0);
-        if (kQtFlags.contains(bare)) {
-            line.qtArguments.append(argument);
-        } else if (kQtOptionsWithValue.contains(name) && bare.contains(QLatin1Char('='))) {
+        if (kQtFlags.contains(bare) || (kQtOptionsWithValue.contains(name) && bare.contains(QLatin1Char('=')))) {
             line.qtArguments.append(argument);
         } else if (kQtOptionsWithValue.contains(bare) && i + 1 < arguments.size()) {
             line.qtArguments.append(argument);

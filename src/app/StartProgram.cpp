@@ -113,6 +113,8 @@ int StartProgram(int& argc, char** argv)
     // Qt sees only its own options, so a file named after "--" stays a file.
     std::vector<QByteArray> qtArguments;
     std::vector<char*> qtArgv;
+    qtArguments.reserve(static_cast<std::size_t>(line.qtArguments.size()));
+    qtArgv.reserve(static_cast<std::size_t>(line.qtArguments.size()) + 1);
     for (const QString& argument : line.qtArguments) {
         qtArguments.push_back(ui::nativePath(argument));
     }

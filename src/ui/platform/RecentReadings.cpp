@@ -15,6 +15,8 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <utility>
+
 namespace ui {
 namespace {
 
@@ -97,6 +99,112 @@ void writeBookmark(QXmlStreamWriter& xml, const QString& href, const QDateTime& 
     xml.writeEndElement();
 }
 
+// Copies an XBEL document as it is, but for one file's bookmark: its times,
+// and this program's entry among its applications; a file not yet listed is
+// added at the end.
+class RecentFilesCopy {
+public:
+    RecentFilesCopy(const QByteArray& existing, QUrl url, QDateTime now)
+        : m_reader(existing)
+        , m_xml(&m_bytes)
+        , m_url(std::move(url))
+        , m_now(std::move(now))
+    {
+        m_xml.setAutoFormatting(true);
+        m_xml.setAutoFormattingIndent(2);
+    }
+
+    // The new document, or nothing when the old one is not XBEL.
+    std::optional<QByteArray> run()
+    {
+        while (!m_reader.atEnd()) {
+            const QXmlStreamReader::TokenType token = m_reader.readNext();
+            if (token == QXmlStreamReader::Invalid) {
+                break;
+            }
+            if (token == QXmlStreamReader::Characters && m_reader.isWhitespace()) {
+                continue; // the writer lays the document out anew
+            }
+            if (token == QXmlStreamReader::StartElement) {
+                ++m_depth;
+                if (m_depth == 1 && (m_reader.name() != QLatin1String("xbel") || !m_reader.namespaceUri().isEmpty())) {
+                    return std::nullopt;
+                }
+                if (startElement()) {
+                    continue;
+                }
+            } else if (token == QXmlStreamReader::EndElement) {
+                endElement();
+            }
+            m_xml.writeCurrentToken(m_reader);
+        }
+        if (m_reader.hasError() || m_depth != 0) {
+            return std::nullopt;
+        }
+        return m_bytes;
+    }
+
+private:
+    // Writes the element in its new form and returns true, or leaves it to be copied.
+    bool startElement()
+    {
+        const QXmlStreamAttributes attributes = m_reader.attributes();
+        if (m_depth == 2 && !m_found && m_reader.name() == QLatin1String("bookmark")
+            && QUrl(attributes.value(QLatin1String("href")).toString()) == m_url) {
+            m_inOurs = true;
+            m_found = true;
+            m_xml.writeStartElement(QStringLiteral("bookmark"));
+            for (const QXmlStreamAttribute& attribute : attributes) {
+                if (attribute.name() != QLatin1String("modified") && attribute.name() != QLatin1String("visited")) {
+                    m_xml.writeAttribute(attribute);
+                }
+            }
+            m_xml.writeAttribute(QStringLiteral("modified"), stamp(m_now));
+            m_xml.writeAttribute(QStringLiteral("visited"), stamp(m_now));
+            return true;
+        }
+        if (m_inOurs && m_reader.namespaceUri() == kBookmarkNs && m_reader.name() == QLatin1String("application")
+            && attributes.value(QLatin1String("name")) == applicationName()) {
+            m_applicationFound = true;
+            writeApplication(m_xml, m_now, attributes.value(QLatin1String("count")).toInt() + 1);
+            m_reader.skipCurrentElement();
+            --m_depth;
+            return true;
+        }
+        return false;
+    }
+
+    // Adds what the file's bookmark or the document still lacks before the element ends.
+    void endElement()
+    {
+        if (m_inOurs && !m_applicationFound && m_reader.namespaceUri() == kBookmarkNs
+            && m_reader.name() == QLatin1String("applications")) {
+            writeApplication(m_xml, m_now, 1);
+            m_applicationFound = true;
+        }
+        if (m_inOurs && m_depth == 2) {
+            if (!m_applicationFound) {
+                writeInfo(m_xml, m_now);
+            }
+            m_inOurs = false;
+        }
+        if (m_depth == 1 && !m_found) {
+            writeBookmark(m_xml, QString::fromLatin1(m_url.toEncoded()), m_now);
+        }
+        --m_depth;
+    }
+
+    QXmlStreamReader m_reader;
+    QByteArray m_bytes;
+    QXmlStreamWriter m_xml;
+    QUrl m_url;
+    QDateTime m_now;
+    int m_depth = 0;
+    bool m_inOurs = false; // inside this file's bookmark
+    bool m_found = false;
+    bool m_applicationFound = false;
+};
+
 } // namespace
 
 QList<RecentReading> recentReadings()
@@ -173,88 +281,20 @@ QString desktopRecentFilesPath()
 std::optional<QByteArray> withRecentFile(const QByteArray& existing, const QString& path, const QDateTime& now)
 {
     const QUrl url = QUrl::fromLocalFile(absolute(path));
-    const QString href = QString::fromLatin1(url.toEncoded());
+    if (!existing.trimmed().isEmpty()) {
+        return RecentFilesCopy(existing, url, now).run();
+    }
     QByteArray bytes;
     QXmlStreamWriter xml(&bytes);
     xml.setAutoFormatting(true);
     xml.setAutoFormattingIndent(2);
-
-    if (existing.trimmed().isEmpty()) {
-        xml.writeStartDocument();
-        xml.writeStartElement(QStringLiteral("xbel"));
-        xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.0"));
-        xml.writeNamespace(kBookmarkNs, QStringLiteral("bookmark"));
-        xml.writeNamespace(kMimeNs, QStringLiteral("mime"));
-        writeBookmark(xml, href, now);
-        xml.writeEndDocument();
-        return bytes;
-    }
-
-    // Everything is copied as it is, but for this file's bookmark: its times,
-    // and this program's entry among its applications.
-    QXmlStreamReader reader(existing);
-    int depth = 0;
-    bool inOurs = false; // inside this file's bookmark
-    bool found = false;
-    bool applicationFound = false;
-    while (!reader.atEnd()) {
-        const QXmlStreamReader::TokenType token = reader.readNext();
-        if (token == QXmlStreamReader::Invalid) {
-            break;
-        }
-        if (token == QXmlStreamReader::Characters && reader.isWhitespace()) {
-            continue; // the writer lays the document out anew
-        }
-        if (token == QXmlStreamReader::StartElement) {
-            ++depth;
-            if (depth == 1 && (reader.name() != QLatin1String("xbel") || !reader.namespaceUri().isEmpty())) {
-                return std::nullopt;
-            }
-            const QXmlStreamAttributes attributes = reader.attributes();
-            if (depth == 2 && !found && reader.name() == QLatin1String("bookmark")
-                && QUrl(attributes.value(QLatin1String("href")).toString()) == url) {
-                inOurs = true;
-                found = true;
-                xml.writeStartElement(QStringLiteral("bookmark"));
-                for (const QXmlStreamAttribute& attribute : attributes) {
-                    if (attribute.name() != QLatin1String("modified") && attribute.name() != QLatin1String("visited")) {
-                        xml.writeAttribute(attribute);
-                    }
-                }
-                xml.writeAttribute(QStringLiteral("modified"), stamp(now));
-                xml.writeAttribute(QStringLiteral("visited"), stamp(now));
-                continue;
-            }
-            if (inOurs && reader.namespaceUri() == kBookmarkNs && reader.name() == QLatin1String("application")
-                && attributes.value(QLatin1String("name")) == applicationName()) {
-                applicationFound = true;
-                writeApplication(xml, now, attributes.value(QLatin1String("count")).toInt() + 1);
-                reader.skipCurrentElement();
-                --depth;
-                continue;
-            }
-        } else if (token == QXmlStreamReader::EndElement) {
-            if (inOurs && !applicationFound && reader.namespaceUri() == kBookmarkNs
-                && reader.name() == QLatin1String("applications")) {
-                writeApplication(xml, now, 1);
-                applicationFound = true;
-            }
-            if (inOurs && depth == 2) {
-                if (!applicationFound) {
-                    writeInfo(xml, now);
-                }
-                inOurs = false;
-            }
-            if (depth == 1 && !found) {
-                writeBookmark(xml, href, now);
-            }
-            --depth;
-        }
-        xml.writeCurrentToken(reader);
-    }
-    if (reader.hasError() || depth != 0) {
-        return std::nullopt;
-    }
+    xml.writeStartDocument();
+    xml.writeStartElement(QStringLiteral("xbel"));
+    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.0"));
+    xml.writeNamespace(kBookmarkNs, QStringLiteral("bookmark"));
+    xml.writeNamespace(kMimeNs, QStringLiteral("mime"));
+    writeBookmark(xml, QString::fromLatin1(url.toEncoded()), now);
+    xml.writeEndDocument();
     return bytes;
 }
 
