@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 
 #include "ui/mainwindow/frmMain.h"
+#include "ui/platform/Language.h"
 #include "ui/platform/Messages.h"
 #include "ui/platform/Program.h"
 #include "ui/platform/ReadingFiles.h"
@@ -10,6 +11,7 @@
 #include "ui/platform/UpdateCheck.h"
 #include "ui/result/frmRudrakshNumerologyResult.h"
 #include "ui/widgets/Pictures.h"
+#include "ui/widgets/UiText.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -42,23 +44,56 @@ protected:
     }
 };
 
+// A new result window, shown with the reading, whose Back brings up a fresh
+// main window.
+void showResultWindow(const core::Reading& reading)
+{
+    auto* result = new ui::frmRudrakshNumerologyResult;
+    QObject::connect(result, &ui::frmRudrakshNumerologyResult::backRequested, &showMainWindow);
+    result->showReading(reading);
+}
+
 // A loaded main window, not yet shown, that hands its readings to a new
 // result window.
 ui::frmMain* createMainWindow()
 {
     auto* main = new ui::frmMain;
-    QObject::connect(main, &ui::frmMain::readingChosen, [](const core::Reading& reading) {
-        auto* result = new ui::frmRudrakshNumerologyResult;
-        QObject::connect(result, &ui::frmRudrakshNumerologyResult::backRequested, &showMainWindow);
-        result->showReading(reading);
-    });
+    QObject::connect(main, &ui::frmMain::readingChosen, &showResultWindow);
     return main;
+}
+
+// Another language was chosen: the working window on screen is made anew in
+// it, as Back makes a window anew; a result window keeps its reading.
+void speakAnew()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* working = qobject_cast<ui::WorkingWindow*>(window);
+        if (working == nullptr || !working->isVisible()) {
+            continue;
+        }
+        if (auto* result = qobject_cast<ui::frmRudrakshNumerologyResult*>(working)) {
+            showResultWindow(ui::completedReading(result->reading()));
+        } else {
+            showMainWindow();
+        }
+        working->closeForHandOver();
+        return;
+    }
+}
+
+void followLanguageChoice()
+{
+    static const bool connected
+        = (QObject::connect(ui::LanguageNotifier::instance(), &ui::LanguageNotifier::languageChanged, &speakAnew),
+            true);
+    Q_UNUSED(connected);
 }
 
 } // namespace
 
 ui::frmMain* showMainWindow()
 {
+    followLanguageChoice();
     ui::frmMain* main = createMainWindow();
     main->show();
     return main;
@@ -81,6 +116,7 @@ bool StartUp(ui::SingleInstance& instance, const QString& readingFile)
         break;
     }
 
+    followLanguageChoice();
     ui::frmMain* main = createMainWindow();
     main->showCoBrandOffer(QRandomGenerator::global()->bounded(2) == 0);
 
@@ -128,6 +164,7 @@ int StartProgram(int& argc, char** argv)
     QApplication application(qtArgc, qtArgv.data());
     guard.reset();
     ui::setUpApplication();
+    ui::applyLanguage();
 
     const QString readingFile = line.readingFile;
 

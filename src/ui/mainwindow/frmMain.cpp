@@ -347,8 +347,7 @@ void frmMain::dropEvent(QDropEvent* event)
 
 void frmMain::handOver(const core::Reading& input)
 {
-    emit readingChosen(
-        core::completeReading(input, translatedCore("core::Working", core::lettersCountFormat()).toStdString()));
+    emit readingChosen(completedReading(input));
     closeForHandOver();
 }
 

@@ -29,6 +29,9 @@ public:
     // Print, and shows the window.
     void showReading(const core::Reading& reading);
 
+    // The reading shown.
+    const core::Reading& reading() const { return m_reading; }
+
 signals:
     // Back was chosen: a fresh main window should come up. The window closes
     // itself right after.

@@ -1,16 +1,45 @@
 #include "ui/widgets/HelpMenu.h"
 
+#include "ui/platform/Language.h"
 #include "ui/platform/WebPages.h"
 #include "ui/widgets/UiText.h"
 #include "ui/widgets/frmAbout.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace ui {
+namespace {
+
+// After a separator, "Language" with each language in its own name; the one
+// spoken now is checked, and choosing another speaks it at once.
+void addLanguageMenu(QMenu* mnuHelp)
+{
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp3"));
+    QMenu* mnuLanguage = named(
+        mnuHelp->addMenu(QCoreApplication::translate("ui::HelpMenu", "&Language")), QStringLiteral("mnuLanguage"));
+    auto* group = new QActionGroup(mnuLanguage);
+    for (const Language& language : availableLanguages()) {
+        QAction* entry = named(mnuLanguage->addAction(language.name), QStringLiteral("mnuLanguage_") + language.code);
+        entry->setCheckable(true);
+        entry->setChecked(language.code == currentLanguage());
+        group->addAction(entry);
+        const QString code = language.code;
+        QObject::connect(entry, &QAction::triggered, mnuLanguage, [code] {
+            if (code != currentLanguage()) {
+                // Once the menu has closed: the window is made anew.
+                QMetaObject::invokeMethod(
+                    LanguageNotifier::instance(), [code] { chooseLanguage(code); }, Qt::QueuedConnection);
+            }
+        });
+    }
+}
+
+} // namespace
 
 void addHelpMenu(QMainWindow* window)
 {
@@ -28,6 +57,7 @@ void addHelpMenu(QMainWindow* window)
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
     QAction* mnuAbout = named(
         mnuHelp->addAction(QCoreApplication::translate("ui::HelpMenu", "&About Software")), QStringLiteral("mnuAbout"));
+    addLanguageMenu(mnuHelp);
     // A command of the menu bar itself, with no menu under it.
     QAction* mnuDonate
         = named(bar->addAction(QCoreApplication::translate("ui::HelpMenu", "&Donate")), QStringLiteral("mnuDonate"));

@@ -1,5 +1,7 @@
 #include "ui/widgets/Look.h"
 
+#include "ui/platform/Language.h"
+
 #include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
@@ -10,11 +12,13 @@ QFont programFont(double pointSize, bool bold, bool underline)
 {
     // Asking for a family that is not installed costs a font match for every
     // font made from it, so Verdana is asked for only where it exists.
-    static const QStringList families = QFontDatabase::hasFamily(QStringLiteral("Verdana"))
+    static const QStringList latin = QFontDatabase::hasFamily(QStringLiteral("Verdana"))
         ? QStringList{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}
         : QStringList{QStringLiteral("DejaVu Sans")};
     QFont font;
-    font.setFamilies(families);
+    // A language in another script asks for its own font first (its Latin
+    // letters match it); English asks for Verdana alone.
+    font.setFamilies(scriptFamilies() + latin);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setUnderline(underline);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/catalogue/GuidanceTexts.h"
+#include "core/numerology/Numerology.h"
+#include "core/numerology/Working.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -51,6 +53,13 @@ inline QString guidanceCaption(const core::GuidanceList& list)
         lines << translatedCore("core::Guidance", entry);
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+// A whole reading from its five input fields, its working in the reader's
+// language.
+inline core::Reading completedReading(const core::Reading& input)
+{
+    return core::completeReading(input, translatedCore("core::Working", core::lettersCountFormat()).toStdString());
 }
 
 // Gives an object its name (the control's name in the window) and returns it.

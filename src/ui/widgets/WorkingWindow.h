@@ -18,6 +18,10 @@ class LinkLabel;
 class WorkingWindow : public QMainWindow {
     Q_OBJECT
 
+public:
+    // Closes the window as a hand-over to another window: the program goes on.
+    void closeForHandOver();
+
 protected:
     // clientTwips: the design's client area; bannerName and bannerTwips: the
     // banner's control name and its widest extent.
@@ -32,9 +36,6 @@ protected:
     // The central widget's column, the banner row already in it.
     QVBoxLayout* column() const { return m_column; }
     LinkLabel* banner() const { return m_banner; }
-
-    // Closes the window as a hand-over to the other window: the program goes on.
-    void closeForHandOver();
 
     void closeEvent(QCloseEvent* event) override;
 

@@ -1,0 +1,157 @@
+#include "ui/platform/Language.h"
+
+#include "ui/platform/UpdateCheck.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFont>
+#include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
+
+#include <memory>
+
+namespace ui {
+namespace {
+
+const QString kProgramPrefix = QStringLiteral("vq-rudraksha-numerology_");
+const QString kEnglish = QStringLiteral("en");
+
+QString storedChoiceKey()
+{
+    return QStringLiteral("Language/uiLanguage");
+}
+
+struct Translators {
+    std::unique_ptr<QTranslator> program;
+    std::unique_ptr<QTranslator> qt;
+    QString language = kEnglish;
+};
+
+Translators& translators()
+{
+    static Translators installed;
+    return installed;
+}
+
+bool isAvailable(const QString& code)
+{
+    for (const Language& language : availableLanguages()) {
+        if (language.code == code) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The first of the system's languages ("hi-IN", "hi", "en-US" ...) that the
+// program speaks.
+QString systemChoice()
+{
+    for (const QString& tag : QLocale::system().uiLanguages()) {
+        const QString code = QLocale(tag).name().section(QLatin1Char('_'), 0, 0);
+        if (isAvailable(code)) {
+            return code;
+        }
+    }
+    return kEnglish;
+}
+
+// The font of each language whose script the program's own fonts lack.
+QString scriptFamilyOf(const QString& code)
+{
+    return code == QLatin1String("hi") ? QStringLiteral("Lohit Devanagari") : QString();
+}
+
+// Menus, tabs and Qt's dialogs speak the language in its own font as well.
+void setApplicationFont(const QString& code)
+{
+    static const QFont original = QApplication::font();
+    QFont font = original;
+    const QString family = scriptFamilyOf(code);
+    if (!family.isEmpty() && QFontDatabase::hasFamily(family)) {
+        font.setFamilies(QStringList{family} + original.families());
+    }
+    QApplication::setFont(font);
+}
+
+void speak(const QString& code)
+{
+    setApplicationFont(isAvailable(code) ? code : kEnglish);
+    Translators& installed = translators();
+    for (auto* translator : {installed.program.get(), installed.qt.get()}) {
+        if (translator != nullptr) {
+            QCoreApplication::removeTranslator(translator);
+        }
+    }
+    installed.program.reset();
+    installed.qt.reset();
+    installed.language = kEnglish;
+    if (code == kEnglish || !isAvailable(code)) {
+        return;
+    }
+    auto program = std::make_unique<QTranslator>();
+    if (!program->load(kProgramPrefix + code, QStringLiteral(":/i18n"))) {
+        return;
+    }
+    QCoreApplication::installTranslator(program.get());
+    installed.program = std::move(program);
+    installed.language = code;
+    // Qt's own dialogs: our translation where Qt ships none, else Qt's.
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QStringLiteral("qt_") + code, QStringLiteral(":/i18n"))
+        || qt->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt.get());
+        installed.qt = std::move(qt);
+    }
+}
+
+} // namespace
+
+QList<Language> availableLanguages()
+{
+    QList<Language> languages{{kEnglish, QStringLiteral("English")}};
+    const QStringList files = QDir(QStringLiteral(":/i18n")).entryList({kProgramPrefix + QStringLiteral("*.qm")});
+    for (const QString& file : files) {
+        const QString code = file.mid(kProgramPrefix.size()).chopped(3);
+        languages.append({code, QLocale(code).nativeLanguageName()});
+    }
+    return languages;
+}
+
+QStringList scriptFamilies()
+{
+    const QString family = scriptFamilyOf(currentLanguage());
+    return !family.isEmpty() && QFontDatabase::hasFamily(family) ? QStringList{family} : QStringList();
+}
+
+QString currentLanguage()
+{
+    return translators().language;
+}
+
+void applyLanguage()
+{
+    const QString stored = openReminderSettings()->value(storedChoiceKey()).toString();
+    speak(isAvailable(stored) ? stored : systemChoice());
+}
+
+void chooseLanguage(const QString& code)
+{
+    const std::unique_ptr<QSettings> settings = openReminderSettings();
+    settings->setValue(storedChoiceKey(), code);
+    settings->sync();
+    speak(code);
+    emit LanguageNotifier::instance()->languageChanged();
+}
+
+LanguageNotifier* LanguageNotifier::instance()
+{
+    static auto* const notifier = new LanguageNotifier;
+    return notifier;
+}
+
+} // namespace ui
