@@ -718,6 +718,10 @@ Qt के अपने विकल्प, जैसे -platform और -style,
         <source>&amp;Donate</source>
         <translation>दान करें (&amp;D)</translation>
     </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>भाषा (&amp;L)</translation>
+    </message>
 </context>
 <context>
     <name>ui::PromotionStrip</name>

@@ -9,6 +9,7 @@
 #include "app/StartProgram.h"
 #include "core/numerology/Numerology.h"
 #include "ui/mainwindow/frmMain.h"
+#include "ui/platform/Language.h"
 #include "ui/platform/Program.h"
 #include "ui/platform/SingleInstance.h"
 #include "ui/platform/UpdateCheck.h"
@@ -41,6 +42,8 @@
 namespace {
 
 QDir g_output;
+// "" for English; else the language's code, which every file name ends in.
+QString g_language;
 
 // Runs the event loop for a while, so that windows and menus are drawn.
 void wait(int milliseconds)
@@ -52,8 +55,15 @@ void wait(int milliseconds)
 
 void save(QWidget* window, const QString& name)
 {
+    // In another language: the main window, both pages and one message.
+    static const QStringList kShownInEveryLanguage = {QStringLiteral("main-window"), QStringLiteral("result-life-path"),
+        QStringLiteral("result-destiny"), QStringLiteral("message-letters")};
+    if (!g_language.isEmpty() && !kShownInEveryLanguage.contains(name)) {
+        return;
+    }
     QApplication::processEvents();
-    window->grab().save(g_output.filePath(name + QStringLiteral(".png")));
+    const QString suffix = g_language.isEmpty() ? QString() : QLatin1Char('-') + g_language;
+    window->grab().save(g_output.filePath(name + suffix + QStringLiteral(".png")));
 }
 
 // Saves the modal window that opens next, unless name is empty, then answers
@@ -96,6 +106,11 @@ int main(int argc, char* argv[])
     QTemporaryDir work;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, work.path());
     QCoreApplication::setOrganizationName(QStringLiteral("VQ Software Screenshots"));
+    // A second argument names another language to take the pictures in.
+    if (argc > 2) {
+        g_language = QString::fromLocal8Bit(argv[2]);
+        ui::chooseLanguage(g_language);
+    }
 
     // The reminder's question, with an old date stored.
     ui::CheckForUpdate(QDate(2026, 1, 1));
@@ -138,7 +153,9 @@ int main(int argc, char* argv[])
     save(result, QStringLiteral("result-destiny"));
 
     // Export as PDF, through the menu; the dialog looks like Save's, so no picture of it.
-    saveNextModal(QString(), chooseFile(g_output.filePath(QStringLiteral("reading.pdf"))));
+    saveNextModal(QString(),
+        chooseFile(g_output.filePath(
+            g_language.isEmpty() ? QStringLiteral("reading.pdf") : QStringLiteral("reading-%1.pdf").arg(g_language))));
     control<QAction>(result, QStringLiteral("mnuExport"))->trigger();
 
     // Save: the dialog, then a save that cannot be done.
@@ -172,7 +189,8 @@ int main(int argc, char* argv[])
     const QRect shown = again->frameGeometry().united(file->geometry());
     again->screen()
         ->grabWindow(0, shown.x(), shown.y(), shown.width(), shown.height())
-        .save(g_output.filePath(QStringLiteral("main-file-menu.png")));
+        .save(g_output.filePath(g_language.isEmpty() ? QStringLiteral("main-file-menu.png")
+                                                     : QStringLiteral("main-file-menu-%1.png").arg(g_language)));
     file->close();
 
     // Last, since the refused copy ends the program: a second copy while another holds the lock.

@@ -8,6 +8,7 @@
 #include "core/catalogue/BeadCatalogue.h"
 #include "core/numerology/Numerology.h"
 #include "core/numerology/Working.h"
+#include "ui/platform/Language.h"
 #include "ui/result/frmRudrakshNumerologyResult.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/UiText.h"
@@ -379,6 +380,38 @@ private slots:
                 q(reading.DestinyWorking), QStringLiteral("EIGHT MUKHI RUDRAKSHA"), QStringLiteral("Rituals To Wear"),
                 QStringLiteral("3.Keep them in a clean and holy place."), QStringLiteral("Page 2 of 2")}) {
             QVERIFY2(text.contains(expected), qPrintable(expected));
+        }
+    }
+
+    // A reading in Hindi: the pages and the PDF speak it, the file holds the
+    // same bytes as in English.
+    void readingInHindi()
+    {
+        ui::chooseLanguage(QStringLiteral("hi"));
+        const auto english = qScopeGuard([] { ui::chooseLanguage(QStringLiteral("en")); });
+        QWidget* result = openResult(sampleReading());
+        QCOMPARE(child<QLabel>(result, "lblResult_1")->text(), QStringLiteral("एक मुखी रुद्राक्ष"));
+        QCOMPARE(child<QLabel>(result, "lblResult_2")->text(), QStringLiteral("सूर्य"));
+        QCOMPARE(child<QTabBar>(result, "TS")->tabText(0), QStringLiteral("भाग्यांक के अनुसार रुद्राक्ष"));
+
+        const QString saved = m_dir->filePath(QStringLiteral("hindi.rkn"));
+        QVERIFY(!answerFile([&] { child<QPushButton>(result, "cmdSave")->click(); }, saved).message);
+        QCOMPARE(fileContents(saved), kSampleFile);
+
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty()) {
+            QSKIP("pdftotext (Debian's poppler-utils) is not installed");
+        }
+        const QString pdf = m_dir->filePath(QStringLiteral("hindi.pdf"));
+        QVERIFY(!answerFile([&] { child<QAction>(result, "mnuExport")->trigger(); }, pdf).message);
+        QProcess reader;
+        reader.start(pdftotext, {pdf, QStringLiteral("-")});
+        QVERIFY(reader.waitForFinished());
+        const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+        // Qt's PDF writer gives a conjunct (स्त, द्र, क्ष) no text of its own, so
+        // what a reader of the text finds is the words without one.
+        for (const QString& expected : {QStringLiteral("एक मुखी"), QStringLiteral("सोमवार")}) {
+            QVERIFY2(text.contains(expected), qPrintable(text.left(400)));
         }
     }
 
