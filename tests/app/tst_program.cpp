@@ -9,15 +9,20 @@
 
 #include "app/StartProgram.h"
 #include "ui/mainwindow/frmMain.h"
+#include "ui/platform/Language.h"
 #include "ui/platform/Program.h"
 #include "ui/platform/SingleInstance.h"
 #include "ui/platform/UpdateCheck.h"
 #include "ui/result/frmRudrakshNumerologyResult.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -309,6 +314,38 @@ private slots:
         QVERIFY(answerFile([&] { QTest::keySequence(::shown(result), QKeySequence(QStringLiteral("Ctrl+S"))); }, again)
                     .dialog);
         QCOMPARE(fileContents(again).toHex(' '), saved.toHex(' '));
+    }
+
+    // Help > Language speaks at once: the window on screen is made anew in the
+    // language, and a result window keeps its reading.
+    void languageFromTheMenu()
+    {
+        const auto english = qScopeGuard([] { ui::chooseLanguage(QStringLiteral("en")); });
+        const QStringList input
+            = {QStringLiteral("John Smith"), QStringLiteral("15"), QStringLiteral("August"), QStringLiteral("1985")};
+        proceed(OpenMain(), input);
+        const QStringList inEnglish = pageTexts(resultWindow());
+        QTest::mouseClick(child(resultWindow(), "cmdBack"), Qt::LeftButton);
+
+        child<QAction>(mainWindow(), "mnuLanguage_hi")->trigger();
+        QTRY_COMPARE(
+            child<QPushButton>(mainWindow(), "cmdOpen")->text(), QStringLiteral("पहले सहेजा गया अंक ज्योतिष फल खोलें (&O)"));
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }), 1);
+        // The month list speaks Hindi; the reading is the same.
+        child<QLineEdit>(mainWindow(), "txtName")->setText(input[0]);
+        child<QComboBox>(mainWindow(), "cboDate")->setCurrentIndex(14);
+        child<QComboBox>(mainWindow(), "cboMonth")->setCurrentIndex(7);
+        QCOMPARE(child<QComboBox>(mainWindow(), "cboMonth")->currentText(), QStringLiteral("अगस्त"));
+        child<QComboBox>(mainWindow(), "cboYear")->setCurrentText(input[3]);
+        QTest::mouseClick(child(mainWindow(), "cmdProceed"), Qt::LeftButton);
+        QWidget* result = resultWindow();
+        QVERIFY(result);
+        QCOMPARE(child<QLabel>(result, "lblResult_11")->text(), QStringLiteral("आठ मुखी रुद्राक्ष"));
+
+        child<QAction>(result, "mnuLanguage_en")->trigger();
+        QTRY_VERIFY(resultWindow() != nullptr && resultWindow() != result);
+        QCOMPARE(pageTexts(resultWindow()), inEnglish);
     }
 
     // The real program, with no display at all: what it prints and how it ends.
