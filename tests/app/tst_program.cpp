@@ -332,6 +332,13 @@ private slots:
             child<QPushButton>(mainWindow(), "cmdOpen")->text(), QStringLiteral("पहले सहेजा गया अंक ज्योतिष फल खोलें (&O)"));
         const QWidgetList windows = QApplication::topLevelWidgets();
         QCOMPARE(std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }), 1);
+        // A file saved in English opens in Hindi.
+        const QString saved = m_settings->filePath(QStringLiteral("english.rkn"));
+        QVERIFY(writeFile(saved, kSampleFile));
+        QVERIFY(qobject_cast<ui::frmMain*>(mainWindow())->openReadingFile(saved));
+        QCOMPARE(child<QLabel>(resultWindow(), "lblResult_1")->text(), QStringLiteral("एक मुखी रुद्राक्ष"));
+        QTest::mouseClick(child(resultWindow(), "cmdBack"), Qt::LeftButton);
+
         // The month list speaks Hindi; the reading is the same.
         child<QLineEdit>(mainWindow(), "txtName")->setText(input[0]);
         child<QComboBox>(mainWindow(), "cboDate")->setCurrentIndex(14);
