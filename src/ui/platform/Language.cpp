@@ -52,7 +52,7 @@ bool isAvailable(const QString& code)
 QString systemChoice()
 {
     for (const QString& tag : QLocale::system().uiLanguages()) {
-        const QString code = QLocale(tag).name().section(QLatin1Char('_'), 0, 0);
+        QString code = QLocale(tag).name().section(QLatin1Char('_'), 0, 0);
         if (isAvailable(code)) {
             return code;
         }

@@ -23,7 +23,7 @@ namespace {
 std::array<QString, kBeadRows + 1> placeholderValues()
 {
     const core::BeadRecord* two = core::beadRow(2);
-    const std::array<QString, kBeadRows + 1> values = {
+    std::array<QString, kBeadRows + 1> values = {
         QStringLiteral("9"),
         translatedCore("core::Catalogue", "Three Mukhi Rudraksha"),
         translatedCore("core::Catalogue", "Mercury"),
