@@ -53,15 +53,6 @@ void showResultWindow(const core::Reading& reading)
     result->showReading(reading);
 }
 
-// A loaded main window, not yet shown, that hands its readings to a new
-// result window.
-ui::frmMain* createMainWindow()
-{
-    auto* main = new ui::frmMain;
-    QObject::connect(main, &ui::frmMain::readingChosen, &showResultWindow);
-    return main;
-}
-
 // Another language was chosen: the working window on screen is made anew in
 // it, as Back makes a window anew; a result window keeps its reading.
 void speakAnew()
@@ -89,11 +80,20 @@ void followLanguageChoice()
     Q_UNUSED(connected);
 }
 
+// A loaded main window, not yet shown, that hands its readings to a new
+// result window.
+ui::frmMain* createMainWindow()
+{
+    followLanguageChoice();
+    auto* main = new ui::frmMain;
+    QObject::connect(main, &ui::frmMain::readingChosen, &showResultWindow);
+    return main;
+}
+
 } // namespace
 
 ui::frmMain* showMainWindow()
 {
-    followLanguageChoice();
     ui::frmMain* main = createMainWindow();
     main->show();
     return main;
@@ -116,7 +116,6 @@ bool StartUp(ui::SingleInstance& instance, const QString& readingFile)
         break;
     }
 
-    followLanguageChoice();
     ui::frmMain* main = createMainWindow();
     main->showCoBrandOffer(QRandomGenerator::global()->bounded(2) == 0);
 

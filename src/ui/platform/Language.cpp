@@ -75,7 +75,9 @@ void setApplicationFont(const QString& code)
     if (!family.isEmpty() && QFontDatabase::hasFamily(family)) {
         font.setFamilies(QStringList{family} + original.families());
     }
-    QApplication::setFont(font);
+    if (font != QApplication::font()) {
+        QApplication::setFont(font);
+    }
 }
 
 void speak(const QString& code)
@@ -113,12 +115,16 @@ void speak(const QString& code)
 
 QList<Language> availableLanguages()
 {
-    QList<Language> languages{{kEnglish, QStringLiteral("English")}};
-    const QStringList files = QDir(QStringLiteral(":/i18n")).entryList({kProgramPrefix + QStringLiteral("*.qm")});
-    for (const QString& file : files) {
-        const QString code = file.mid(kProgramPrefix.size()).chopped(3);
-        languages.append({code, QLocale(code).nativeLanguageName()});
-    }
+    // The compiled-in translations do not change while the program runs.
+    static const QList<Language> languages = [] {
+        QList<Language> found{{kEnglish, QStringLiteral("English")}};
+        const QStringList files = QDir(QStringLiteral(":/i18n")).entryList({kProgramPrefix + QStringLiteral("*.qm")});
+        for (const QString& file : files) {
+            const QString code = file.mid(kProgramPrefix.size()).chopped(3);
+            found.append({code, QLocale(code).nativeLanguageName()});
+        }
+        return found;
+    }();
     return languages;
 }
 

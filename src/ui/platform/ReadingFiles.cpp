@@ -93,12 +93,17 @@ private:
     mutable QHash<QString, Entry> m_entries;
 };
 
-QString chosenPath(QFileDialog& dialog)
+// Gives the dialog the icon provider that every file dialog of the program
+// shares; never destroyed, since a dialog's reader may ask it to the very end.
+void useCachingIcons(QFileDialog& dialog)
 {
-    // Shared by every dialog and never destroyed: a dialog's reader may ask it
-    // until the very end.
     static auto* const icons = new CachingIconProvider;
     dialog.setIconProvider(icons);
+}
+
+QString chosenPath(QFileDialog& dialog)
+{
+    useCachingIcons(dialog);
     if (dialog.exec() != QDialog::Accepted) {
         return {};
     }
@@ -201,6 +206,7 @@ QString chooseReadingToOpen(QWidget* parent)
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setNameFilter(readingFilter());
+    useCachingIcons(*dialog);
     QString path;
     if (dialog->exec() == QDialog::Accepted) {
         // Taken from the address, which keeps the bytes of a name that is not

@@ -113,9 +113,9 @@ void ReadingPage::createNumber()
 
 void ReadingPage::createRows()
 {
+    const auto captions = rowCaptions();
     for (std::size_t row = 1; row <= kBeadRows; ++row) {
-        QLabel* caption
-            = named(new QLabel(rowCaptions()[row], this), QStringLiteral("lblLabels_%1").arg(captionIndex(row)));
+        QLabel* caption = named(new QLabel(captions[row], this), QStringLiteral("lblLabels_%1").arg(captionIndex(row)));
         caption->setFont(programFont(NormalPointSize, true));
         caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setColours(caption, Colours::Orange);
@@ -123,7 +123,7 @@ void ReadingPage::createRows()
 
         QLabel* value = named(new QLabel(this), QStringLiteral("lblResult_%1").arg(10 * m_page + row));
         // A screen reader says the value, then what it is: "Sun, Life path ruling planet".
-        const QString what = rowCaptions()[row].toLower();
+        const QString what = captions[row].toLower();
         value->setAccessibleDescription(m_page == 0 ? tr("Life path %1").arg(what) : tr("Destiny %1").arg(what));
         value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setColours(value, Colours::White);

@@ -77,24 +77,35 @@ private:
         }
     }
 
+    // Only what changed is written: a window handed over where it was left
+    // (every reading) costs no write to disk.
     void store(const QWidget* window) const
     {
         const std::unique_ptr<QSettings> settings = openReminderSettings();
+        const auto set = [&settings](const QString& name, const QVariant& value) {
+            if (settings->value(name) != value) {
+                settings->setValue(name, value);
+            }
+        };
+        const auto unset = [&settings](const QString& name) {
+            if (settings->contains(name)) {
+                settings->remove(name);
+            }
+        };
         if (window->isMaximized()) {
             // The size and place it had before stay for when it is restored.
-            settings->setValue(key("maximized"), true);
+            set(key("maximized"), true);
         } else {
-            settings->remove(key("maximized"));
+            unset(key("maximized"));
             if (placesItself()) {
-                settings->setValue(key("position"), window->pos());
+                set(key("position"), window->pos());
             }
             if (window->size() != m_naturalSize) {
-                settings->setValue(key("size"), window->size());
+                set(key("size"), window->size());
             } else {
-                settings->remove(key("size"));
+                unset(key("size"));
             }
         }
-        settings->sync();
     }
 
     QString m_group;
