@@ -290,7 +290,7 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     </message>
     <message>
         <source>Blood Pressure, Mental Instability, Obesity, Heart Problems, Stress, Anger Management, Diabetes, Piles, Neurotic Problems, Constipation</source>
-        <translation>रक्तचाप, मानसिक अस्थिरता, मोटापा, हृदय रोग, तनाव, क्रोध पर नियंत्रण, मधुमेह, बवासीर, स्नायविक समस्याएँ, कब्ज़</translation>
+        <translation>रक्तचाप, मानसिक अस्थिरता, मोटापा, हृदय रोग, तनाव, अत्यधिक क्रोध, मधुमेह, बवासीर, स्नायु संबंधी समस्याएँ, कब्ज़</translation>
     </message>
     <message>
         <source>Take five beads of 5 mukhi rudraksha and tie them on a red thread. Wear it around the neck on a Thursday morning after chanting Om Namah Shivaya with devotion.</source>
