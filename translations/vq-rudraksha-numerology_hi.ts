@@ -628,7 +628,7 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     </message>
     <message>
         <source>The negative traits of 9 Destiny can be selfishness and an egoistic attitude. You may hold on to old hurts or give so much that you feel used. Forgiveness and balance bring peace.</source>
-        <translation>नामांक 9 की नकारात्मक प्रवृत्तियाँ स्वार्थ और अहंकारपूर्ण रवैया हो सकती हैं। आप पुरानी ठेसों को मन में बसाए रख सकते हैं, या इतना अधिक दे सकते हैं कि आपको लगे कि आपका उपयोग किया जा रहा है। क्षमा और संतुलन से शांति मिलती है।</translation>
+        <translation>नामांक 9 की नकारात्मक प्रवृत्तियाँ स्वार्थ और अहंकारपूर्ण रवैया हो सकती हैं। आप पुरानी कड़वाहट मन में पाले रख सकते हैं, या इतना अधिक दे सकते हैं कि आपको लगे कि आपका उपयोग किया जा रहा है। क्षमा और संतुलन से शांति मिलती है।</translation>
     </message>
     <message>
         <source>All with Destiny 4, and especially the master number 22/4, are potentially equipped to handle large-scale undertakings in the material world. You have the vision to imagine great works and the patience to build them step by step. Used wisely, this power can bless whole communities.</source>
