@@ -44,7 +44,7 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     <message>
         <source>%1: only one reading opens at a time; &quot;%2&quot; is left alone
 </source>
-        <translation>%1: एक बार में एक ही फल खुलता है; &quot;%2&quot; को छोड़ दिया गया
+        <translation>%1: एक बार में एक ही अंक ज्योतिष फल खोला जा सकता है; &quot;%2&quot; को नहीं खोला गया
 </translation>
     </message>
 </context>
