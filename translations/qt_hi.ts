@@ -97,7 +97,7 @@
     <message>
         <source>Classified</source>
         <comment>CUPS Banner page</comment>
-        <translation>वर्गीकृत</translation>
+        <translation>प्रतिबंधित</translation>
     </message>
     <message>
         <source>Third Shift (00:00 to 07:59)</source>
@@ -123,7 +123,7 @@
     <message>
         <source>Unclassified</source>
         <comment>CUPS Banner page</comment>
-        <translation>अवर्गीकृत</translation>
+        <translation>अप्रतिबंधित</translation>
     </message>
     <message>
         <source>Banner page at start</source>
