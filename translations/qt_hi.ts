@@ -1215,7 +1215,7 @@ Please choose a different file name.</source>
     </message>
     <message>
         <source>%1 does not follow the correct syntax. Please use ',' to separate ranges and pages, '-' to define ranges and make sure ranges do not intersect with each other.</source>
-        <translation>%1 सही ढंग से नहीं लिखा गया है। पृष्ठों और पृष्ठ-सीमाओं को अलग करने के लिए ',' और पृष्ठ-सीमा बताने के लिए '-' लिखें, और ध्यान रखें कि कोई दो पृष्ठ-सीमाएँ एक-दूसरे में न आएँ।</translation>
+        <translation>%1 सही ढंग से नहीं लिखा गया है। पृष्ठों और पृष्ठ-श्रेणियों को अलग करने के लिए ',' और पृष्ठ-श्रेणी बताने के लिए '-' लिखें, और ध्यान रखें कि कोई दो पृष्ठ-श्रेणियाँ एक-दूसरे में न आएँ।</translation>
     </message>
     <message>
         <source>Duplex Settings Conflicts</source>
@@ -1292,7 +1292,7 @@ Please choose a different file name.</source>
     </message>
     <message>
         <source>Print range</source>
-        <translation>प्रिंट करने की सीमा</translation>
+        <translation>प्रिंट करने के लिए पृष्ठ</translation>
     </message>
     <message>
         <source>Color Mode</source>
@@ -1344,7 +1344,7 @@ Please choose a different file name.</source>
     </message>
     <message>
         <source>Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.</source>
-        <translation>पृष्ठ या पृष्ठ-सीमाएँ अल्पविराम (,) से अलग करके लिखें। पृष्ठ-सीमा हाइफ़न (-) से जुड़ी दो संख्याओं से बताई जाती है। उदाहरण: 3,5-7,9 लिखने पर पृष्ठ 3, 5, 6, 7 और 9 प्रिंट होंगे।</translation>
+        <translation>पृष्ठ या पृष्ठ-श्रेणियाँ अल्पविराम (,) से अलग करके लिखें। पृष्ठ-श्रेणी हाइफ़न (-) से जुड़ी दो संख्याओं से बताई जाती है। उदाहरण: 3,5-7,9 लिखने पर पृष्ठ 3, 5, 6, 7 और 9 प्रिंट होंगे।</translation>
     </message>
     <message>
         <source>Double Sided Printing</source>
