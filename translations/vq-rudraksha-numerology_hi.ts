@@ -14,10 +14,10 @@ Gives a Rudraksha numerology reading; FILE is a saved reading (.rkn) to open.
 Qt&apos;s own options, such as -platform and -style, are accepted as well.
 </source>
         <translation>उपयोग: %1 [विकल्प]... [फ़ाइल]
-रुद्राक्ष अंक ज्योतिष फल देता है; फ़ाइल पहले सहेजा गया फल (.rkn) है, जिसे खोलना है।
+रुद्राक्ष अंक ज्योतिष फल देता है; फ़ाइल पहले सहेजा गया अंक ज्योतिष फल (.rkn) है, जिसे खोलना है।
 
-  -h, --help     यह सहायता दिखाकर बंद करें
-      --version  नाम और संस्करण दिखाकर बंद करें
+  -h, --help     यह सहायता दिखाकर बाहर निकलें
+      --version  नाम और संस्करण दिखाकर बाहर निकलें
   --             विकल्प यहीं समाप्त: इसके बाद जो है, वह फ़ाइल है
 
 Qt के अपने विकल्प, जैसे -platform और -style, भी स्वीकार किए जाते हैं।
