@@ -560,7 +560,7 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     </message>
     <message>
         <source>This tells you are a leader. You are talented, skilled and posses cool administrative capabilities. You are able to make firm, fair decisions and to guide others with a clear sense of purpose. New ventures suit you well, and you are never afraid to be the first to try. Your destiny is to inspire through your own example and to show others how to stand tall with courage and gentle pride.</source>
-        <translation>यह अंक बताता है कि आप एक नेता हैं। आप प्रतिभाशाली और कुशल हैं, और आपमें शांत चित्त से प्रशासन संभालने की क्षमता है। आप दृढ़ और न्यायपूर्ण निर्णय ले सकते हैं, और उद्देश्य की स्पष्ट समझ के साथ दूसरों का मार्गदर्शन कर सकते हैं। नए उद्यम आपके अनुकूल रहते हैं, और कोई नया काम सबसे पहले आज़माने से आप कभी नहीं डरते। आपकी नियति है कि आप अपने उदाहरण से दूसरों को प्रेरित करें और उन्हें दिखाएँ कि साहस और विनम्र स्वाभिमान के साथ सिर ऊँचा करके कैसे खड़ा हुआ जाता है।</translation>
+        <translation>यह अंक बताता है कि आपमें नेतृत्व का स्वाभाविक गुण है। आप प्रतिभाशाली और कुशल हैं, और आपमें शांत चित्त से प्रशासन संभालने की क्षमता है। आप दृढ़ और न्यायपूर्ण निर्णय ले सकते हैं, और उद्देश्य की स्पष्ट समझ के साथ दूसरों का मार्गदर्शन कर सकते हैं। नए उद्यम आपके अनुकूल रहते हैं, और कोई नया काम सबसे पहले आज़माने से आप कभी नहीं डरते। आपकी नियति है कि आप अपने उदाहरण से दूसरों को प्रेरित करें और उन्हें दिखाएँ कि साहस और विनम्र स्वाभिमान के साथ सिर ऊँचा करके कैसे खड़ा हुआ जाता है।</translation>
     </message>
     <message>
         <source>The negative trait of this number includes one becoming egotistic and developing a self-centered approach to life. You may ignore the advice of others and insist on doing things your way.</source>
