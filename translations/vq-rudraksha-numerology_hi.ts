@@ -278,7 +278,7 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     </message>
     <message>
         <source>Jupiter</source>
-        <translation>बृहस्पति (गुरु)</translation>
+        <translation>बृहस्पति</translation>
     </message>
     <message>
         <source>3</source>
