@@ -469,23 +469,23 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     </message>
     <message>
         <source>1.Clean them with brushes that have soft bristles.</source>
-        <translation>1.रुद्राक्ष को मुलायम बालों वाले ब्रश से साफ़ करें।</translation>
+        <translation>1. रुद्राक्ष को मुलायम बालों वाले ब्रश से साफ़ करें।</translation>
     </message>
     <message>
         <source>2.Oil the beads regularly with mustard oil.</source>
-        <translation>2.दानों पर नियमित रूप से सरसों का तेल लगाएँ।</translation>
+        <translation>2. दानों पर नियमित रूप से सरसों का तेल लगाएँ।</translation>
     </message>
     <message>
         <source>3.Keep them in a clean and holy place.</source>
-        <translation>3.इन्हें किसी स्वच्छ और पवित्र स्थान पर रखें।</translation>
+        <translation>3. इन्हें किसी स्वच्छ और पवित्र स्थान पर रखें।</translation>
     </message>
     <message>
         <source>4.They are lucky and can be hung in front of homes and temple doors.</source>
-        <translation>4.रुद्राक्ष शुभ होते हैं और इन्हें घरों के सामने तथा मंदिरों के द्वार पर टाँगा जा सकता है।</translation>
+        <translation>4. रुद्राक्ष शुभ होते हैं और इन्हें घरों के सामने तथा मंदिरों के द्वार पर टाँगा जा सकता है।</translation>
     </message>
     <message>
         <source>5.Keep them in the holy place of worship so that the whole house is filled with positive energy.</source>
-        <translation>5.इन्हें पवित्र पूजा-स्थल में रखें, ताकि पूरा घर सकारात्मक ऊर्जा से भर जाए।</translation>
+        <translation>5. इन्हें पवित्र पूजा-स्थल में रखें, ताकि पूरा घर सकारात्मक ऊर्जा से भर जाए।</translation>
     </message>
     <message>
         <source>Dont &apos;s  for keeping Rudraksh</source>
@@ -493,23 +493,23 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     </message>
     <message>
         <source>1.Don&apos;t wear rudraksh beads while sleeping.</source>
-        <translation>1.सोते समय रुद्राक्ष धारण न करें।</translation>
+        <translation>1. सोते समय रुद्राक्ष धारण न करें।</translation>
     </message>
     <message>
         <source>2.Do not use someone else&apos;s Rudraksh mala.</source>
-        <translation>2.किसी दूसरे की रुद्राक्ष माला का उपयोग न करें।</translation>
+        <translation>2. किसी दूसरे की रुद्राक्ष माला का उपयोग न करें।</translation>
     </message>
     <message>
         <source>3.Remove the beads while having a bath.</source>
-        <translation>3.स्नान करते समय रुद्राक्ष उतार दें।</translation>
+        <translation>3. स्नान करते समय रुद्राक्ष उतार दें।</translation>
     </message>
     <message>
         <source>4.Do not wear the beads like a ring on your fingers.</source>
-        <translation>4.रुद्राक्ष को अंगूठी की तरह उँगलियों में न पहनें।</translation>
+        <translation>4. रुद्राक्ष को अंगूठी की तरह उँगलियों में न पहनें।</translation>
     </message>
     <message>
         <source>5.The rosary beads used for chanting mantra should not be worn on the body.</source>
-        <translation>5.जिस माला से मंत्र का जाप किया जाता है, उसे शरीर पर धारण नहीं करना चाहिए।</translation>
+        <translation>5. जिस माला से मंत्र का जाप किया जाता है, उसे शरीर पर धारण नहीं करना चाहिए।</translation>
     </message>
 </context>
 <context>
