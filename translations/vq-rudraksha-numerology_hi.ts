@@ -975,11 +975,11 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>कृपया सही तिथि या महीना दर्ज करें!</translation>
+        <translation>कृपया जन्म का सही दिन या महीना दर्ज करें!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>कृपया सही तिथि या महीना दर्ज करें !</translation>
+        <translation>कृपया जन्म का सही दिन या महीना दर्ज करें!</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
