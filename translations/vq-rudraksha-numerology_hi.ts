@@ -971,7 +971,7 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     </message>
     <message>
         <source>Please Enter Your Name Using The Letters A To Z</source>
-        <translation>कृपया अपना नाम केवल अंग्रेज़ी (लैटिन) अक्षरों A से Z में टाइप करें</translation>
+        <translation>कृपया अपना नाम केवल अंग्रेज़ी अक्षरों (A से Z) में दर्ज करें</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
