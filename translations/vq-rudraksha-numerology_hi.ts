@@ -746,7 +746,7 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     <name>ui::ReadingDocument</name>
     <message>
         <source>Keeping the beads</source>
-        <translation>रुद्राक्ष का रख-रखाव</translation>
+        <translation>रुद्राक्ष की देखभाल के नियम</translation>
     </message>
     <message>
         <source>Life path number</source>
