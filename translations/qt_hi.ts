@@ -161,7 +161,7 @@
     <name>QFileDialog</name>
     <message>
         <source>Back</source>
-        <translation>पीछे</translation>
+        <translation>वापस</translation>
     </message>
     <message>
         <source>Open</source>
@@ -313,7 +313,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Go back</source>
-        <translation>पीछे जाएँ</translation>
+        <translation>वापस जाएँ</translation>
     </message>
     <message>
         <source>Change to detail view mode</source>
