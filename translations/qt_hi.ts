@@ -67,7 +67,7 @@
     <message>
         <source>Top Secret</source>
         <comment>CUPS Banner page</comment>
-        <translation>अति गुप्त</translation>
+        <translation>परम गुप्त</translation>
     </message>
     <message>
         <source>Start:</source>
