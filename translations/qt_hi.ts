@@ -1107,7 +1107,7 @@ Please verify the correct file name was given.</source>
     </message>
     <message>
         <source>Write PDF file</source>
-        <translation>PDF फ़ाइल लिखें</translation>
+        <translation>PDF फ़ाइल बनाएँ</translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -1316,7 +1316,7 @@ Please choose a different file name.</source>
     </message>
     <message>
         <source>Collate</source>
-        <translation>प्रतियाँ क्रम से छापें</translation>
+        <translation>प्रतियाँ क्रम से प्रिंट करें</translation>
     </message>
     <message>
         <source>Copies:</source>
