@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>Job Control</source>
-        <translation>कार्य नियंत्रण</translation>
+        <translation>प्रिंट कार्य नियंत्रण</translation>
     </message>
     <message>
         <source>Weekend (Saturday to Sunday)</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Job priority:</source>
-        <translation>कार्य की प्राथमिकता:</translation>
+        <translation>प्रिंट कार्य की प्राथमिकता:</translation>
     </message>
     <message>
         <source>Unclassified</source>
