@@ -67,7 +67,7 @@
     <message>
         <source>Top Secret</source>
         <comment>CUPS Banner page</comment>
-        <translation>अति गुप्त</translation>
+        <translation>परम गुप्त</translation>
     </message>
     <message>
         <source>Start:</source>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>Job Control</source>
-        <translation>कार्य नियंत्रण</translation>
+        <translation>प्रिंट कार्य नियंत्रण</translation>
     </message>
     <message>
         <source>Weekend (Saturday to Sunday)</source>
@@ -97,7 +97,7 @@
     <message>
         <source>Classified</source>
         <comment>CUPS Banner page</comment>
-        <translation>वर्गीकृत</translation>
+        <translation>प्रतिबंधित</translation>
     </message>
     <message>
         <source>Third Shift (00:00 to 07:59)</source>
@@ -118,12 +118,12 @@
     </message>
     <message>
         <source>Job priority:</source>
-        <translation>कार्य की प्राथमिकता:</translation>
+        <translation>प्रिंट कार्य की प्राथमिकता:</translation>
     </message>
     <message>
         <source>Unclassified</source>
         <comment>CUPS Banner page</comment>
-        <translation>अवर्गीकृत</translation>
+        <translation>अप्रतिबंधित</translation>
     </message>
     <message>
         <source>Banner page at start</source>
@@ -161,7 +161,7 @@
     <name>QFileDialog</name>
     <message>
         <source>Back</source>
-        <translation>पीछे</translation>
+        <translation>वापस</translation>
     </message>
     <message>
         <source>Open</source>
@@ -313,7 +313,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Go back</source>
-        <translation>पीछे जाएँ</translation>
+        <translation>वापस जाएँ</translation>
     </message>
     <message>
         <source>Change to detail view mode</source>
@@ -1107,7 +1107,7 @@ Please verify the correct file name was given.</source>
     </message>
     <message>
         <source>Write PDF file</source>
-        <translation>PDF फ़ाइल लिखें</translation>
+        <translation>PDF फ़ाइल बनाएँ</translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -1215,7 +1215,7 @@ Please choose a different file name.</source>
     </message>
     <message>
         <source>%1 does not follow the correct syntax. Please use ',' to separate ranges and pages, '-' to define ranges and make sure ranges do not intersect with each other.</source>
-        <translation>%1 सही ढंग से नहीं लिखा गया है। पृष्ठों और पृष्ठ-सीमाओं को अलग करने के लिए ',' और पृष्ठ-सीमा बताने के लिए '-' लिखें, और ध्यान रखें कि कोई दो पृष्ठ-सीमाएँ एक-दूसरे में न आएँ।</translation>
+        <translation>%1 सही ढंग से नहीं लिखा गया है। पृष्ठों और पृष्ठ-श्रेणियों को अलग करने के लिए ',' और पृष्ठ-श्रेणी बताने के लिए '-' लिखें, और ध्यान रखें कि कोई दो पृष्ठ-श्रेणियाँ एक-दूसरे में न आएँ।</translation>
     </message>
     <message>
         <source>Duplex Settings Conflicts</source>
@@ -1292,7 +1292,7 @@ Please choose a different file name.</source>
     </message>
     <message>
         <source>Print range</source>
-        <translation>प्रिंट करने की सीमा</translation>
+        <translation>प्रिंट करने के लिए पृष्ठ</translation>
     </message>
     <message>
         <source>Color Mode</source>
@@ -1316,7 +1316,7 @@ Please choose a different file name.</source>
     </message>
     <message>
         <source>Collate</source>
-        <translation>प्रतियाँ क्रम से छापें</translation>
+        <translation>प्रतियाँ क्रम से प्रिंट करें</translation>
     </message>
     <message>
         <source>Copies:</source>
@@ -1344,7 +1344,7 @@ Please choose a different file name.</source>
     </message>
     <message>
         <source>Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.</source>
-        <translation>पृष्ठ या पृष्ठ-सीमाएँ अल्पविराम (,) से अलग करके लिखें। पृष्ठ-सीमा हाइफ़न (-) से जुड़ी दो संख्याओं से बताई जाती है। उदाहरण: 3,5-7,9 लिखने पर पृष्ठ 3, 5, 6, 7 और 9 प्रिंट होंगे।</translation>
+        <translation>पृष्ठ या पृष्ठ-श्रेणियाँ अल्पविराम (,) से अलग करके लिखें। पृष्ठ-श्रेणी हाइफ़न (-) से जुड़ी दो संख्याओं से बताई जाती है। उदाहरण: 3,5-7,9 लिखने पर पृष्ठ 3, 5, 6, 7 और 9 प्रिंट होंगे।</translation>
     </message>
     <message>
         <source>Double Sided Printing</source>

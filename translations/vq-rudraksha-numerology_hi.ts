@@ -14,10 +14,10 @@ Gives a Rudraksha numerology reading; FILE is a saved reading (.rkn) to open.
 Qt&apos;s own options, such as -platform and -style, are accepted as well.
 </source>
         <translation>उपयोग: %1 [विकल्प]... [फ़ाइल]
-रुद्राक्ष अंक ज्योतिष फल देता है; फ़ाइल पहले सहेजा गया फल (.rkn) है, जिसे खोलना है।
+रुद्राक्ष अंक ज्योतिष फल देता है; फ़ाइल पहले सहेजा गया अंक ज्योतिष फल (.rkn) है, जिसे खोलना है।
 
-  -h, --help     यह सहायता दिखाकर बंद करें
-      --version  नाम और संस्करण दिखाकर बंद करें
+  -h, --help     यह सहायता दिखाकर बाहर निकलें
+      --version  नाम और संस्करण दिखाकर बाहर निकलें
   --             विकल्प यहीं समाप्त: इसके बाद जो है, वह फ़ाइल है
 
 Qt के अपने विकल्प, जैसे -platform और -style, भी स्वीकार किए जाते हैं।
@@ -44,7 +44,7 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     <message>
         <source>%1: only one reading opens at a time; &quot;%2&quot; is left alone
 </source>
-        <translation>%1: एक बार में एक ही फल खुलता है; &quot;%2&quot; को छोड़ दिया गया
+        <translation>%1: एक बार में एक ही अंक ज्योतिष फल खोला जा सकता है; &quot;%2&quot; को नहीं खोला गया
 </translation>
     </message>
 </context>
@@ -278,7 +278,7 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     </message>
     <message>
         <source>Jupiter</source>
-        <translation>बृहस्पति (गुरु)</translation>
+        <translation>बृहस्पति</translation>
     </message>
     <message>
         <source>3</source>
@@ -290,7 +290,7 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     </message>
     <message>
         <source>Blood Pressure, Mental Instability, Obesity, Heart Problems, Stress, Anger Management, Diabetes, Piles, Neurotic Problems, Constipation</source>
-        <translation>रक्तचाप, मानसिक अस्थिरता, मोटापा, हृदय रोग, तनाव, क्रोध पर नियंत्रण, मधुमेह, बवासीर, स्नायविक समस्याएँ, कब्ज़</translation>
+        <translation>रक्तचाप, मानसिक अस्थिरता, मोटापा, हृदय रोग, तनाव, अत्यधिक क्रोध, मधुमेह, बवासीर, स्नायु संबंधी समस्याएँ, कब्ज़</translation>
     </message>
     <message>
         <source>Take five beads of 5 mukhi rudraksha and tie them on a red thread. Wear it around the neck on a Thursday morning after chanting Om Namah Shivaya with devotion.</source>
@@ -469,23 +469,23 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     </message>
     <message>
         <source>1.Clean them with brushes that have soft bristles.</source>
-        <translation>1.रुद्राक्ष को मुलायम बालों वाले ब्रश से साफ़ करें।</translation>
+        <translation>1. रुद्राक्ष को मुलायम बालों वाले ब्रश से साफ़ करें।</translation>
     </message>
     <message>
         <source>2.Oil the beads regularly with mustard oil.</source>
-        <translation>2.दानों पर नियमित रूप से सरसों का तेल लगाएँ।</translation>
+        <translation>2. दानों पर नियमित रूप से सरसों का तेल लगाएँ।</translation>
     </message>
     <message>
         <source>3.Keep them in a clean and holy place.</source>
-        <translation>3.इन्हें किसी स्वच्छ और पवित्र स्थान पर रखें।</translation>
+        <translation>3. इन्हें किसी स्वच्छ और पवित्र स्थान पर रखें।</translation>
     </message>
     <message>
         <source>4.They are lucky and can be hung in front of homes and temple doors.</source>
-        <translation>4.रुद्राक्ष शुभ होते हैं और इन्हें घरों के सामने तथा मंदिरों के द्वार पर टाँगा जा सकता है।</translation>
+        <translation>4. रुद्राक्ष शुभ होते हैं और इन्हें घरों के सामने तथा मंदिरों के द्वार पर टाँगा जा सकता है।</translation>
     </message>
     <message>
         <source>5.Keep them in the holy place of worship so that the whole house is filled with positive energy.</source>
-        <translation>5.इन्हें पवित्र पूजा-स्थल में रखें, ताकि पूरा घर सकारात्मक ऊर्जा से भर जाए।</translation>
+        <translation>5. इन्हें पवित्र पूजा-स्थल में रखें, ताकि पूरा घर सकारात्मक ऊर्जा से भर जाए।</translation>
     </message>
     <message>
         <source>Dont &apos;s  for keeping Rudraksh</source>
@@ -493,23 +493,23 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     </message>
     <message>
         <source>1.Don&apos;t wear rudraksh beads while sleeping.</source>
-        <translation>1.सोते समय रुद्राक्ष धारण न करें।</translation>
+        <translation>1. सोते समय रुद्राक्ष धारण न करें।</translation>
     </message>
     <message>
         <source>2.Do not use someone else&apos;s Rudraksh mala.</source>
-        <translation>2.किसी दूसरे की रुद्राक्ष माला का उपयोग न करें।</translation>
+        <translation>2. किसी दूसरे की रुद्राक्ष माला का उपयोग न करें।</translation>
     </message>
     <message>
         <source>3.Remove the beads while having a bath.</source>
-        <translation>3.स्नान करते समय रुद्राक्ष उतार दें।</translation>
+        <translation>3. स्नान करते समय रुद्राक्ष उतार दें।</translation>
     </message>
     <message>
         <source>4.Do not wear the beads like a ring on your fingers.</source>
-        <translation>4.रुद्राक्ष को अंगूठी की तरह उँगलियों में न पहनें।</translation>
+        <translation>4. रुद्राक्ष को अंगूठी की तरह उँगलियों में न पहनें।</translation>
     </message>
     <message>
         <source>5.The rosary beads used for chanting mantra should not be worn on the body.</source>
-        <translation>5.जिस माला से मंत्र का जाप किया जाता है, उसे शरीर पर धारण नहीं करना चाहिए।</translation>
+        <translation>5. जिस माला से मंत्र का जाप किया जाता है, उसे शरीर पर धारण नहीं करना चाहिए।</translation>
     </message>
 </context>
 <context>
@@ -524,11 +524,11 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     </message>
     <message>
         <source>Usually you are creative and follow certain protocols. You value harmony and feel most at peace when the people around you are at ease. You are a gentle diplomat who can sense the mood of a room and bring people together. Patience is one of your quiet strengths, and you notice the small details others tend to miss. You work best as a partner or within a team, where your tact and loyalty are deeply appreciated. Take care not to hide your own needs to please others, for your voice matters just as much as theirs.</source>
-        <translation>सामान्यतः आप रचनात्मक होते हैं और कुछ निश्चित नियमों व मर्यादाओं का पालन करते हैं। आप सामंजस्य को महत्व देते हैं, और जब आपके आसपास के लोग सहज होते हैं तब आपका मन सबसे अधिक शांत रहता है। आप स्वभाव से सौम्य और कूटनीतिक हैं; किसी भी स्थान का वातावरण आप तुरंत भाँप लेते हैं और लोगों को एक साथ ले आते हैं। धैर्य आपकी मौन शक्तियों में से एक है, और जिन छोटी-छोटी बातों पर दूसरों का ध्यान प्रायः नहीं जाता, उन्हें आप देख लेते हैं। साझेदारी में या किसी दल के साथ मिलकर आप सबसे अच्छा काम करते हैं, जहाँ आपकी व्यवहार-कुशलता और निष्ठा की गहरी सराहना होती है। ध्यान रखें कि दूसरों को प्रसन्न करने के लिए आप अपनी आवश्यकताओं को न छिपाएँ, क्योंकि आपकी बात भी उतनी ही महत्वपूर्ण है जितनी उनकी।</translation>
+        <translation>सामान्यतः आप रचनात्मक होते हैं और कुछ निश्चित नियमों व मर्यादाओं का पालन करते हैं। आप सामंजस्य को महत्व देते हैं, और जब आपके आसपास के लोग सहज होते हैं तब आपका मन सबसे अधिक शांत रहता है। आप सौम्य स्वभाव के कुशल मध्यस्थ हैं; किसी भी स्थान का वातावरण आप तुरंत भाँप लेते हैं और लोगों को एक साथ ले आते हैं। धैर्य आपकी मौन शक्तियों में से एक है, और जिन छोटी-छोटी बातों पर दूसरों का ध्यान प्रायः नहीं जाता, उन्हें आप देख लेते हैं। साझेदारी में या किसी दल के साथ मिलकर आप सबसे अच्छा काम करते हैं, जहाँ आपकी व्यवहार-कुशलता और निष्ठा की गहरी सराहना होती है। ध्यान रखें कि दूसरों को प्रसन्न करने के लिए आप अपनी आवश्यकताओं को न छिपाएँ, क्योंकि आपकी बात भी उतनी ही महत्वपूर्ण है जितनी उनकी।</translation>
     </message>
     <message>
         <source>You are entertainers, optimists and very creative. Words, colours and ideas flow through you with ease, and you have a rare gift for lifting the spirits of those around you. People are drawn to your warmth, your humour and the sparkle you bring to a gathering. You express yourself beautifully through speech, writing, art or music. Your challenge is to gather your many talents and give them steady direction, since scattered energy can leave fine work unfinished. When you commit to your craft with discipline, your joy becomes a lamp that guides and heals many people.</source>
-        <translation>आप दूसरों का मनोरंजन करने वाले, आशावादी और अत्यंत रचनात्मक होते हैं। शब्द, रंग और विचार आपके भीतर से सहज ही प्रवाहित होते हैं, और अपने आसपास के लोगों का मन प्रसन्न कर देने की आपमें दुर्लभ क्षमता है। लोग आपकी आत्मीयता, आपके विनोदी स्वभाव और उस उमंग की ओर खिंचे चले आते हैं जो आप किसी भी मिलन-समारोह में भर देते हैं। बोलकर, लिखकर, कला या संगीत के माध्यम से आप स्वयं को बड़ी सुंदरता से व्यक्त करते हैं। आपकी चुनौती यह है कि अपनी अनेक प्रतिभाओं को एकत्र करके उन्हें एक स्थिर दिशा दें, क्योंकि बिखरी हुई ऊर्जा के कारण अच्छे-अच्छे काम अधूरे रह सकते हैं। जब आप अनुशासन के साथ अपनी कला के प्रति समर्पित हो जाते हैं, तब आपका आनंद एक ऐसा दीपक बन जाता है जो अनेक लोगों को राह दिखाता है और उनके मन के घाव भरता है।</translation>
+        <translation>आप दूसरों का मनोरंजन करने वाले, आशावादी और अत्यंत रचनात्मक होते हैं। शब्द, रंग और विचार आपके भीतर से सहज ही प्रवाहित होते हैं, और अपने आसपास के लोगों का मन प्रसन्न कर देने की आपमें दुर्लभ क्षमता है। लोग आपकी आत्मीयता, आपके विनोदी स्वभाव और उस उमंग की ओर खिंचे चले आते हैं जिससे आप किसी भी महफ़िल में जान डाल देते हैं। बोलकर, लिखकर, कला या संगीत के माध्यम से आप स्वयं को बड़ी सुंदरता से व्यक्त करते हैं। आपकी चुनौती यह है कि अपनी अनेक प्रतिभाओं को एकत्र करके उन्हें एक स्थिर दिशा दें, क्योंकि बिखरी हुई ऊर्जा के कारण अच्छे-अच्छे काम अधूरे रह सकते हैं। जब आप अनुशासन के साथ अपनी कला के प्रति समर्पित हो जाते हैं, तब आपका आनंद एक ऐसा दीपक बन जाता है जो अनेक लोगों को राह दिखाता है और उनके मन के घाव भरता है।</translation>
     </message>
     <message>
         <source>The Life Path 4 produces the most reliable, practical, and down-to-earth of individuals; you are the builders upon whom families, firms and communities depend. You believe in honest effort, careful planning and doing a task properly from start to finish. Order and routine give you comfort, and you are at your best when you can see solid results from your work. Others trust your word because you keep it. Take care not to become too rigid or to resist change simply because it is new. When you allow yourself a little flexibility, your strong foundations will hold firm.</source>
@@ -548,7 +548,7 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     </message>
     <message>
         <source>You are very materialistic and are focused on learning the ways to fulfill these needs. You have a natural gift for business, finance and management, and you understand how power and money move in the world. Ambition drives you forward, and you will work long hours to reach your aims. You are practical, confident and ready to lead when others hesitate. Your task is to balance material success with generosity and inner peace. When you use your wealth and authority to uplift others, your rewards multiply in ways money cannot measure.</source>
-        <translation>आप बहुत भौतिकवादी होते हैं, और इन भौतिक आवश्यकताओं को पूरा करने के उपाय सीखने पर आपका पूरा ध्यान रहता है। व्यापार, वित्त और प्रबंधन की आपमें स्वाभाविक प्रतिभा है, और आप समझते हैं कि संसार में सत्ता और धन किस प्रकार चलते हैं। महत्वाकांक्षा आपको आगे बढ़ाती है, और अपने लक्ष्य तक पहुँचने के लिए आप घंटों लगातार परिश्रम करते हैं। आप व्यावहारिक और आत्मविश्वासी हैं, और जब दूसरे झिझकते हैं तब आप नेतृत्व के लिए तैयार रहते हैं। आपका कार्य भौतिक सफलता को उदारता और आंतरिक शांति के साथ संतुलित करना है। जब आप अपने धन और अधिकार का उपयोग दूसरों के उत्थान के लिए करते हैं, तब आपको मिलने वाले प्रतिफल ऐसे कई गुना बढ़ते हैं जिन्हें धन से नहीं आँका जा सकता।</translation>
+        <translation>आप बहुत भौतिकवादी होते हैं, और इन भौतिक आवश्यकताओं को पूरा करने के उपाय सीखने पर आपका पूरा ध्यान रहता है। व्यापार, वित्त और प्रबंधन की आपमें स्वाभाविक प्रतिभा है, और आप समझते हैं कि संसार में सत्ता और धन किस प्रकार चलते हैं। महत्वाकांक्षा आपको आगे बढ़ाती है, और अपने लक्ष्य तक पहुँचने के लिए आप घंटों लगातार परिश्रम करते हैं। आप व्यावहारिक और आत्मविश्वासी हैं, और जब दूसरे झिझकते हैं तब आप नेतृत्व के लिए तैयार रहते हैं। आपका कार्य भौतिक सफलता को उदारता और आंतरिक शांति के साथ संतुलित करना है। जब आप अपने धन और अधिकार का उपयोग दूसरों के उत्थान के लिए करते हैं, तब आपको मिलने वाले प्रतिफल इस तरह कई गुना बढ़ जाते हैं कि उन्हें धन से आँका नहीं जा सकता।</translation>
     </message>
     <message>
         <source>People with number 9 are generous, loving and have an inborn drive to serve the humankind. You see the big picture and feel the sorrows of others as if they were your own. Your heart is open to people of every background, and you are often drawn to healing, teaching or charitable work. You carry within you the wisdom of every number that comes before you. Learn to let go of the past with grace, and your compassion will touch countless lives.</source>
@@ -560,7 +560,7 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     </message>
     <message>
         <source>This tells you are a leader. You are talented, skilled and posses cool administrative capabilities. You are able to make firm, fair decisions and to guide others with a clear sense of purpose. New ventures suit you well, and you are never afraid to be the first to try. Your destiny is to inspire through your own example and to show others how to stand tall with courage and gentle pride.</source>
-        <translation>यह अंक बताता है कि आप एक नेता हैं। आप प्रतिभाशाली और कुशल हैं, और आपमें शांत चित्त से प्रशासन संभालने की क्षमता है। आप दृढ़ और न्यायपूर्ण निर्णय ले सकते हैं, और उद्देश्य की स्पष्ट समझ के साथ दूसरों का मार्गदर्शन कर सकते हैं। नए उद्यम आपके अनुकूल रहते हैं, और कोई नया काम सबसे पहले आज़माने से आप कभी नहीं डरते। आपकी नियति है कि आप अपने उदाहरण से दूसरों को प्रेरित करें और उन्हें दिखाएँ कि साहस और विनम्र स्वाभिमान के साथ सिर ऊँचा करके कैसे खड़ा हुआ जाता है।</translation>
+        <translation>यह अंक बताता है कि आपमें नेतृत्व का स्वाभाविक गुण है। आप प्रतिभाशाली और कुशल हैं, और आपमें शांत चित्त से प्रशासन संभालने की क्षमता है। आप दृढ़ और न्यायपूर्ण निर्णय ले सकते हैं, और उद्देश्य की स्पष्ट समझ के साथ दूसरों का मार्गदर्शन कर सकते हैं। नए उद्यम आपके अनुकूल रहते हैं, और कोई नया काम सबसे पहले आज़माने से आप कभी नहीं डरते। आपकी नियति है कि आप अपने उदाहरण से दूसरों को प्रेरित करें और उन्हें दिखाएँ कि साहस और विनम्र स्वाभिमान के साथ सिर ऊँचा करके कैसे खड़ा हुआ जाता है।</translation>
     </message>
     <message>
         <source>The negative trait of this number includes one becoming egotistic and developing a self-centered approach to life. You may ignore the advice of others and insist on doing things your way.</source>
@@ -628,7 +628,7 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     </message>
     <message>
         <source>The negative traits of 9 Destiny can be selfishness and an egoistic attitude. You may hold on to old hurts or give so much that you feel used. Forgiveness and balance bring peace.</source>
-        <translation>नामांक 9 की नकारात्मक प्रवृत्तियाँ स्वार्थ और अहंकारपूर्ण रवैया हो सकती हैं। आप पुरानी ठेसों को मन में बसाए रख सकते हैं, या इतना अधिक दे सकते हैं कि आपको लगे कि आपका उपयोग किया जा रहा है। क्षमा और संतुलन से शांति मिलती है।</translation>
+        <translation>नामांक 9 की नकारात्मक प्रवृत्तियाँ स्वार्थ और अहंकारपूर्ण रवैया हो सकती हैं। आप पुरानी कड़वाहट मन में पाले रख सकते हैं, या इतना अधिक दे सकते हैं कि आपको लगे कि आपका उपयोग किया जा रहा है। क्षमा और संतुलन से शांति मिलती है।</translation>
     </message>
     <message>
         <source>All with Destiny 4, and especially the master number 22/4, are potentially equipped to handle large-scale undertakings in the material world. You have the vision to imagine great works and the patience to build them step by step. Used wisely, this power can bless whole communities.</source>
@@ -746,7 +746,7 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     <name>ui::ReadingDocument</name>
     <message>
         <source>Keeping the beads</source>
-        <translation>रुद्राक्ष का रख-रखाव</translation>
+        <translation>रुद्राक्ष की देखभाल के नियम</translation>
     </message>
     <message>
         <source>Life path number</source>
@@ -971,15 +971,15 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     </message>
     <message>
         <source>Please Enter Your Name Using The Letters A To Z</source>
-        <translation>कृपया अपना नाम केवल अंग्रेज़ी (लैटिन) अक्षरों A से Z में टाइप करें</translation>
+        <translation>कृपया अपना नाम केवल अंग्रेज़ी अक्षरों (A से Z) में दर्ज करें</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>कृपया सही तिथि या महीना दर्ज करें!</translation>
+        <translation>कृपया जन्म का सही दिन या महीना दर्ज करें!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>कृपया सही तिथि या महीना दर्ज करें !</translation>
+        <translation>कृपया जन्म का सही दिन या महीना दर्ज करें!</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
