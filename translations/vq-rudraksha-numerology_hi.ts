@@ -795,6 +795,10 @@ Qt के अपने विकल्प, जैसे -platform और -style,
         <source>The file may not be changed.</source>
         <translation>इस फ़ाइल को बदला नहीं जा सकता।</translation>
     </message>
+    <message>
+        <source>A file name may be at most %1 bytes long; this one has %2.</source>
+        <translation>फ़ाइल का नाम अधिक से अधिक %1 बाइट का हो सकता है; यह नाम %2 बाइट का है।</translation>
+    </message>
 </context>
 <context>
     <name>ui::ReadingPage</name>
@@ -1039,6 +1043,18 @@ Qt के अपने विकल्प, जैसे -platform और -style,
         <translation>अंक ज्योतिष फल &quot;%1&quot; में प्रिंट नहीं हो सका।
 
 %2</translation>
+    </message>
+    <message>
+        <source>A reading file cannot hold these letters of the name: %1
+
+It will be saved as &quot;%2&quot;.</source>
+        <translation>अंक ज्योतिष फल की फ़ाइल में नाम के ये अक्षर नहीं रखे जा सकते: %1
+
+नाम &quot;%2&quot; के रूप में सहेजा जाएगा।</translation>
+    </message>
+    <message>
+        <source>The reading could not be printed on &quot;%1&quot;.</source>
+        <translation>अंक ज्योतिष फल &quot;%1&quot; पर प्रिंट नहीं हो सका।</translation>
     </message>
 </context>
 </TS>

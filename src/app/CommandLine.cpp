@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "ui/platform/ReadingFiles.h"
+#include "ui/platform/FileAccess.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

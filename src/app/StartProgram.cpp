@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 
 #include "ui/mainwindow/frmMain.h"
+#include "ui/platform/FileAccess.h"
 #include "ui/platform/Language.h"
 #include "ui/platform/Messages.h"
 #include "ui/platform/Program.h"

@@ -8,11 +8,13 @@
 #include "Windows.h"
 
 #include "app/StartProgram.h"
+#include "core/storage/ReadingFile.h"
 #include "ui/mainwindow/frmMain.h"
 #include "ui/platform/Language.h"
 #include "ui/platform/Program.h"
 #include "ui/platform/SingleInstance.h"
 #include "ui/platform/UpdateCheck.h"
+#include "ui/platform/UserSettings.h"
 #include "ui/result/frmRudrakshNumerologyResult.h"
 
 #include <QAction>
@@ -58,7 +60,7 @@ QWidgetList VisibleWindows()
 
 bool ReminderStored()
 {
-    return ui::openReminderSettings()->contains(ui::reminderKey());
+    return ui::userSettings().contains(ui::reminderKey());
 }
 
 QWidget* OpenMain()
@@ -103,7 +105,7 @@ private slots:
     {
         // Each test starts as a first start, with settings of its own.
         m_settings = std::make_unique<QTemporaryDir>();
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings->path());
+        useHome(*m_settings);
         QVERIFY(m_locks.isValid());
     }
     void cleanup() { closeAll(); }
@@ -276,20 +278,25 @@ private slots:
     void saveAndReopen_data()
     {
         QTest::addColumn<QStringList>("input");
-        QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<QString>("warned"); // the letters a warning before the dialog names
+        QTest::addColumn<QByteArray>("saved"); // empty: the warning's Cancel saves nothing
 
-        QTest::newRow("spaces around the name") << QStringList{"  Sample Name ", "15", "August", "1985"} << kSampleFile;
+        QTest::newRow("spaces around the name")
+            << QStringList{"  Sample Name ", "15", "August", "1985"} << "" << kSampleFile;
         // é lies above code 170, so the shift drops it; it has no value, so the pages stay the same.
         // The name box takes no more than a file holds, so the reading can be saved.
         const QByteArray tooLong(32767, 'a');
         QTest::newRow("name cut to what a file holds") << QStringList{QString::fromLatin1(tooLong), "1", "January",
-            "2000"} << fileOf({tooLong.left(32766), "1", "1", "January", "2000"});
-        QTest::newRow("accented letter dropped") << QStringList{"Renée Smith", "1", "January", "2000"}
-                                                 << fileOf({"Rene Smith", "1", "1", "January", "2000"});
+            "2000"} << "" << fileOf({tooLong.left(32766), "1", "1", "January", "2000"});
+        QTest::newRow("accented letter dropped after a warning") << QStringList{
+            "Renée Smith", "1", "January", "2000"} << "é" << fileOf({"Rene Smith", "1", "1", "January", "2000"});
+        QTest::newRow("warning cancelled")
+            << QStringList{"Zoë Müller", "1", "January", "2000"} << "ë ü" << QByteArray();
     }
     void saveAndReopen()
     {
         QFETCH(QStringList, input);
+        QFETCH(QString, warned);
         QFETCH(QByteArray, saved);
 
         proceed(OpenMain(), input);
@@ -297,7 +304,23 @@ private slots:
         QVERIFY(result);
         const QStringList shown = pageTexts(result);
         const QString path = m_settings->filePath(QStringLiteral("saved.rkn"));
-        const FileAnswer save = answerFile([&] { QTest::mouseClick(child(result, "cmdSave"), Qt::LeftButton); }, path);
+        const FileAnswer save = answerFile([&] { QTest::mouseClick(child(result, "cmdSave"), Qt::LeftButton); }, path,
+            QMessageBox::No, {}, saved.isEmpty() ? QMessageBox::Cancel : QMessageBox::Save);
+        QCOMPARE(save.warning.has_value(), !warned.isEmpty());
+        if (save.warning) {
+            // Which letters are left out, and the name as it will be saved.
+            QVERIFY2(save.warning->text.contains(QStringLiteral(": ") + warned + QLatin1Char('\n')),
+                qPrintable(save.warning->text));
+            const QString asSaved = QString::fromStdString(core::textAsSaved(input.at(0).toStdString()));
+            QVERIFY2(save.warning->text.contains(QLatin1Char('"') + asSaved + QLatin1Char('"')),
+                qPrintable(save.warning->text));
+            QCOMPARE(save.warning->icon, QMessageBox::Warning);
+            QCOMPARE(save.warning->buttons, QMessageBox::Save | QMessageBox::Cancel);
+        }
+        if (saved.isEmpty()) {
+            QVERIFY(!save.dialog && !QFile::exists(path));
+            return;
+        }
         QVERIFY(save.dialog && !save.question && !save.message);
         QCOMPARE(fileContents(path).toHex(' '), saved.toHex(' '));
 

@@ -70,18 +70,24 @@ public slots:
     void open(const QUrl& url) { opened.append(url); }
 };
 
+// Makes home the user's home folder: the settings, the recent files and the
+// file dialog's history start empty there.
+inline void useHome(const QTemporaryDir& home)
+{
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+}
+
 // The program's own set-up with Qt's own file dialogs. Nothing is written to
-// the user's home: the settings and the file dialog's history (kept in the
-// config folder) go to a temporary folder of the test's own.
+// the user's home: the settings and the file dialog's history go to a
+// temporary home folder of the test's own.
 inline void initGui()
 {
     static const QTemporaryDir home;
     ui::setUpApplication();
     QStandardPaths::setTestModeEnabled(true);
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.filePath(QStringLiteral("settings")));
+    useHome(home);
 }
 
 // The control of window with the given object name; a missing one stops the run.
@@ -161,6 +167,7 @@ inline std::optional<Message> answerMessage(const std::function<void()>& action)
 }
 
 struct FileAnswer {
+    std::optional<Message> warning; // before the dialog
     bool dialog = false; // a Qt file dialog was shown
     std::optional<Message> question; // over the dialog
     std::optional<Message> message; // after the dialog
@@ -168,13 +175,16 @@ struct FileAnswer {
 
 // Runs action and answers the file dialog it opens: types name and accepts
 // (an empty name cancels), presses reply on a question over the dialog and OK
-// on a message after it. beforeAccept runs just before the accept.
+// on a message after it. beforeAccept runs just before the accept. A message
+// box before the dialog is answered with warningReply.
 inline FileAnswer answerFile(const std::function<void()>& action, const QString& name,
-    QMessageBox::StandardButton reply = QMessageBox::No, const std::function<void()>& beforeAccept = {})
+    QMessageBox::StandardButton reply = QMessageBox::No, const std::function<void()>& beforeAccept = {},
+    QMessageBox::StandardButton warningReply = QMessageBox::Cancel)
 {
     FileAnswer seen;
+    std::unique_ptr<ModalWatcher> dialog;
     std::unique_ptr<ModalWatcher> after;
-    ModalWatcher watcher([&](QWidget* modal) {
+    const std::function<void(QWidget*)> answerDialog = [&](QWidget* modal) {
         seen.dialog = qobject_cast<QFileDialog*>(modal) != nullptr
             && control<QLineEdit>(modal, QStringLiteral("fileNameEdit")) != nullptr;
         if (seen.dialog && !name.isEmpty()) {
@@ -188,6 +198,14 @@ inline FileAnswer answerFile(const std::function<void()>& action, const QString&
             modal->close();
         }
         after = std::make_unique<ModalWatcher>(pressing(seen.message, QMessageBox::Ok), modal);
+    };
+    ModalWatcher watcher([&](QWidget* modal) {
+        if (qobject_cast<QMessageBox*>(modal) == nullptr) {
+            answerDialog(modal);
+            return;
+        }
+        dialog = std::make_unique<ModalWatcher>(answerDialog, modal);
+        pressing(seen.warning, warningReply)(modal);
     });
     action();
     return seen;

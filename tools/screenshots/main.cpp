@@ -104,7 +104,8 @@ int main(int argc, char* argv[])
     // Settings and files of our own, so nothing of the user's is touched.
     QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir work;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, work.path());
+    qputenv("HOME", QFile::encodeName(work.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(work.filePath(QStringLiteral("config"))));
     QCoreApplication::setOrganizationName(QStringLiteral("VQ Software Screenshots"));
     // A second argument names another language to take the pictures in.
     if (argc > 2) {

@@ -3,6 +3,7 @@
 #include "core/numerology/ReadingCheck.h"
 #include "core/storage/TextCodec.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <vector>
@@ -52,6 +53,16 @@ std::vector<std::string_view> splitLines(std::string_view bytes)
     return lines;
 }
 
+// The lowest byte a save writes: every character is stored as its code plus
+// 85, so a byte below it (a NUL, a tab, any control byte) is damage.
+constexpr unsigned char kLowestStoredByte = 85;
+
+bool holdsOnlyStoredBytes(std::string_view line)
+{
+    return std::all_of(
+        line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) >= kLowestStoredByte; });
+}
+
 std::string decodeLine(std::string_view line)
 {
     return DecodeText(fromWindows1252(line));
@@ -79,10 +90,15 @@ std::optional<std::string> readingFileBytes(const Reading& reading)
     return bytes;
 }
 
+std::string textAsSaved(std::string_view text)
+{
+    return decodeLine(toWindows1252(EncodeText(text)));
+}
+
 std::optional<Reading> readingFromFileBytes(std::string_view bytes)
 {
     const std::vector<std::string_view> lines = splitLines(bytes);
-    if (lines.size() < kLineCount) {
+    if (lines.size() < kLineCount || !std::all_of(lines.begin(), lines.end(), holdsOnlyStoredBytes)) {
         return std::nullopt;
     }
     const auto day = parseNumber(decodeLine(lines[1]));

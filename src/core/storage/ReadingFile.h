@@ -19,8 +19,13 @@ std::optional<std::string> readingFileBytes(const Reading& reading);
 // nothing computed yet, or nothing when they do not hold a whole reading:
 // fewer than five lines, a day, month or year that is not a number or lies
 // outside 1..31, 1..12, 1..9999, a date the main window would refuse (31 April,
-// 29 February 2001), or a name without a letter A to Z. Lines may end in CR LF,
+// 29 February 2001), a name without a letter A to Z, or a byte that no save
+// writes (below 85: a NUL, a tab, any control byte). Lines may end in CR LF,
 // CR or LF; lines after the fifth are ignored.
 std::optional<Reading> readingFromFileBytes(std::string_view bytes);
+
+// A text field as a file gives it back: characters of code 171 and above in
+// the Windows-1252 code page are left out, and those the page lacks become "?".
+std::string textAsSaved(std::string_view text);
 
 } // namespace core

@@ -6,6 +6,7 @@
 #include "core/numerology/ReadingCheck.h"
 #include "core/numerology/Working.h"
 #include "core/storage/TextCodec.h"
+#include "ui/platform/FileAccess.h"
 #include "ui/platform/Messages.h"
 #include "ui/platform/ReadingFiles.h"
 #include "ui/platform/RecentReadings.h"

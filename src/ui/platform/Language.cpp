@@ -1,6 +1,6 @@
 #include "ui/platform/Language.h"
 
-#include "ui/platform/UpdateCheck.h"
+#include "ui/platform/UserSettings.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -141,15 +141,13 @@ QString currentLanguage()
 
 void applyLanguage()
 {
-    const QString stored = openReminderSettings()->value(storedChoiceKey()).toString();
+    const QString stored = userSettings().value(storedChoiceKey()).toString();
     speak(isAvailable(stored) ? stored : systemChoice());
 }
 
 void chooseLanguage(const QString& code)
 {
-    const std::unique_ptr<QSettings> settings = openReminderSettings();
-    settings->setValue(storedChoiceKey(), code);
-    settings->sync();
+    changeUserSettings([&code](QSettings& settings) { settings.setValue(storedChoiceKey(), code); });
     speak(code);
     emit LanguageNotifier::instance()->languageChanged();
 }

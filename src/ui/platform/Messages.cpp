@@ -13,4 +13,12 @@ void showMessage(QWidget* parent, const QString& text, MessageIcon icon)
     box.exec();
 }
 
+bool askToSaveAnyway(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, ApplicationTitle(), text, QMessageBox::Save | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Save;
+}
+
 } // namespace ui

@@ -3,11 +3,10 @@
 #include "core/numerology/Reading.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
-class QByteArray;
-class QUrl;
 class QWidget;
 
 // Saved readings on disk: the Open and Save dialogs and the files themselves,
@@ -27,18 +26,12 @@ QString chooseReadingToSave(QWidget* parent);
 // It suggests the person's name as the file's name.
 QString choosePdfToExport(QWidget* parent, const QString& personName);
 
+// The person's name as the name of a PDF file: what Export suggests, and what
+// Print suggests for a printer that writes a file.
+QString suggestedPdfName(const QString& personName);
+
 // Whether path names a reading file: it ends in "rkn", in any letter case.
 bool isReadingFileName(const QString& path);
-
-// A path as the file system holds it, as text that gives the same bytes back
-// through nativePath(): a byte that is not part of UTF-8 becomes one of
-// U+DC80..U+DCFF (QFile::decodeName would turn it into U+FFFD for good), so a
-// reading whose name is not UTF-8 opens too.
-QString pathFromNative(const QByteArray& bytes);
-QByteArray nativePath(const QString& path);
-
-// The path of a local file's address, its bytes kept as pathFromNative keeps them.
-QString pathFromUrl(const QUrl& url);
 
 // The reading the file at path holds, its input fields set and nothing
 // computed yet; nothing when the name does not end in "rkn" (in any letter
@@ -46,13 +39,13 @@ QString pathFromUrl(const QUrl& url);
 // be read, or it does not hold a whole reading.
 std::optional<core::Reading> readReadingFile(const QString& path);
 
+// The letters of name (whole letters, with their marks) that a reading file
+// cannot hold, each once, in the order they come: a file keeps the letters of
+// one Western code page below code 171 only.
+QStringList lettersAReadingFileCannotHold(const QString& name);
+
 // Replaces the file at path with the five input fields of the reading, whole
 // or not at all. Returns why it failed, or an empty text.
 QString writeReadingFile(const QString& path, const core::Reading& reading);
-
-// Replaces the file at path with bytes, whole or not at all, and durably: the
-// new file is on the disk before it takes the name. Returns why it failed, or
-// an empty text.
-QString writeWholeFile(const QString& path, const QByteArray& bytes);
 
 } // namespace ui

@@ -1,14 +1,10 @@
 #pragma once
 
-#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QString>
 
-#include <optional>
-
 class QAction;
-class QByteArray;
 class QMenu;
 
 // The readings opened or saved lately: the program's own list, kept in the
@@ -28,21 +24,11 @@ QList<RecentReading> recentReadings();
 
 // Puts the reading at path first in the list, dropping an older entry of the
 // same file and any past the eighth, and records it in the desktop's recent
-// files.
+// files (DesktopRecentFiles.h).
 void noteRecentReading(const QString& path, const QString& personName);
 
 // Drops the file from the list.
 void forgetRecentReading(const QString& path);
-
-// The desktop's recent files as GTK and KDE keep them: the user's data folder's
-// recently-used.xbel.
-QString desktopRecentFilesPath();
-
-// The XBEL document existing (empty: no file yet) with path's bookmark added,
-// or brought up to date at now, for this program and the media type of
-// readings; every other bookmark stays as it was. Nothing when existing is not
-// an XBEL document.
-std::optional<QByteArray> withRecentFile(const QByteArray& existing, const QString& path, const QDateTime& now);
 
 // The recent readings as entries of a menu, placed before one of its entries
 // and made anew each time the menu opens: "&1 John Smith (john.rkn)" ...

@@ -1,6 +1,8 @@
 #include "ui/result/frmRudrakshNumerologyResult.h"
 
 #include "core/catalogue/BeadCatalogue.h"
+#include "core/storage/ReadingFile.h"
+#include "ui/platform/FileAccess.h"
 #include "ui/platform/Messages.h"
 #include "ui/platform/Program.h"
 #include "ui/platform/ReadingFiles.h"
@@ -172,6 +174,9 @@ void frmRudrakshNumerologyResult::showFileError(const QString& message, const QS
 
 void frmRudrakshNumerologyResult::SaveReading()
 {
+    if (!acceptLettersLeftOut()) {
+        return;
+    }
     const QString path = chooseReadingToSave(this);
     if (path.isEmpty()) {
         return;
@@ -182,6 +187,17 @@ void frmRudrakshNumerologyResult::SaveReading()
         return;
     }
     noteRecentReading(path, fromCore(m_reading.PersonName));
+}
+
+bool frmRudrakshNumerologyResult::acceptLettersLeftOut()
+{
+    const QStringList letters = lettersAReadingFileCannotHold(fromCore(m_reading.PersonName));
+    if (letters.isEmpty()) {
+        return true;
+    }
+    return askToSaveAnyway(this,
+        tr("A reading file cannot hold these letters of the name: %1\n\nIt will be saved as \"%2\".")
+            .arg(letters.join(QLatin1Char(' ')), fromCore(core::textAsSaved(m_reading.PersonName))));
 }
 
 void frmRudrakshNumerologyResult::exportReading()
@@ -200,7 +216,8 @@ void frmRudrakshNumerologyResult::exportReading()
 void frmRudrakshNumerologyResult::printReading()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("%1: %2").arg(ApplicationTitle(), fromCore(m_reading.PersonName)));
+    // The name of the job, and of the file a printer that writes files suggests.
+    printer.setDocName(suggestedPdfName(fromCore(m_reading.PersonName)));
     QPrintDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("printDialog"));
     if (dialog.exec() != QDialog::Accepted) {
@@ -220,8 +237,8 @@ void frmRudrakshNumerologyResult::printReading()
         return;
     }
     if (!printReadingOn(m_reading, printer)) {
-        showMessage(this, QStringLiteral("The reading could not be printed on \"%1\".").arg(printer.printerName()),
-            MessageIcon::Error);
+        showMessage(
+            this, tr("The reading could not be printed on \"%1\".").arg(printer.printerName()), MessageIcon::Error);
     }
 }
 

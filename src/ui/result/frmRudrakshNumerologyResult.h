@@ -48,6 +48,9 @@ private:
     void ComposeReading(const core::Reading& reading);
     // Writes the five input fields of the reading to a file the user picks.
     void SaveReading();
+    // Where the name has letters that a reading file cannot hold, says which
+    // and how the name will be saved: true to save all the same.
+    bool acceptLettersLeftOut();
     // Writes the whole reading as a PDF document to a file the user picks.
     void exportReading();
     // Prints the same document on a printer the user picks.

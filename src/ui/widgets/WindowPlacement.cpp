@@ -1,12 +1,14 @@
 #include "ui/widgets/WindowPlacement.h"
 
-#include "ui/platform/UpdateCheck.h"
+#include "ui/platform/UserSettings.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
 #include <QWidget>
+
+#include <utility>
 
 namespace ui {
 namespace {
@@ -17,8 +19,16 @@ constexpr int kGrabWidth = 64;
 constexpr int kGrabHeight = 16;
 constexpr int kTitleHeight = 32;
 
+// Places and sizes past this are not a screen's: they are ignored before any
+// arithmetic on them could overflow.
+constexpr int kFarthest = 1 << 20;
+
 bool onSomeScreen(const QPoint& position, const QSize& size)
 {
+    const auto far = [](int coordinate) { return coordinate < -kFarthest || coordinate > kFarthest; };
+    if (far(position.x()) || far(position.y())) {
+        return false;
+    }
     const QRect top(position, QSize(size.width(), kTitleHeight));
     for (const QScreen* screen : QGuiApplication::screens()) {
         const QRect seen = screen->geometry().intersected(top);
@@ -27,6 +37,22 @@ bool onSomeScreen(const QPoint& position, const QSize& size)
         }
     }
     return false;
+}
+
+// The stored size where it is a size, but never larger than the largest
+// screen's room for windows: a window of the size of a wall would take
+// gigabytes of memory.
+QSize storedSize(const QVariant& value)
+{
+    const QSize size = value.toSize();
+    if (!size.isValid()) {
+        return {};
+    }
+    QSize room;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        room = room.expandedTo(screen->availableGeometry().size());
+    }
+    return room.isValid() ? size.boundedTo(room) : QSize();
 }
 
 // Wayland windows cannot place themselves.
@@ -63,16 +89,16 @@ private:
 
     void restore(QWidget* window) const
     {
-        const std::unique_ptr<QSettings> settings = openReminderSettings();
-        const QSize size = settings->value(key("size")).toSize();
+        const QSettings& settings = userSettings();
+        const QSize size = storedSize(settings.value(key("size")));
         if (size.isValid()) {
             window->resize(size);
         }
-        const QVariant position = settings->value(key("position"));
+        const QVariant position = settings.value(key("position"));
         if (placesItself() && position.isValid() && onSomeScreen(position.toPoint(), window->size())) {
             window->move(position.toPoint());
         }
-        if (settings->value(key("maximized")).toBool()) {
+        if (settings.value(key("maximized")).toBool()) {
             window->setWindowState(window->windowState() | Qt::WindowMaximized);
         }
     }
@@ -81,15 +107,16 @@ private:
     // (every reading) costs no write to disk.
     void store(const QWidget* window) const
     {
-        const std::unique_ptr<QSettings> settings = openReminderSettings();
-        const auto set = [&settings](const QString& name, const QVariant& value) {
-            if (settings->value(name) != value) {
-                settings->setValue(name, value);
+        const QSettings& settings = userSettings();
+        QList<std::pair<QString, QVariant>> changes; // an invalid value removes the key
+        const auto set = [&](const QString& name, const QVariant& value) {
+            if (settings.value(name) != value) {
+                changes.append({name, value});
             }
         };
-        const auto unset = [&settings](const QString& name) {
-            if (settings->contains(name)) {
-                settings->remove(name);
+        const auto unset = [&](const QString& name) {
+            if (settings.contains(name)) {
+                changes.append({name, QVariant()});
             }
         };
         if (window->isMaximized()) {
@@ -106,6 +133,18 @@ private:
                 unset(key("size"));
             }
         }
+        if (changes.isEmpty()) {
+            return;
+        }
+        changeUserSettings([&changes](QSettings& store) {
+            for (const auto& [name, value] : changes) {
+                if (value.isValid()) {
+                    store.setValue(name, value);
+                } else {
+                    store.remove(name);
+                }
+            }
+        });
     }
 
     QString m_group;

@@ -6,6 +6,7 @@
 #include "Windows.h"
 
 #include "ui/mainwindow/frmMain.h"
+#include "ui/platform/DesktopRecentFiles.h"
 #include "ui/platform/RecentReadings.h"
 
 #include <QFile>

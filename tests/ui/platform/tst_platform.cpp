@@ -8,6 +8,7 @@
 #include "core/storage/TextCodec.h"
 #include "ui/platform/SingleInstance.h"
 #include "ui/platform/UpdateCheck.h"
+#include "ui/platform/UserSettings.h"
 #include "ui/platform/WebPages.h"
 #include "ui/widgets/HelpMenu.h"
 
@@ -41,20 +42,20 @@ QString decode(const QString& text)
     return QString::fromStdString(core::DecodeText(text.toStdString()));
 }
 
-std::unique_ptr<QSettings> settings()
+QSettings& settings()
 {
-    return ui::openReminderSettings();
+    return ui::userSettings();
 }
 
 // The decoded stored value, or an empty text when there is none.
 QString storedDate()
 {
-    return decode(settings()->value(ui::reminderKey()).toString());
+    return decode(settings().value(ui::reminderKey()).toString());
 }
 
 void store(const QString& plain)
 {
-    settings()->setValue(ui::reminderKey(), encode(plain));
+    ui::changeUserSettings([&plain](QSettings& store) { store.setValue(ui::reminderKey(), encode(plain)); });
 }
 
 std::unique_ptr<QProcess> startProbe(const QString& lockFolder, int holdMs)
@@ -81,19 +82,24 @@ private slots:
     void initTestCase()
     {
         initGui();
-        QVERIFY(m_settingsDir.isValid());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+        QVERIFY(m_home.isValid());
+        useHome(m_home);
         QCoreApplication::setOrganizationName(QStringLiteral("VQ Software Test"));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
-    void init() { settings()->clear(); }
+    void init()
+    {
+        ui::changeUserSettings([](QSettings& store) { store.clear(); });
+    }
 
     void firstStartStoresTodayQuietly()
     {
         UrlCatcher pages;
         // A plain key left by another program is not the reminder's.
-        settings()->setValue(QStringLiteral("Settings/Duration"), QStringLiteral("2001-01-01"));
+        ui::changeUserSettings([](QSettings& store) {
+            store.setValue(QStringLiteral("Settings/Duration"), QStringLiteral("2001-01-01"));
+        });
         ModalWatcher unexpected([](QWidget* modal) { modal->close(); });
         ui::CheckForUpdate(kToday);
         QVERIFY(!unexpected.seen());
@@ -102,8 +108,8 @@ private slots:
 
         // The key in the store is the encoded word, and so is the value.
         QCOMPARE(ui::reminderKey(), QStringLiteral("Settings/") + encode(QStringLiteral("Duration")));
-        QCOMPARE(settings()->value(ui::reminderKey()).toString(), encode(QStringLiteral("2026-12-08")));
-        QCOMPARE(settings()->value(QStringLiteral("Settings/Duration")).toString(), QStringLiteral("2001-01-01"));
+        QCOMPARE(settings().value(ui::reminderKey()).toString(), encode(QStringLiteral("2026-12-08")));
+        QCOMPARE(settings().value(QStringLiteral("Settings/Duration")).toString(), QStringLiteral("2001-01-01"));
     }
 
     void question_data()
@@ -162,11 +168,12 @@ private slots:
     void nothingAskedWhenTheDateCannotBeStored()
     {
         // A file where the settings folder goes: nothing can be stored there.
-        QTemporaryDir dir;
-        QVERIFY(writeFile(dir.filePath(QStringLiteral("a file")), "a file"));
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath(QStringLiteral("a file")));
-        const auto restore = qScopeGuard(
-            [this] { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path()); });
+        QTemporaryDir home;
+        useHome(home);
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        QVERIFY(
+            QDir().mkpath(folder) && writeFile(QDir(folder).filePath(QCoreApplication::organizationName()), "a file"));
+        const auto restore = qScopeGuard([this] { useHome(m_home); });
         // The question would come back at every start: it is not asked.
         QTest::ignoreMessage(
             QtWarningMsg, QRegularExpression(QStringLiteral("^The update reminder's date cannot be stored")));
@@ -325,7 +332,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir m_settingsDir;
+    QTemporaryDir m_home;
 };
 
 QTEST_MAIN(TestPlatform)
