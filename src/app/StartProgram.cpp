@@ -9,6 +9,7 @@
 #include "ui/platform/Program.h"
 #include "ui/platform/ReadingFiles.h"
 #include "ui/platform/SingleInstance.h"
+#include "ui/platform/Termination.h"
 #include "ui/platform/UpdateCheck.h"
 #include "ui/result/frmRudrakshNumerologyResult.h"
 #include "ui/widgets/Pictures.h"
@@ -172,6 +173,7 @@ int StartProgram(int& argc, char** argv)
     if (!StartUp(instance, readingFile)) {
         return 0;
     }
+    ui::endProgramOnRequest();
     return QApplication::exec();
 }
 

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
@@ -70,6 +71,39 @@ public slots:
     void open(const QUrl& url) { opened.append(url); }
 };
 
+// Fails the running test within seconds when a modal window stays
+// unanswered: the window the test waits for never came, or another came in its
+// place. The window is closed, so the test runs on to its end rather than
+// waiting for good.
+class UnansweredModalGuard final : public QObject {
+public:
+    UnansweredModalGuard()
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, this, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal != m_modal) {
+                m_modal = modal;
+                m_since.restart();
+            } else if (modal != nullptr && m_since.elapsed() > kPatienceMs) {
+                const auto* box = qobject_cast<QMessageBox*>(modal);
+                const QString what = QStringLiteral("unanswered %1 \"%2\" %3")
+                                         .arg(QString::fromLatin1(modal->metaObject()->className()),
+                                             modal->windowTitle(), box != nullptr ? box->text() : QString());
+                QTest::qFail(qPrintable(what), __FILE__, __LINE__);
+                modal->close();
+                m_modal = nullptr;
+            }
+        });
+        m_timer.start(100);
+    }
+
+private:
+    static constexpr qint64 kPatienceMs = 3000;
+    QTimer m_timer;
+    QPointer<QWidget> m_modal;
+    QElapsedTimer m_since;
+};
+
 // Makes home the user's home folder: the settings, the recent files and the
 // file dialog's history start empty there.
 inline void useHome(const QTemporaryDir& home)
@@ -88,6 +122,8 @@ inline void initGui()
     QStandardPaths::setTestModeEnabled(true);
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     useHome(home);
+    static const auto* const guard = new UnansweredModalGuard;
+    Q_UNUSED(guard);
 }
 
 // The control of window with the given object name; a missing one stops the run.

@@ -20,6 +20,7 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -58,11 +59,22 @@ void store(const QString& plain)
     ui::changeUserSettings([&plain](QSettings& store) { store.setValue(ui::reminderKey(), encode(plain)); });
 }
 
+// The probe as a copy of the program of an ordinary user: the superuser's
+// right to open any file is dropped, where setpriv can drop it.
 std::unique_ptr<QProcess> startProbe(const QString& lockFolder, int holdMs)
 {
     auto probe = std::make_unique<QProcess>();
     probe->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    probe->start(QStringLiteral(LOCKPROBE), {lockFolder, QString::number(holdMs)});
+    const QStringList arguments{lockFolder, QString::number(holdMs)};
+    static const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (geteuid() == 0 && !setpriv.isEmpty()) {
+        probe->start(setpriv,
+            QStringList{QStringLiteral("--inh-caps=-dac_override,-dac_read_search"),
+                QStringLiteral("--bounding-set=-dac_override,-dac_read_search"), QStringLiteral(LOCKPROBE)}
+                + arguments);
+    } else {
+        probe->start(QStringLiteral(LOCKPROBE), arguments);
+    }
     return probe;
 }
 
@@ -287,12 +299,27 @@ private slots:
         }
     }
 
+    void oneWinnerAmongTen_data()
+    {
+        QTest::addColumn<bool>("unopenable");
+        QTest::newRow("new lock file") << false;
+        // Mode 000 and another user's: replaced, by one copy only.
+        QTest::newRow("lock file nobody may open") << true;
+    }
     void oneWinnerAmongTen()
     {
+        QFETCH(bool, unopenable);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString path = dir.path();
+        const QByteArray lock = QFile::encodeName(QDir(path).filePath(ui::SingleInstance::fileName()));
         for (int round = 0; round < 3; ++round) {
+            if (unopenable) {
+                QVERIFY(QFile::remove(QString::fromLocal8Bit(lock)) || round == 0);
+                QVERIFY(writeFile(QString::fromLocal8Bit(lock), "4242\n"));
+                QCOMPARE(chmod(lock.constData(), 0), 0);
+                QVERIFY(geteuid() != 0 || chown(lock.constData(), 65534, 65534) == 0);
+            }
             std::vector<std::unique_ptr<QProcess>> probes;
             for (int i = 0; i < 10; ++i) {
                 probes.push_back(startProbe(path, 2500));
