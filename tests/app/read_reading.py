@@ -11,70 +11,12 @@ import os
 import subprocess
 import sys
 import tempfile
-import time
 
 import pyatspi
 
+from driving import click, find, press, program, wait_for
+
 PROGRAM = sys.argv[1]
-TIMEOUT = 20.0
-
-
-def wait_for(what, find):
-    deadline = time.monotonic() + TIMEOUT
-    while time.monotonic() < deadline:
-        try:
-            found = find()
-        except Exception:  # the tree changes while it is read
-            found = None
-        if found is not None:
-            return found
-        time.sleep(0.1)
-    raise AssertionError("not found: " + what)
-
-
-def descendants(node):
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is None:
-            continue
-        yield child
-        yield from descendants(child)
-
-
-def find(root, role, name=None, description=None, description_start=None):
-    for node in descendants(root):
-        if node.getRole() != role:
-            continue
-        if name is not None and node.name != name:
-            continue
-        if description is not None and node.description != description:
-            continue
-        if description_start is not None and not node.description.startswith(description_start):
-            continue
-        if node.getState().contains(pyatspi.STATE_SHOWING):
-            return node
-    return None
-
-
-def program():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "vq-rudraksha-numerology":
-            return app
-    return None
-
-
-def press(node):
-    actions = node.queryAction()
-    for i in range(actions.nActions):
-        if actions.getName(i) in ("press", "Press", "click"):
-            actions.doAction(i)
-            return
-    raise AssertionError("no press action on " + node.name)
-
-
-def click(node):
-    x, y, width, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    pyatspi.Registry.generateMouseEvent(x + width // 2, y + height // 2, "b1c")
 
 
 TAB = 0xFF09

@@ -274,6 +274,12 @@ private slots:
         row("31 April", fileOf({"Zoe", "31", "4", "April", "1990"}));
         row("29 February 2001", fileOf({"Zoe", "29", "2", "February", "2001"}));
         row("empty name", fileOf({"", "1", "2", "February", "1990"}));
+        // No save writes a byte below 85: a NUL or a control byte is damage.
+        // Each inserted into a good file: "Zoe" CR LF "1" CR LF "2" CR LF "February" ...
+        const QByteArray good = fileOf({"Zoe", "1", "2", "February", "1990"});
+        row("NUL in the name", QByteArray(good).insert(1, '\0'));
+        row("tab before the day", QByteArray(good).insert(5, '\t'));
+        row("control byte in the month name", QByteArray(good).insert(13, '\x01'));
     }
     void refused()
     {

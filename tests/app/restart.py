@@ -1,0 +1,433 @@
+#!/usr/bin/env python3
+"""What the program keeps between runs, met as a user meets it.
+
+Each row of the first table starts the real program twice with the same home
+folder: what one run chose, opened, moved or was asked is there in the next.
+Each row of the second table starts it with one of its own state files made
+hostile (a named pipe, a link to a device, a file too large) or holding
+values no run writes: the program still starts, opens a reading and ends at
+Exit within seconds, and leaves the hostile file as it was. A window that
+never comes fails its row within seconds. Run under a display and a session
+bus:
+
+    restart.sh PROGRAM
+"""
+import datetime
+import os
+import re
+import resource
+import shutil
+import signal
+import stat
+import subprocess
+import sys
+import tempfile
+import traceback
+
+import pyatspi
+
+from driving import descendants, find, menu_item, press, program, wait_for
+
+PROGRAM = sys.argv[1]
+ROW_TIMEOUT = 10.0
+TODAY = datetime.date.today()
+PROCEED = "Get My Rudraksha Numerology Reading"
+PROCEED_HI = "मेरा रुद्राक्ष अंक ज्योतिष फल देखें"
+UPDATE_QUESTION = "There maybe an update to this software available"
+
+
+# --- the bytes the program stores -----------------------------------------
+
+def shifted(text):
+    """A text as the program stores it: each character's code plus 85."""
+    return bytes(ord(c) + 85 for c in text)
+
+
+def windows_1252(data):
+    """Bytes as text of the Windows-1252 code page, the five holes kept as Windows keeps them."""
+    return "".join(chr(b) if b in (0x81, 0x8D, 0x8F, 0x90, 0x9D) else bytes([b]).decode("cp1252") for b in data)
+
+
+def reading_bytes(name, day, month, month_name, year):
+    return b"".join(shifted(str(field)) + b"\r\n" for field in (name, day, month, month_name, year))
+
+
+def ini_key(text):
+    """A key as QSettings writes it: characters past ASCII escaped."""
+    return "".join(c if ord(c) < 128 else ("%%%02X" % ord(c) if ord(c) < 256 else "%%U%04X" % ord(c)) for c in text)
+
+
+REMINDER_KEY = ini_key(windows_1252(shifted("Duration")))
+
+
+def reminder_line(date):
+    return "%s=%s" % (REMINDER_KEY, windows_1252(shifted(date.isoformat())))
+
+
+# --- a user's home folder and a run of the program -------------------------
+
+class Home:
+    def __init__(self, root):
+        self.path = os.path.join(root, "home")
+        self.runtime = os.path.join(root, "runtime")
+        self.tmp = os.path.join(root, "tmp")
+        self.readings = os.path.join(root, "readings")
+        for folder in (self.path, self.runtime, self.tmp, self.readings):
+            os.makedirs(folder, mode=0o700)
+        self.config = os.path.join(self.path, ".config")
+        self.settings = os.path.join(self.config, "VQ Software", "vq-rudraksha-numerology.ini")
+        self.recent = os.path.join(self.path, ".local", "share", "recently-used.xbel")
+        os.makedirs(os.path.dirname(self.settings))
+        os.makedirs(os.path.dirname(self.recent))
+
+    def reading(self, file_name, *fields):
+        path = os.path.join(os.fsencode(self.readings), os.fsencode(file_name))
+        with open(path, "wb") as file:
+            file.write(reading_bytes(*fields))
+        return path
+
+    def write_settings(self, text):
+        with open(self.settings, "w", encoding="utf-8") as file:
+            file.write(text)
+
+    def settings_text(self):
+        with open(self.settings, encoding="utf-8") as file:
+            return file.read()
+
+
+class Run:
+    """The program started as a user starts it, with the accessibility bridge on."""
+
+    started = []
+
+    def __init__(self, home, arguments=(), memory_limit=None, environment=None):
+        self.home = home
+        self.errors = tempfile.TemporaryFile()
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", HOME=home.path,
+                   XDG_CONFIG_HOME=home.config, XDG_RUNTIME_DIR=home.runtime, TMPDIR=home.tmp)
+        env.update(environment or {})
+
+        def limit():
+            if memory_limit:
+                resource.setrlimit(resource.RLIMIT_AS, (memory_limit, memory_limit))
+
+        self.process = subprocess.Popen([PROGRAM, *arguments], env=env, stderr=self.errors, preexec_fn=limit)
+        Run.started.append(self)
+        self.app = wait_for("the program", self.find_app, ROW_TIMEOUT)
+
+    def find_app(self):
+        if self.process.poll() is not None:
+            raise SystemExit(f"the program ended with {self.process.returncode}")
+        return program(self.process.pid)
+
+    def wait(self, what, role, name=None, prefix=None):
+        """A control of the program on screen, by role and name (or the name's start)."""
+        def found():
+            self.find_app()
+            for node in showing(self.app, role):
+                if (name is None or node.name == name) and (prefix is None or node.name.startswith(prefix)):
+                    return node
+            return None
+        return wait_for(what, found, ROW_TIMEOUT)
+
+    def main_window(self, hindi=False):
+        return self.wait("the main window", pyatspi.ROLE_PUSH_BUTTON, prefix=PROCEED_HI if hindi else PROCEED)
+
+    def result_window(self):
+        return self.wait("the result window", pyatspi.ROLE_PUSH_BUTTON, "Save")
+
+    def window_geometry(self):
+        """Where the working window is and its size, as the X server has it."""
+        window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(self.process.pid),
+                                 "--name", "VQ Rudraksha Numerology v1.0"], capture_output=True, text=True,
+                                check=True, timeout=ROW_TIMEOUT).stdout.split()[0]
+        shape = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], capture_output=True,
+                               text=True, check=True).stdout
+        values = dict(line.split("=") for line in shape.split())
+        return window, int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def exit(self):
+        """File › Exit, in either language; the program must be gone within seconds."""
+        entries = [node for node in menu_entries(self.app) if node.name == "Exit" or node.name.startswith("बाहर निकलें")]
+        assert entries, "no Exit in the File menu"
+        press(entries[0])
+        self.ended()
+
+    def terminate(self):
+        self.process.send_signal(signal.SIGTERM)
+        self.ended()
+
+    def ended(self):
+        try:
+            code = self.process.wait(ROW_TIMEOUT)
+        except subprocess.TimeoutExpired:
+            raise AssertionError("the program did not end")
+        assert code == 0, f"the program ended with {code}: {self.stderr()}"
+
+    def stderr(self):
+        self.errors.seek(0)
+        return self.errors.read().decode(errors="replace")
+
+    def kill(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+
+def showing(root, role):
+    return [node for node in descendants(root)
+            if node.getRole() == role and node.getState().contains(pyatspi.STATE_SHOWING)]
+
+
+def menu_entries(app):
+    return [node for node in descendants(app) if node.getRole() == pyatspi.ROLE_MENU_ITEM]
+
+
+def no_question(run):
+    """The main window came up without the update question first."""
+    run.main_window()
+    assert not showing(run.app, pyatspi.ROLE_ALERT), "the update question was asked"
+
+
+def answer_question(run, answer):
+    alert = run.wait("the update question", pyatspi.ROLE_ALERT)
+    texts = [node.name for node in showing(alert, pyatspi.ROLE_LABEL)]
+    assert any(UPDATE_QUESTION in text for text in texts), texts
+    press(wait_for(answer, lambda: find(alert, pyatspi.ROLE_PUSH_BUTTON, answer)))
+
+
+def stored_reminder(home):
+    lines = [line for line in home.settings_text().splitlines() if line.startswith(REMINDER_KEY + "=")]
+    return lines[0] if lines else None
+
+
+# --- restarts ---------------------------------------------------------------
+
+def language_chosen(home):
+    run = Run(home)
+    run.main_window()
+    press(menu_item(run.app, "हिन्दी"))  # Help › Language
+    run.main_window(hindi=True)
+    run.exit()
+    run = Run(home)
+    run.main_window(hindi=True)
+    run.exit()
+
+
+def reading_opened(home):
+    path = home.reading("ann.rkn", "Ann Lee", 2, 3, "March", 2000)
+    run = Run(home, [path])
+    run.result_window()
+    run.exit()
+    run = Run(home)
+    run.main_window()
+    entry = menu_item(run.app, "1 Ann Lee (ann.rkn)")
+    assert entry is not None, "not in the File menu"
+    press(entry)
+    run.result_window()
+    run.exit()
+
+
+def reading_named_not_utf8(home):
+    # The byte E9 alone (Latin-1 "é") is not UTF-8: the file must open again
+    # from the list, and the desktop's list must name its very bytes.
+    path = home.reading(b"caf\xe9.rkn", "Sample Name", 15, 8, "August", 1985)
+    run = Run(home, [path])
+    run.result_window()
+    run.exit()
+    with open(home.recent, "rb") as recent:
+        assert b"caf%E9.rkn" in recent.read(), "the desktop's list names another file"
+    run = Run(home)
+    run.main_window()
+    entries = [node for node in menu_entries(run.app) if node.name.startswith("1 Sample Name (caf")]
+    assert entries, "not in the File menu"
+    press(entries[0])
+    run.result_window()
+    run.exit()
+
+
+def window_moved(home):
+    run = Run(home)
+    run.main_window()
+    window, _, _, _, _ = run.window_geometry()
+    subprocess.run(["xdotool", "windowmove", "--sync", window, "160", "120"], check=True, timeout=ROW_TIMEOUT)
+    run.exit()
+    run = Run(home)
+    run.main_window()
+    _, x, y, _, _ = run.window_geometry()
+    assert (x, y) == (160, 120), f"the window came up at {x}, {y}"
+    run.exit()
+
+
+def reminder(days, asked):
+    def row(home):
+        seeded = reminder_line(TODAY - datetime.timedelta(days=days))
+        home.write_settings("[Settings]\n%s\n" % seeded)
+        run = Run(home)
+        if asked:
+            answer_question(run, "No")
+        no_question(run)
+        run.exit()
+        expected = reminder_line(TODAY) if asked else seeded
+        assert stored_reminder(home) == expected, f"stored {stored_reminder(home)!r}, expected {expected!r}"
+        run = Run(home)
+        no_question(run)
+        run.exit()
+        assert stored_reminder(home) == expected
+    return row
+
+
+# --- hostile state files ----------------------------------------------------
+
+def device(path, minor):
+    """A character device of our own, like /dev/null (1, 3) or /dev/zero (1, 5)."""
+    os.mknod(path, 0o600 | stat.S_IFCHR, os.makedev(1, minor))
+    return lambda: is_device(path, minor)
+
+
+def is_device(path, minor):
+    info = os.lstat(path)
+    assert stat.S_ISCHR(info.st_mode) and info.st_rdev == os.makedev(1, minor), f"{path} was replaced"
+
+
+def fifo(path):
+    os.mkfifo(path, 0o600)
+
+    def intact():
+        assert stat.S_ISFIFO(os.lstat(path).st_mode), f"{path} was replaced"
+    return intact
+
+
+def link_to_device(path, minor):
+    target = os.path.join(os.path.dirname(path), "device")
+    intact = device(target, minor)
+    os.symlink(target, path)
+    return intact
+
+
+def hostile(make, as_root=False, memory_limit=None, end="exit", action=None, stderr=None, home_is_a_file=False):
+    def row(home):
+        if as_root and os.geteuid() != 0:
+            return "skipped: only the superuser makes device nodes"
+        intact = make(home)
+        environment = {}
+        if home_is_a_file:
+            environment["HOME"] = os.path.join(home.tmp, "..", "home-file")
+            with open(environment["HOME"], "w") as file:
+                file.write("not a folder")
+        path = home.reading("given.rkn", "Sample Name", 15, 8, "August", 1985)
+        run = Run(home, [path], memory_limit=memory_limit, environment=environment)
+        run.result_window()
+        if action:
+            action(run)
+        if end == "exit":
+            run.exit()
+        else:
+            run.terminate()
+        if intact:
+            intact()
+        if stderr:
+            assert re.search(stderr, run.stderr()), run.stderr()
+        leftovers = os.listdir(home.tmp)
+        assert not leftovers, f"left in the temporary folder: {leftovers}"
+    return row
+
+
+def cancel_save_dialog(run):
+    """Save, then Cancel in the file dialog, which reads and writes its own settings."""
+    press(run.result_window())
+    dialog = run.wait("the Save dialog", pyatspi.ROLE_DIALOG)
+    press(wait_for("Cancel", lambda: find(dialog, pyatspi.ROLE_PUSH_BUTTON, "Cancel")))
+    wait_for("the dialog gone", lambda: None if showing(run.app, pyatspi.ROLE_DIALOG) else True)
+
+
+def large_settings(home):
+    home.write_settings("[Notes]\n" + "".join("n%d=%s\n" % (i, "x" * 60) for i in range(1200)))
+    before = home.settings_text()
+
+    def intact():
+        assert home.settings_text() == before, "the large settings file was changed"
+    return intact
+
+
+def values(text, check=None):
+    """Settings no run writes: the program starts as if they were not there."""
+    def row(home):
+        home.write_settings(text)
+        run = Run(home)
+        run.main_window()
+        _, _, _, width, height = run.window_geometry()
+        assert width <= 1280 and height <= 1024, f"a window of {width} x {height}"
+        assert resident_megabytes(run.process.pid) < 500, "the window took too much memory"
+        if check:
+            check(run)
+        run.exit()
+    return row
+
+
+def resident_megabytes(pid):
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1]) // 1024
+    return 0
+
+
+def no_recent_entries(run):
+    entries = [node.name for node in menu_entries(run.app) if re.match(r"\d ", node.name)]
+    assert not entries, entries
+
+
+ROWS = [
+    # Each start keeps what the last one left.
+    ("a language chosen", language_chosen),
+    ("a reading opened", reading_opened),
+    ("a reading whose name is not UTF-8", reading_named_not_utf8),
+    ("a window moved", window_moved),
+    ("a reminder date 14 days old: kept", reminder(14, False)),
+    ("a reminder date 15 days old: asked, then today", reminder(15, True)),
+    # No state file of any type hangs, crashes or destroys.
+    ("settings file a named pipe", hostile(lambda home: fifo(home.settings))),
+    ("settings file a link to a device", hostile(lambda home: link_to_device(home.settings, 3), as_root=True)),
+    ("settings lock file a named pipe", hostile(lambda home: fifo(home.settings + ".lock"))),
+    ("recent files a named pipe", hostile(lambda home: fifo(home.recent))),
+    ("recent files a link to an endless device",
+     hostile(lambda home: link_to_device(home.recent, 5), as_root=True, memory_limit=4 << 30)),
+    ("recent files a link to a device", hostile(lambda home: link_to_device(home.recent, 3), as_root=True)),
+    ("file dialogs' settings a named pipe",
+     hostile(lambda home: fifo(os.path.join(home.config, "QtProject.conf")), action=cancel_save_dialog)),
+    ("settings over 64 KB, ended by SIGTERM", hostile(large_settings, end="term", stderr="larger than 65536 bytes")),
+    ("HOME a regular file", hostile(lambda home: None, home_is_a_file=True, stderr="is not a folder but a file")),
+    # Values no run writes.
+    ("a recent list of 2^31 - 1 entries", values("[Recent]\nsize=2147483647\n", no_recent_entries)),
+    ("window places of plus and minus 2^31",
+     values("[Windows]\nfrmMain\\position=@Point(2147483647 -2147483648)\n")),
+    ("window sizes of 100000 x 100000", values("[Windows]\nfrmMain\\size=@Size(100000 100000)\n")),
+    ("a language named ../../etc/passwd", values("[Language]\nuiLanguage=../../etc/passwd\n")),
+]
+
+
+def main():
+    failed = 0
+    for name, row in ROWS:
+        root = tempfile.mkdtemp()
+        try:
+            outcome = row(Home(root)) or "ok"
+            print(f"PASS   {name}: {outcome}")
+        except (AssertionError, SystemExit) as error:
+            failed += 1
+            print(f"FAIL!  {name}: {error}")
+        except Exception:
+            failed += 1
+            print(f"FAIL!  {name}:\n{traceback.format_exc()}")
+        finally:
+            for run in Run.started:
+                run.kill()
+            Run.started.clear()
+            shutil.rmtree(root, ignore_errors=True)
+    print(f"{len(ROWS) - failed} passed, {failed} failed")
+    sys.exit(1 if failed else 0)
+
+
+if __name__ == "__main__":
+    main()
