@@ -56,8 +56,9 @@ void wait(int milliseconds)
 void save(QWidget* window, const QString& name)
 {
     // In another language: the main window, both pages and one message.
-    static const QStringList kShownInEveryLanguage = {QStringLiteral("main-window"), QStringLiteral("result-life-path"),
-        QStringLiteral("result-destiny"), QStringLiteral("message-letters")};
+    static const QStringList kShownInEveryLanguage
+        = {QStringLiteral("main-window"), QStringLiteral("result-life-path"), QStringLiteral("result-destiny"),
+            QStringLiteral("message-letters"), QStringLiteral("message-letters-left-out")};
     if (!g_language.isEmpty() && !kShownInEveryLanguage.contains(name)) {
         return;
     }
@@ -180,6 +181,14 @@ int main(int argc, char* argv[])
         chooseFile(saved)(dialog);
     });
     control<QPushButton>(longResult, QStringLiteral("cmdSave"))->click();
+
+    // A name with letters that a file cannot hold: the warning before the dialog, cancelled.
+    core::Reading accented = tooLong;
+    accented.PersonName = "Zoë Müller";
+    auto* accentedResult = new ui::frmRudrakshNumerologyResult;
+    accentedResult->showReading(core::completeReading(accented));
+    saveNextModal(QStringLiteral("message-letters-left-out"));
+    control<QPushButton>(accentedResult, QStringLiteral("cmdSave"))->click();
 
     // The main window's File menu, with the reading saved above among the recent ones.
     QWidget* again = app::showMainWindow();
