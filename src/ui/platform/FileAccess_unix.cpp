@@ -222,7 +222,7 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes, NewFileAcce
     // so that a power cut leaves either the old file or the whole new one.
     if (!writeAll(file.get(), bytes) || ::fchmod(file.get(), permissionsFor(exists ? &existing : nullptr, access)) != 0
         || ::fsync(file.get()) != 0 || ::rename(temporary.constData(), target->constData()) != 0) {
-        const QString reason = qt_error_string(errno);
+        QString reason = qt_error_string(errno);
         ::unlink(temporary.constData());
         return reason;
     }
