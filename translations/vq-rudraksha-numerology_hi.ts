@@ -788,16 +788,24 @@ Qt के अपने विकल्प, जैसे -platform और -style,
         <translation>यह नाम इतना लंबा है कि अंक ज्योतिष फल की फ़ाइल में नहीं समा सकता।</translation>
     </message>
     <message>
-        <source>Not all of the reading could be written; the disk may be full.</source>
-        <translation>अंक ज्योतिष फल पूरा नहीं लिखा जा सका; हो सकता है डिस्क भर गई हो।</translation>
-    </message>
-    <message>
         <source>The file may not be changed.</source>
         <translation>इस फ़ाइल को बदला नहीं जा सकता।</translation>
     </message>
     <message>
         <source>A file name may be at most %1 bytes long; this one has %2.</source>
         <translation>फ़ाइल का नाम अधिक से अधिक %1 बाइट का हो सकता है; यह नाम %2 बाइट का है।</translation>
+    </message>
+    <message>
+        <source>The path is longer than the 260 characters that Windows programs can open.</source>
+        <translation>यह पथ 260 अक्षरों से लंबा है; Windows के प्रोग्राम इससे लंबे पथ नहीं खोल पाते।</translation>
+    </message>
+    <message>
+        <source>Windows keeps this name for a device; choose another name.</source>
+        <translation>Windows यह नाम किसी उपकरण के लिए रखता है; कोई दूसरा नाम चुनें।</translation>
+    </message>
+    <message>
+        <source>The file is read-only.</source>
+        <translation>यह फ़ाइल केवल पढ़ने के लिए है।</translation>
     </message>
 </context>
 <context>

@@ -1,23 +1,136 @@
 #include "ui/platform/FileAccess.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QUrl>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
 
 namespace ui {
 namespace {
 
-// A write cut short by a full disk leaves Qt without a reason of its own.
-QString writeFailure(const QFileDevice& file)
+// A save writes the whole file under a hidden name of the program's own and
+// only then gives it the chosen name, so a file left by a save cut short (a
+// crash, a power cut) is plainly ours; the next save into the folder removes it.
+const QString kUnfinishedSave = QStringLiteral(".vq-rudraksha-numerology-saving-");
+
+// Longer paths most Windows programs cannot open, Explorer among them.
+constexpr qsizetype kLongestPath = MAX_PATH - 1;
+
+std::wstring native(const QString& path)
 {
-    QString reason = file.errorString();
-    if (reason.isEmpty() || reason == QLatin1String("Unknown error")) {
-        return QCoreApplication::translate(
-            "ui::ReadingFiles", "Not all of the reading could be written; the disk may be full.");
+    return QDir::toNativeSeparators(path).toStdWString();
+}
+
+// A text marked with QT_TRANSLATE_NOOP in the context "ui::ReadingFiles".
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("ui::ReadingFiles", text);
+}
+
+// Windows' own words for an error code, in the user's language.
+QString reasonOf(DWORD error)
+{
+    return qt_error_string(static_cast<int>(error));
+}
+
+class Handle {
+public:
+    explicit Handle(HANDLE handle)
+        : m_handle(handle)
+    { }
+    ~Handle() { close(); }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    HANDLE get() const { return m_handle; }
+    bool isValid() const { return m_handle != INVALID_HANDLE_VALUE; }
+    void close()
+    {
+        if (isValid()) {
+            CloseHandle(m_handle);
+            m_handle = INVALID_HANDLE_VALUE;
+        }
     }
-    return reason;
+
+private:
+    HANDLE m_handle;
+};
+
+// The names Windows keeps for devices (CON, NUL, COM1 ...): "CON.rkn" names
+// the console, not a file.
+bool isDeviceName(const QString& fileName)
+{
+    const QString base = fileName.section(QLatin1Char('.'), 0, 0).trimmed().toUpper();
+    static const QStringList kDevices = {QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
+        QStringLiteral("NUL"), QStringLiteral("CONIN$"), QStringLiteral("CONOUT$")};
+    if (kDevices.contains(base)) {
+        return true;
+    }
+    return base.size() == 4 && (base.startsWith(QLatin1String("COM")) || base.startsWith(QLatin1String("LPT")))
+        && QStringLiteral("123456789\u00B9\u00B2\u00B3").contains(base.at(3));
+}
+
+// The file a chain of links leads to; the path itself when it is no link.
+QString finalPath(QString path)
+{
+    for (int links = 0; links < 40 && QFileInfo(path).isSymLink(); ++links) {
+        path = QFileInfo(path).symLinkTarget();
+    }
+    return path;
+}
+
+void removeUnfinishedSaves(const QDir& folder)
+{
+    const QFileInfoList leftovers = folder.entryInfoList(
+        {kUnfinishedSave + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QFileInfo& leftover : leftovers) {
+        SetFileAttributesW(native(leftover.filePath()).c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(native(leftover.filePath()).c_str());
+    }
+}
+
+bool writeAll(HANDLE file, const QByteArray& bytes)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        DWORD now = 0;
+        const auto chunk = static_cast<DWORD>(std::min<qsizetype>(bytes.size() - written, 1 << 20));
+        if (!WriteFile(file, bytes.constData() + written, chunk, &now, nullptr) || now == 0) {
+            return false;
+        }
+        written += now;
+    }
+    return true;
+}
+
+// Why the file at target may not be replaced, or an empty text.
+QString whyNotReplaced(const QString& target)
+{
+    if (target.size() > kLongestPath) {
+        return translated(QT_TRANSLATE_NOOP(
+            "ui::ReadingFiles", "The path is longer than the 260 characters that Windows programs can open."));
+    }
+    if (isDeviceName(QFileInfo(target).fileName())) {
+        return translated(
+            QT_TRANSLATE_NOOP("ui::ReadingFiles", "Windows keeps this name for a device; choose another name."));
+    }
+    const DWORD attributes = GetFileAttributesW(native(target).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return {};
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return translated(QT_TRANSLATE_NOOP("ui::ReadingFiles", "The file may not be changed."));
+    }
+    if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return translated(QT_TRANSLATE_NOOP("ui::ReadingFiles", "The file is read-only."));
+    }
+    return {};
 }
 
 } // namespace
@@ -35,7 +148,7 @@ FileContents readRegularFile(const QString& path, qint64 limit)
 {
     using Status = FileContents::Status;
     const FileFacts facts = factsOf(path);
-    if (facts.kind != FileKind::Regular) {
+    if (facts.kind != FileKind::Regular || isDeviceName(QFileInfo(path).fileName())) {
         return {facts.kind == FileKind::Missing ? Status::Missing : Status::NotRegular, {}};
     }
     QFile file(path);
@@ -54,23 +167,48 @@ FileContents readRegularFile(const QString& path, qint64 limit)
 
 QString writeWholeFile(const QString& path, const QByteArray& bytes, NewFileAccess /*access*/)
 {
-    if (factsOf(path).kind == FileKind::Other) {
-        return QCoreApplication::translate("ui::ReadingFiles", "The file may not be changed.");
+    // A new file takes the folder's permissions, which are the user's own in
+    // the user's folders: there is nothing to narrow.
+    const QString target = finalPath(QFileInfo(path).absoluteFilePath());
+    if (const QString why = whyNotReplaced(target); !why.isEmpty()) {
+        return why;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
+    const QDir folder = QFileInfo(target).absoluteDir();
+    removeUnfinishedSaves(folder);
+
+    const QString temporary = folder.filePath(
+        kUnfinishedSave + QString::number(QRandomGenerator::global()->generate64(), 36).rightJustified(13, u'0'));
+    Handle file(
+        CreateFileW(native(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr));
+    if (!file.isValid()) {
+        return reasonOf(GetLastError());
     }
-    // QSaveFile::commit() does not check its last flush: a write cut short must
-    // be caught here, and the file given up before the commit.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = writeFailure(file);
-        file.cancelWriting();
-        file.commit();
-        return reason;
+    const auto giveUp = [&file, &temporary](DWORD error) {
+        file.close();
+        SetFileAttributesW(native(temporary).c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(native(temporary).c_str());
+        return reasonOf(error);
+    };
+    // Written and on the disk before it takes the name, so that a power cut
+    // leaves either the old file or the whole new one.
+    if (!writeAll(file.get(), bytes) || !FlushFileBuffers(file.get())) {
+        return giveUp(GetLastError());
     }
-    if (!file.commit()) {
-        return file.errorString();
+    file.close();
+    const std::wstring from = native(temporary);
+    const std::wstring to = native(target);
+    // Seen as soon as it has the name; ReplaceFileW would keep it hidden.
+    SetFileAttributesW(from.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        // The old file gives the new one its attributes, its permissions and
+        // its creation time; where it cannot be replaced it stays as it was.
+        if (!ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+            return giveUp(GetLastError());
+        }
+        return {};
+    }
+    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        return giveUp(GetLastError());
     }
     return {};
 }

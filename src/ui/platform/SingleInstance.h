@@ -3,19 +3,17 @@
 #include <QString>
 #include <QStringList>
 
-#include <memory>
 #include <vector>
-
-class QLockFile;
 
 namespace ui {
 
-// Tells whether another copy of the program runs for this user. A running copy
-// holds a lock on a file in a folder of the user's own; only a lock that a
-// live copy holds refuses the start. On Linux the lock is the kernel's (flock)
-// on a file that is never removed: the kernel lets go when a copy ends,
-// however it ends, and what the file holds (nothing, damage, another host's
-// name) does not matter.
+// Tells whether another copy of the program runs for this user. Only a lock
+// that a live copy holds refuses the start, and the kernel lets go of it when
+// a copy ends, however it ends. On Linux a running copy holds the kernel's
+// lock (flock) on a file that is never removed, in folders of the user's own;
+// what the file holds (nothing, damage, another host's name) does not matter.
+// On Windows it holds a named mutex in the session's namespace, named after
+// those folders.
 class SingleInstance final {
 public:
     enum class Result {
@@ -50,11 +48,9 @@ public:
 private:
     QStringList m_folders;
     QStringList m_lockFolders;
-#ifdef Q_OS_UNIX
-    std::vector<int> m_fds;
-#else
-    std::vector<std::unique_ptr<QLockFile>> m_locks;
-#endif
+    // What keeps the lock: file descriptors on Linux, a mutex's handle on
+    // Windows (SingleInstance_unix.cpp, SingleInstance_win.cpp).
+    std::vector<qintptr> m_handles;
 };
 
 } // namespace ui
