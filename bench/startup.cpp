@@ -5,12 +5,18 @@
 //                              lock and the home folder in fresh folders
 //   vq-bench-startup --bare    a bare QMainWindow with one label: the floor
 //
+// With VQ_BENCH_RETURNING=1 in the environment, the start is a returning
+// user's: the settings hold a language, eight recent readings, the main
+// window's place and today's reminder date.
+//
 // Run it under hyperfine as a whole process; exit code 0 means the window painted.
 
 #include "app/StartProgram.h"
+#include "core/storage/TextCodec.h"
 
 #include <QApplication>
 #include <QByteArray>
+#include <QDate>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
@@ -19,6 +25,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -86,6 +93,35 @@ std::string FreshFolder(const std::filesystem::path& parent, const char* name)
     return folder;
 }
 
+// A text as QSettings writes it in an INI file, the shifted characters of the
+// reminder escaped in a key.
+std::string IniKey(const std::string& utf8)
+{
+    std::string key;
+    for (const QChar c : QString::fromStdString(utf8)) {
+        key += c.unicode() < 0x80
+            ? std::string(1, static_cast<char>(c.unicode()))
+            : QStringLiteral("%U%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper().toStdString();
+    }
+    return key;
+}
+
+// The settings a user has after some weeks with the program.
+void WriteReturningSettings(const std::string& config)
+{
+    const std::filesystem::path folder = std::filesystem::path(config) / "VQ Software";
+    std::filesystem::create_directories(folder);
+    std::ofstream ini(folder / "vq-rudraksha-numerology.ini");
+    ini << "[Language]\nuiLanguage=en\n\n[Recent]\n";
+    for (int i = 1; i <= 8; ++i) {
+        ini << i << "\\name=Reader " << i << "\n" << i << "\\path=/home/reader/readings/reader-" << i << ".rkn\n";
+    }
+    ini << "size=8\n\n[Settings]\n"
+        << IniKey(core::EncodeText("Duration")) << '='
+        << core::EncodeText(QDate::currentDate().toString(Qt::ISODate).toStdString()) << "\n\n"
+        << "[Windows]\nfrmMain\\position=@Point(120 80)\n";
+}
+
 int RunBare(int& argc, char** argv)
 {
     g_window = "bare";
@@ -113,6 +149,9 @@ int main(int argc, char* argv[])
     qputenv("HOME", QByteArray::fromStdString(home));
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config));
     qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
+    if (qEnvironmentVariableIntValue("VQ_BENCH_RETURNING") == 1) {
+        WriteReturningSettings(config);
+    }
 
     const int result = app::StartProgram(argc, argv);
 
