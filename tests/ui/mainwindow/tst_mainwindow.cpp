@@ -2,6 +2,7 @@
 // reading it hands on, typed or opened from a file.
 
 #include "GuiTest.h"
+#include "PlatformFiles.h"
 #include "TestData.h"
 #include "Windows.h"
 
@@ -16,8 +17,6 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -245,7 +244,9 @@ private slots:
         QTemporaryDir dir;
         const QString path = fileName.isEmpty() ? QString() : dir.filePath(fileName);
         if (bytes == kNamedPipe) {
-            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            if (!makeNamedPipe(path)) {
+                QSKIP("named pipes live in no folder on Windows");
+            }
         } else {
             QVERIFY(path.isEmpty() || bytes == kGone || writeFile(path, bytes));
         }
