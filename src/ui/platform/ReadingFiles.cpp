@@ -1,5 +1,7 @@
 #include "ui/platform/ReadingFiles.h"
 
+#include "ui/platform/DialogFolder.h"
+
 #include "core/storage/ReadingFile.h"
 
 #include <QCoreApplication>
@@ -115,7 +117,7 @@ QString chosenPath(QFileDialog& dialog)
 class OpenDialog final : public QFileDialog {
 public:
     OpenDialog(QWidget* parent, const QString& caption)
-        : QFileDialog(parent, caption)
+        : QFileDialog(parent, caption, firstDialogFolder())
     {
         setDefaultSuffix(kSuffix);
     }
@@ -226,13 +228,15 @@ QString chooseReadingToOpen(QWidget* parent)
 
 QString chooseReadingToSave(QWidget* parent)
 {
-    QFileDialog dialog(parent, QCoreApplication::translate("ui::ReadingFiles", "VQ Rudraksh Numerology"));
+    QFileDialog dialog(
+        parent, QCoreApplication::translate("ui::ReadingFiles", "VQ Rudraksh Numerology"), firstDialogFolder());
     return chosenPathToSave(dialog, QStringLiteral("saveDialog"), readingFilter(), QStringLiteral("rkn"));
 }
 
 QString choosePdfToExport(QWidget* parent, const QString& personName)
 {
-    QFileDialog dialog(parent, QCoreApplication::translate("ui::ReadingFiles", "Export the reading as PDF"));
+    QFileDialog dialog(
+        parent, QCoreApplication::translate("ui::ReadingFiles", "Export the reading as PDF"), firstDialogFolder());
     return chosenPathToSave(dialog, QStringLiteral("exportDialog"),
         QCoreApplication::translate("ui::ReadingFiles", "PDF documents (*.pdf)"), QStringLiteral("pdf"),
         fileNameOf(personName, QStringLiteral(".pdf")));
