@@ -2,8 +2,8 @@
 // reading it hands on, typed or opened from a file.
 
 #include "GuiTest.h"
-#include "PlatformFiles.h"
 #include "TestData.h"
+#include "Unix.h"
 #include "Windows.h"
 
 #include "ui/mainwindow/frmMain.h"
@@ -323,6 +323,9 @@ private slots:
     {
         QFETCH(QStringList, files);
         QFETCH(bool, accepted);
+        if (!isUnix() && QString(files.join(QString())).contains(QChar(0xE9))) {
+            QSKIP("a Windows file name is text, never bytes that are not UTF-8");
+        }
         QTemporaryDir dir;
         QMimeData data;
         QList<QUrl> urls;
@@ -333,7 +336,8 @@ private slots:
             QVERIFY(written != nullptr);
             QCOMPARE(std::fwrite(kSampleFile.constData(), 1, kSampleFile.size(), written), size_t(kSampleFile.size()));
             QCOMPARE(std::fclose(written), 0);
-            urls << QUrl::fromEncoded("file://" + path.toPercentEncoding("/"));
+            urls << QUrl::fromEncoded(
+                "file://" + QByteArray(path.startsWith('/') ? "" : "/") + path.toPercentEncoding("/"));
         }
         data.setUrls(urls);
         WatchedMain main;

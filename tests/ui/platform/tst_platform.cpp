@@ -3,8 +3,8 @@
 // together, no lock left behind by a copy that was killed).
 
 #include "GuiTest.h"
-#include "PlatformFiles.h"
 #include "TestData.h"
+#include "Unix.h"
 
 #include "core/storage/TextCodec.h"
 #include "ui/platform/SingleInstance.h"
@@ -224,7 +224,7 @@ private slots:
         const QString runtime = root.filePath(QStringLiteral("runtime"));
         const QString fallback = root.filePath(QStringLiteral("cache/vq-rudraksha-numerology"));
         const QString lock = QDir(runtime).filePath(ui::SingleInstance::fileName());
-        if (!hasUnixFiles()) {
+        if (!isUnix()) {
             QSKIP("folders with Unix owners and modes");
         }
         QVERIFY(QDir().mkdir(runtime) && setMode(runtime, 0700));

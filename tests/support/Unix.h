@@ -1,15 +1,14 @@
 #pragma once
 
-// What the tests do to files and to their own process that only Unix offers:
-// owners, permission bits, named pipes and a file size limit. Where the
-// platform has no such thing, each function returns false and the test skips
-// the case.
+// What the tests do that only Unix offers: file owners, permission bits, named
+// pipes and a file size limit. Where the platform has no such thing, each
+// function returns false and the test skips the case.
 
 #include <QString>
 
-// Whether files here have Unix owners and modes, named pipes can be made, and
-// a process can limit the size of the files it writes.
-bool hasUnixFiles();
+// Whether the tests run on Unix, where besides the above a file name is any
+// bytes, a program may find no display, and the print dialog is Qt's own.
+bool isUnix();
 
 // Sets the permission bits of path (chmod).
 bool setMode(const QString& path, unsigned mode);

@@ -1,4 +1,4 @@
-#include "PlatformFiles.h"
+#include "Unix.h"
 
 #include <QFile>
 
@@ -14,7 +14,7 @@ void (*g_handler)(int) = SIG_DFL;
 
 } // namespace
 
-bool hasUnixFiles()
+bool isUnix()
 {
     return true;
 }

@@ -1,9 +1,11 @@
-#include "PlatformFiles.h"
+#include "Unix.h"
 
-// Windows files have access lists rather than owners and modes, no named pipe
-// lives in a folder, and a process cannot limit the size of its files.
+// Windows files have access lists rather than owners and modes, names of
+// UTF-16 text, no named pipe lives in a folder, a process cannot limit the
+// size of its files, there is always a display, and the print dialog is the
+// system's own.
 
-bool hasUnixFiles()
+bool isUnix()
 {
     return false;
 }
