@@ -13,10 +13,15 @@ set(CMAKE_AR ${mingw}-gcc-ar-posix CACHE FILEPATH "")
 set(CMAKE_RANLIB ${mingw}-gcc-ranlib-posix CACHE FILEPATH "")
 set(CMAKE_STRIP ${mingw}-strip CACHE FILEPATH "")
 
-# The Qt prefix is passed as a cache variable or in the environment; try_compile
-# projects see it through the environment.
+# The Qt prefix is passed as a cache variable or in the environment, else it is
+# the one scripts/build-qt-windows keeps in the user's cache (building Qt
+# itself needs none); try_compile projects see it through the environment.
 if(NOT VQ_WINDOWS_QT AND DEFINED ENV{VQ_WINDOWS_QT})
     set(VQ_WINDOWS_QT "$ENV{VQ_WINDOWS_QT}")
+endif()
+if(NOT VQ_WINDOWS_QT)
+    execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../scripts/build-qt-windows --prefix
+        OUTPUT_VARIABLE VQ_WINDOWS_QT OUTPUT_STRIP_TRAILING_WHITESPACE)
 endif()
 if(VQ_WINDOWS_QT)
     set(ENV{VQ_WINDOWS_QT} "${VQ_WINDOWS_QT}")
