@@ -69,12 +69,18 @@ private slots:
         const QStringList eight{
             "8", "EIGHT MUKHI RUDRAKSHA", "Rahu", "Lord Ganesh", "4", "Monday", "Aum Hum Namah, Om Ganeshaya Namah"};
         const QStringList five{"5", "FIVE MUKHI RUDRAKSHA", "Jupiter", "Lord Shiva", "3", "Monday", "Aum Hreem Namah"};
+        const QStringList three{
+            "3", "THREE MUKHI RUDRAKSHA", "Mars", "God Agni", "9", "Monday", "Aum Kleem Namah, Om Namah Shivaya"};
         QTest::newRow("John Smith, 15 August 1985")
             << "John Smith" << 15 << 8 << 1985 << one << eight
             << QStringLiteral("15 + 8 + 1985 = 2008 \u2192 2 + 0 + 0 + 8 = 10 \u2192 1 + 0 = 1");
         QTest::newRow("both numbers 5") << "Eve" << 1 << 1 << 1902 << five << five
                                         << QStringLiteral(
                                                "1 + 1 + 1902 = 1904 \u2192 1 + 9 + 0 + 4 = 14 \u2192 1 + 4 = 5");
+        // Its rows wrap onto more lines than the sample values did.
+        QTest::newRow("John Smith, 1 January 1900")
+            << "John Smith" << 1 << 1 << 1900 << three << eight
+            << QStringLiteral("1 + 1 + 1900 = 1902 \u2192 1 + 9 + 0 + 2 = 12 \u2192 1 + 2 = 3");
     }
     void reading()
     {
@@ -96,6 +102,23 @@ private slots:
         QCOMPARE(child(result, "lblResult_0")->toolTip(), working);
 
         for (const int page : {0, 1}) {
+            // At the size the window came up with, no row lies over another
+            // row, a text box or a picture.
+            child<QTabBar>(result, "TS")->setCurrentIndex(page);
+            QWidget* shownPage = child(result, page == 0 ? "fraLifePath" : "fraDestiny");
+            QList<QWidget*> controls;
+            for (QWidget* control : shownPage->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (control->isVisible()) {
+                    controls << control;
+                }
+            }
+            for (qsizetype i = 0; i < controls.size(); ++i) {
+                for (qsizetype j = i + 1; j < controls.size(); ++j) {
+                    QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
+                        qPrintable(controls[i]->objectName() + QLatin1String(" on ") + controls[j]->objectName()));
+                }
+            }
+
             const QStringList& top = page == 0 ? lifePath : destiny;
             const int n = top.front().toInt();
             const auto& row = *core::beadRow(n);
