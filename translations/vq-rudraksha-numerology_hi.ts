@@ -807,6 +807,10 @@ Qt के अपने विकल्प, जैसे -platform और -style,
         <source>The file is read-only.</source>
         <translation>यह फ़ाइल केवल पढ़ने के लिए है।</translation>
     </message>
+    <message>
+        <source>A file name may be at most %1 characters long; this one has %2.</source>
+        <translation>फ़ाइल का नाम अधिक से अधिक %1 अक्षरों का हो सकता है; यह नाम %2 अक्षरों का है।</translation>
+    </message>
 </context>
 <context>
     <name>ui::ReadingPage</name>

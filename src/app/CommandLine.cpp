@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/CommandLineOutput.h"
+
 #include "ui/platform/FileAccess.h"
 
 #include <QByteArray>
@@ -8,7 +10,6 @@
 #include <QList>
 #include <QtGlobal>
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace app {
@@ -58,13 +59,6 @@ QString usage()
         .arg(kProgram);
 }
 
-void print(std::FILE* stream, const QString& text)
-{
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
-}
-
 // The messages held back while the application object is made.
 struct HeldMessage {
     QtMsgType type;
@@ -78,7 +72,7 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 {
     if (type == QtFatalMsg) {
         // Qt would abort next; the messages before this one only repeat it.
-        print(stderr,
+        printText(Channel::Error,
             QCoreApplication::translate("app::CommandLine",
                 "%1: no display could be opened; set DISPLAY or WAYLAND_DISPLAY to a running X11 or Wayland "
                 "session\n")
@@ -155,27 +149,31 @@ std::optional<int> handleBeforeWindows(const CommandLine& line)
 {
     switch (line.action) {
     case CommandLine::Action::Help:
-        print(stdout, usage());
+        printText(Channel::Output, usage());
         return 0;
     case CommandLine::Action::Version:
-        print(stdout,
+        printText(Channel::Output,
             QCoreApplication::translate("app::CommandLine", "VQ Rudraksha Numerology %1\n")
                 .arg(QStringLiteral(VQ_VERSION)));
         return 0;
     case CommandLine::Action::Unknown:
-        print(stderr,
+        // In one piece, since on Windows it may be one message box.
+        printText(Channel::Error,
             QCoreApplication::translate("app::CommandLine", "%1: unknown option \"%2\"\n")
-                .arg(kProgram, line.unknownOption));
-        print(stderr, usage());
+                    .arg(kProgram, line.unknownOption)
+                + usage());
         return 2;
     case CommandLine::Action::Run:
         break;
     }
+    QString leftAlone;
     for (const QString& path : line.otherFiles) {
-        print(stderr,
-            QCoreApplication::translate(
-                "app::CommandLine", "%1: only one reading opens at a time; \"%2\" is left alone\n")
-                .arg(kProgram, path));
+        leftAlone += QCoreApplication::translate(
+            "app::CommandLine", "%1: only one reading opens at a time; \"%2\" is left alone\n")
+                         .arg(kProgram, path);
+    }
+    if (!leftAlone.isEmpty()) {
+        printText(Channel::Error, leftAlone);
     }
     return std::nullopt;
 }

@@ -4,7 +4,9 @@
 // a timer, runs the event loop as the program does and catches web pages.
 
 #include "Driving.h"
+#include "Unix.h"
 #include "ui/platform/Program.h"
+#include "ui/platform/UserSettings.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -105,11 +107,15 @@ private:
 };
 
 // Makes home the user's home folder: the settings, the recent files and the
-// file dialog's history start empty there.
+// file dialog's history start empty there. The registry, where the settings
+// live on Windows, knows no home folder: the test's key is emptied instead.
 inline void useHome(const QTemporaryDir& home)
 {
     qputenv("HOME", QFile::encodeName(home.path()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    if (!isUnix()) {
+        ui::changeUserSettings([](QSettings& settings) { settings.clear(); });
+    }
 }
 
 // The program's own set-up with Qt's own file dialogs. Nothing is written to

@@ -9,6 +9,7 @@
 //   app.ico             the same icon at 16, 32, 48 and 256 px for Windows
 //   icon.svg            the same icon as scalable SVG
 //   document-N.png      the icon of a saved reading at the same sizes
+//   document.ico        the same document icon at 16, 32, 48 and 256 px for Windows
 //   document.svg        the same document icon as scalable SVG
 // and, for screens at 150 % and 200 %, the same pictures drawn at twice the
 // resolution: 1@2x.jpg .. 9@2x.jpg, p1@2x.jpg .. p9@2x.jpg and icon-N@2x.png
@@ -771,6 +772,9 @@ int main(int argc, char** argv)
         const QString name = QStringLiteral("document-%1.png").arg(size);
         check(drawDocument(size).save(dir.filePath(name), "PNG"), name);
     }
+    check(writeIco(
+              dir.filePath("document.ico"), {drawDocument(16), drawDocument(32), drawDocument(48), drawDocument(256)}),
+        "document.ico");
     saveText(QStringLiteral("document.svg"), documentSvg());
     return ok ? 0 : 1;
 }

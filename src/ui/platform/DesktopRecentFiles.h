@@ -14,11 +14,12 @@ namespace ui {
 // A list that cannot be read or written is left as it is.
 void recordInDesktopRecentFiles(const QString& path);
 
-// On Linux the list is GTK's and KDE's, the user's data folder's
-// recently-used.xbel (DesktopRecentFiles_unix.cpp).
+// Where the desktop keeps the list: on Linux GTK's and KDE's document, the
+// user's data folder's recently-used.xbel (DesktopRecentFiles_unix.cpp); on
+// Windows the shell's Recent folder, a shortcut for each file.
 QString desktopRecentFilesPath();
 
-// The XBEL document existing (empty: no file yet) with path's bookmark added,
+// On Linux, the XBEL document existing (empty: no file yet) with path's bookmark added,
 // or brought up to date at now, for this program and the media type of
 // readings; every other bookmark stays as it was. Nothing when existing is not
 // an XBEL document.

@@ -54,6 +54,14 @@ enum class NewFileAccess { AsUsual, OwnerOnly };
 // failed, or an empty text.
 QString writeWholeFile(const QString& path, const QByteArray& bytes, NewFileAccess access = NewFileAccess::AsUsual);
 
+// How long a file name is as the file system counts: its bytes on Linux, its
+// UTF-16 units on Windows.
+qsizetype fileNameSize(const QString& fileName);
+
+// Why a file name is longer than the file system takes (255 of its units), or
+// an empty text.
+QString whyFileNameTooLong(const QString& fileName);
+
 // A path as the file system holds it, as text that gives the same bytes back
 // through nativePath(): on Linux a byte that is not part of UTF-8 becomes one
 // of U+DC80..U+DCFF (QFile::decodeName would turn it into U+FFFD for good), so

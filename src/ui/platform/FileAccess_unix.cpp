@@ -234,6 +234,23 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes, NewFileAcce
     return {};
 }
 
+qsizetype fileNameSize(const QString& fileName)
+{
+    return nativePath(fileName).size();
+}
+
+QString whyFileNameTooLong(const QString& fileName)
+{
+    constexpr qsizetype kLongest = 255;
+    const qsizetype size = fileNameSize(fileName);
+    if (size <= kLongest) {
+        return {};
+    }
+    return QCoreApplication::translate("ui::ReadingFiles", "A file name may be at most %1 bytes long; this one has %2.")
+        .arg(kLongest)
+        .arg(size);
+}
+
 QString pathFromNative(const QByteArray& bytes)
 {
     const auto byte = [&bytes](qsizetype at) { return static_cast<unsigned char>(bytes.at(at)); };

@@ -213,6 +213,24 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes, NewFileAcce
     return {};
 }
 
+qsizetype fileNameSize(const QString& fileName)
+{
+    return fileName.size();
+}
+
+QString whyFileNameTooLong(const QString& fileName)
+{
+    constexpr qsizetype kLongest = 255;
+    const qsizetype size = fileNameSize(fileName);
+    if (size <= kLongest) {
+        return {};
+    }
+    return QCoreApplication::translate(
+        "ui::ReadingFiles", "A file name may be at most %1 characters long; this one has %2.")
+        .arg(kLongest)
+        .arg(size);
+}
+
 QString pathFromNative(const QByteArray& bytes)
 {
     return QFile::decodeName(bytes);

@@ -60,10 +60,22 @@ QString systemChoice()
     return kEnglish;
 }
 
-// The font of each language whose script the program's own fonts lack.
+// The installed font of each language whose script the program's own fonts
+// lack, or an empty text. Devanagari: Lohit Devanagari on Linux (a font of
+// Devanagari alone, so Latin letters keep their font), Nirmala UI on Windows 8
+// and later, Mangal before.
 QString scriptFamilyOf(const QString& code)
 {
-    return code == QLatin1String("hi") ? QStringLiteral("Lohit Devanagari") : QString();
+    if (code != QLatin1String("hi")) {
+        return {};
+    }
+    for (const QString& family :
+        {QStringLiteral("Lohit Devanagari"), QStringLiteral("Nirmala UI"), QStringLiteral("Mangal")}) {
+        if (QFontDatabase::hasFamily(family)) {
+            return family;
+        }
+    }
+    return {};
 }
 
 // Menus, tabs and Qt's dialogs speak the language in its own font as well.
@@ -72,7 +84,7 @@ void setApplicationFont(const QString& code)
     static const QFont original = QApplication::font();
     QFont font = original;
     const QString family = scriptFamilyOf(code);
-    if (!family.isEmpty() && QFontDatabase::hasFamily(family)) {
+    if (!family.isEmpty()) {
         font.setFamilies(QStringList{family} + original.families());
     }
     if (font != QApplication::font()) {
@@ -131,7 +143,7 @@ QList<Language> availableLanguages()
 QStringList scriptFamilies()
 {
     const QString family = scriptFamilyOf(currentLanguage());
-    return !family.isEmpty() && QFontDatabase::hasFamily(family) ? QStringList{family} : QStringList();
+    return !family.isEmpty() ? QStringList{family} : QStringList();
 }
 
 QString currentLanguage()

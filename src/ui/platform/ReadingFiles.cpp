@@ -1,6 +1,7 @@
 #include "ui/platform/ReadingFiles.h"
 
 #include "core/storage/ReadingFile.h"
+#include "ui/platform/DialogFolder.h"
 #include "ui/platform/FileAccess.h"
 
 #include <QCoreApplication>
@@ -85,7 +86,7 @@ QString chosenPath(QFileDialog& dialog)
 class OpenDialog final : public QFileDialog {
 public:
     OpenDialog(QWidget* parent, const QString& caption)
-        : QFileDialog(parent, caption)
+        : QFileDialog(parent, caption, firstDialogFolder())
     {
         setDefaultSuffix(kSuffix);
     }
@@ -111,19 +112,11 @@ private:
     static inline const QString kSuffix = QStringLiteral("rkn");
 };
 
-// Longer names than this, in bytes, no common file system takes.
-constexpr qsizetype kLongestFileName = 255;
-
 // Tells the user, beside the name box, when the typed name is longer than a
 // file name may be: Qt's own dialog greys out Save then without a word.
 void hintAtNameLength(QLineEdit* edit, const QString& text)
 {
-    const qsizetype bytes = QFile::encodeName(QFileInfo(text).fileName()).size();
-    const QString hint = bytes <= kLongestFileName
-        ? QString()
-        : QCoreApplication::translate("ui::ReadingFiles", "A file name may be at most %1 bytes long; this one has %2.")
-              .arg(kLongestFileName)
-              .arg(bytes);
+    const QString hint = whyFileNameTooLong(QFileInfo(text).fileName());
     if (edit->toolTip() == hint) {
         return;
     }
@@ -175,7 +168,7 @@ QString chosenPathToSave(QFileDialog& dialog, const QString& objectName, const Q
 
 // The name as a file name with its suffix: no folder separators, no
 // characters Windows refuses, no control characters, not hidden (no dot or
-// space in front), and at most 240 bytes in the file system's encoding, so it
+// space in front), and at most 240 bytes in the file system's measure, so it
 // fits on any disk; a long name is cut between two letters.
 QString fileNameOf(const QString& name, const QString& suffix)
 {
@@ -192,12 +185,12 @@ QString fileNameOf(const QString& name, const QString& suffix)
     }
     safe.remove(0, first);
 
-    const qsizetype room = kLongest - QFile::encodeName(suffix).size();
+    const qsizetype room = kLongest - fileNameSize(suffix);
     QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, safe);
     qsizetype bytes = 0;
     qsizetype end = 0;
     for (qsizetype next = letters.toNextBoundary(); next > 0; next = letters.toNextBoundary()) {
-        bytes += QFile::encodeName(safe.mid(end, next - end)).size();
+        bytes += fileNameSize(safe.mid(end, next - end));
         if (bytes > room) {
             break;
         }
@@ -242,13 +235,15 @@ QString chooseReadingToOpen(QWidget* parent)
 
 QString chooseReadingToSave(QWidget* parent)
 {
-    SaveDialog dialog(parent, QCoreApplication::translate("ui::ReadingFiles", "VQ Rudraksh Numerology"));
+    SaveDialog dialog(
+        parent, QCoreApplication::translate("ui::ReadingFiles", "VQ Rudraksh Numerology"), firstDialogFolder());
     return chosenPathToSave(dialog, QStringLiteral("saveDialog"), readingFilter(), QStringLiteral("rkn"));
 }
 
 QString choosePdfToExport(QWidget* parent, const QString& personName)
 {
-    SaveDialog dialog(parent, QCoreApplication::translate("ui::ReadingFiles", "Export the reading as PDF"));
+    SaveDialog dialog(
+        parent, QCoreApplication::translate("ui::ReadingFiles", "Export the reading as PDF"), firstDialogFolder());
     return chosenPathToSave(dialog, QStringLiteral("exportDialog"),
         QCoreApplication::translate("ui::ReadingFiles", "PDF documents (*.pdf)"), QStringLiteral("pdf"),
         suggestedPdfName(personName));

@@ -141,6 +141,11 @@ void frmRudrakshNumerologyResult::showReading(const core::Reading& reading)
     m_reading = reading;
     ComposeReading(reading);
     show();
+    // The rows that wrap around the reading's words are measured at the
+    // window's width, which it has only once shown: its minimum (and so its
+    // height, where that is less) is taken again from them.
+    layout()->invalidate();
+    layout()->activate();
 }
 
 void frmRudrakshNumerologyResult::ComposeReading(const core::Reading& reading)

@@ -15,6 +15,37 @@
 #include <QVBoxLayout>
 
 namespace ui {
+namespace {
+
+// The window's client area: at least the design's size, and at least the
+// height its rows take at its width. Qt counts one line for each text
+// that wraps in a window's minimum, and a minimum size set on the widget would
+// stand in for its contents' own; a window that came up at such a minimum laid
+// the rows that needed more lines over each other (the result page under the
+// font advances of Windows).
+class CentralWidget final : public QWidget {
+public:
+    CentralWidget(QSize designSize, QWidget* parent)
+        : QWidget(parent)
+        , m_designSize(designSize)
+    { }
+
+    QSize minimumSizeHint() const override
+    {
+        QSize size = QWidget::minimumSizeHint().expandedTo(m_designSize);
+        if (layout() != nullptr && layout()->hasHeightForWidth()) {
+            // At the width it has on screen, else at its natural width.
+            const int width = isVisible() ? this->width() : sizeHint().width();
+            size.setHeight(qMax(size.height(), layout()->totalMinimumHeightForWidth(width)));
+        }
+        return size;
+    }
+
+private:
+    QSize m_designSize;
+};
+
+} // namespace
 
 WorkingWindow::WorkingWindow(const QString& objectName, QSize clientTwips, const QString& bannerName, int bannerTwips)
 {
@@ -30,9 +61,8 @@ WorkingWindow::WorkingWindow(const QString& objectName, QSize clientTwips, const
     m_fileMenu = named(bar->addMenu(tr("&File")), QStringLiteral("mnuFile"));
     addHelpMenu(this);
 
-    m_central = named(new QWidget(this), QStringLiteral("centralWidget"));
-    // At least the design's client area; more where the font needs room.
-    m_central->setMinimumSize(px(clientTwips.width()), px(clientTwips.height()));
+    m_central = named(new CentralWidget(QSize(px(clientTwips.width()), px(clientTwips.height())), this),
+        QStringLiteral("centralWidget"));
     setCentralWidget(m_central);
 
     m_banner = createForumBanner(m_central, bannerName, bannerTwips);

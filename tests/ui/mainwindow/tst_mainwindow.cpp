@@ -3,6 +3,7 @@
 
 #include "GuiTest.h"
 #include "TestData.h"
+#include "Unix.h"
 #include "Windows.h"
 
 #include "ui/mainwindow/frmMain.h"
@@ -18,8 +19,6 @@
 #include <memory>
 #include <optional>
 
-#include <sys/stat.h>
-
 namespace {
 
 const QString kName = QStringLiteral("Please Enter Your Name");
@@ -30,6 +29,20 @@ const QByteArray kNamedPipe = "<named pipe>";
 const QByteArray kGone = "<gone>";
 
 // The desktop's recent files as another program left them, with one file.
+// Whether the desktop's own record of recent files names the file at path:
+// on Linux its bookmark in the XBEL document, on Windows a shortcut in the
+// Recent folder (Qt counts a shortcut as a link, and one it cannot follow as
+// a system file).
+bool inDesktopRecentFiles(const QString& path)
+{
+    if (isUnix()) {
+        return fileContents(ui::desktopRecentFilesPath()).contains(QUrl::fromLocalFile(path).toEncoded());
+    }
+    return !QDir(ui::desktopRecentFilesPath())
+                .entryList({QFileInfo(path).fileName() + QStringLiteral("*.lnk")}, QDir::Files | QDir::System)
+                .isEmpty();
+}
+
 QByteArray RecentFiles(const QString& href)
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -246,7 +259,9 @@ private slots:
         QTemporaryDir dir;
         const QString path = fileName.isEmpty() ? QString() : dir.filePath(fileName);
         if (bytes == kNamedPipe) {
-            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            if (!makeNamedPipe(path)) {
+                QSKIP("named pipes live in no folder on Windows");
+            }
         } else {
             QVERIFY(path.isEmpty() || bytes == kGone || writeFile(path, bytes));
         }
@@ -255,7 +270,7 @@ private slots:
         const QString otherRecent = QStringLiteral("file:///elsewhere/notes.txt");
         if (recent) {
             ui::noteRecentReading(path, QStringLiteral("Listed & Co"));
-            QVERIFY(writeFile(ui::desktopRecentFilesPath(), RecentFiles(otherRecent)));
+            QVERIFY(!isUnix() || writeFile(ui::desktopRecentFilesPath(), RecentFiles(otherRecent)));
         }
         WatchedMain main;
         enterInput(main.window, {"Typed Person", "3", "March", "2001"});
@@ -291,9 +306,8 @@ private slots:
             // Listed first, here and in the desktop's recent files.
             QVERIFY(listedFirst);
             QCOMPARE(listed.front().personName, personName);
-            const QByteArray desktop = fileContents(ui::desktopRecentFilesPath());
-            QVERIFY2(desktop.contains(QUrl::fromLocalFile(path).toEncoded()), desktop.constData());
-            QVERIFY(!recent || desktop.contains(otherRecent.toUtf8()));
+            QVERIFY(inDesktopRecentFiles(path));
+            QVERIFY(!recent || !isUnix() || fileContents(ui::desktopRecentFilesPath()).contains(otherRecent.toUtf8()));
             return;
         }
         // Refused or cancelled: the main window and its input stay as they were,
@@ -323,6 +337,9 @@ private slots:
     {
         QFETCH(QStringList, files);
         QFETCH(bool, accepted);
+        if (!isUnix() && QString(files.join(QString())).contains(QChar(0xE9))) {
+            QSKIP("a Windows file name is text, never bytes that are not UTF-8");
+        }
         QTemporaryDir dir;
         QMimeData data;
         QList<QUrl> urls;
@@ -333,7 +350,8 @@ private slots:
             QVERIFY(written != nullptr);
             QCOMPARE(std::fwrite(kSampleFile.constData(), 1, kSampleFile.size(), written), size_t(kSampleFile.size()));
             QCOMPARE(std::fclose(written), 0);
-            urls << QUrl::fromEncoded("file://" + path.toPercentEncoding("/"));
+            urls << QUrl::fromEncoded(
+                "file://" + QByteArray(path.startsWith('/') ? "" : "/") + path.toPercentEncoding("/"));
         }
         data.setUrls(urls);
         WatchedMain main;

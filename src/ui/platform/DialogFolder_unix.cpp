@@ -1,0 +1,10 @@
+#include "ui/platform/DialogFolder.h"
+
+namespace ui {
+
+QString firstDialogFolder()
+{
+    return {};
+}
+
+} // namespace ui

@@ -1,0 +1,12 @@
+#include "ui/platform/DialogFolder.h"
+
+#include <QStandardPaths>
+
+namespace ui {
+
+QString firstDialogFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+} // namespace ui
