@@ -84,20 +84,6 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 
 } // namespace
 
-QStringList argumentsOf(int argc, char** argv)
-{
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-#ifdef Q_OS_UNIX
-        // The bytes as given, so that a file name that is not UTF-8 opens too.
-        arguments.append(ui::pathFromNative(argv[i]));
-#else
-        arguments.append(QFile::decodeName(argv[i]));
-#endif
-    }
-    return arguments;
-}
-
 CommandLine parseCommandLine(const QStringList& arguments)
 {
     CommandLine line;

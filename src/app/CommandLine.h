@@ -23,8 +23,10 @@ struct CommandLine {
 // Reads the arguments (the program's name first).
 CommandLine parseCommandLine(const QStringList& arguments);
 
-// The arguments as the system passed them, decoded so that a file name
-// that is not UTF-8 gives its bytes back.
+// The arguments as the system passed them: on Linux argv decoded so that a
+// file name that is not UTF-8 gives its bytes back; on Windows the command
+// line in UTF-16, since argv holds only what the ANSI code page can
+// (CommandLineArguments_unix.cpp, CommandLineArguments_win.cpp).
 QStringList argumentsOf(int argc, char** argv);
 
 // What start-up does before the application object exists: --help and

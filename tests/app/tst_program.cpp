@@ -20,6 +20,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -284,30 +285,38 @@ private slots:
         QTest::addColumn<QStringList>("input");
         QTest::addColumn<QString>("warned"); // the letters a warning before the dialog names
         QTest::addColumn<QByteArray>("saved"); // empty: the warning's Cancel saves nothing
+        QTest::addColumn<QString>("fileName"); // empty: saved.rkn; else also the program's argument
+        const auto row
+            = [](const char* name, const QStringList& input, const QString& warned, const QByteArray& saved,
+                  const QString& fileName = {}) { QTest::newRow(name) << input << warned << saved << fileName; };
 
-        QTest::newRow("spaces around the name")
-            << QStringList{"  Sample Name ", "15", "August", "1985"} << "" << kSampleFile;
+        const QStringList sample{"  Sample Name ", "15", "August", "1985"};
+        row("spaces around the name", sample, "", kSampleFile);
         // é lies above code 170, so the shift drops it; it has no value, so the pages stay the same.
         // The name box takes no more than a file holds, so the reading can be saved.
         const QByteArray tooLong(32767, 'a');
-        QTest::newRow("name cut to what a file holds") << QStringList{QString::fromLatin1(tooLong), "1", "January",
-            "2000"} << "" << fileOf({tooLong.left(32766), "1", "1", "January", "2000"});
-        QTest::newRow("accented letter dropped after a warning") << QStringList{
-            "Renée Smith", "1", "January", "2000"} << "é" << fileOf({"Rene Smith", "1", "1", "January", "2000"});
-        QTest::newRow("warning cancelled")
-            << QStringList{"Zoë Müller", "1", "January", "2000"} << "ë ü" << QByteArray();
+        row("name cut to what a file holds", {QString::fromLatin1(tooLong), "1", "January", "2000"}, "",
+            fileOf({tooLong.left(32766), "1", "1", "January", "2000"}));
+        row("accented letter dropped after a warning", {"Renée Smith", "1", "January", "2000"}, "é",
+            fileOf({"Rene Smith", "1", "1", "January", "2000"}));
+        row("warning cancelled", {"Zoë Müller", "1", "January", "2000"}, "ë ü", {});
+        // File names beyond any one code page (Windows' ANSI page is 1252 here).
+        row("Devanagari file name", sample, "", kSampleFile, QStringLiteral("कृष्णा.rkn"));
+        row("Polish file name", sample, "", kSampleFile, QStringLiteral("Łódź.rkn"));
+        row("Japanese file name", sample, "", kSampleFile, QStringLiteral("日本.rkn"));
     }
     void saveAndReopen()
     {
         QFETCH(QStringList, input);
         QFETCH(QString, warned);
         QFETCH(QByteArray, saved);
+        QFETCH(QString, fileName);
 
         proceed(OpenMain(), input);
         QWidget* result = resultWindow();
         QVERIFY(result);
         const QStringList shown = pageTexts(result);
-        const QString path = m_settings->filePath(QStringLiteral("saved.rkn"));
+        const QString path = m_settings->filePath(fileName.isEmpty() ? QStringLiteral("saved.rkn") : fileName);
         const FileAnswer save = answerFile([&] { QTest::mouseClick(child(result, "cmdSave"), Qt::LeftButton); }, path,
             QMessageBox::No, {}, saved.isEmpty() ? QMessageBox::Cancel : QMessageBox::Save);
         QCOMPARE(save.warning.has_value(), !warned.isEmpty());
@@ -341,6 +350,9 @@ private slots:
         QVERIFY(answerFile([&] { QTest::keySequence(::shown(result), QKeySequence(QStringLiteral("Ctrl+S"))); }, again)
                     .dialog);
         QCOMPARE(fileContents(again).toHex(' '), saved.toHex(' '));
+        if (!fileName.isEmpty()) {
+            QCOMPARE(recordedByTheProgram(path), path);
+        }
     }
 
     // Help > Language speaks at once: the window on screen is made anew in the
@@ -482,6 +494,38 @@ private slots:
     }
 
 private:
+    // The path the real program, started with path as its argument, records
+    // first among the recent readings as it opens it.
+    QString recordedByTheProgram(const QString& path)
+    {
+        const QTemporaryDir home;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), home.path());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_locks.path());
+        // Where the program keeps its settings: the user's INI file, or on
+        // Windows the registry, which is the same for every home.
+        const QString store = isUnix()
+            ? home.filePath(QStringLiteral("config/VQ Software/vq-rudraksha-numerology.ini"))
+            : QStringLiteral("HKEY_CURRENT_USER\\Software\\VQ Software\\vq-rudraksha-numerology");
+        const auto format = isUnix() ? QSettings::IniFormat : QSettings::NativeFormat;
+        QSettings(store, format).remove(QStringLiteral("Recent"));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(PROGRAM), {path});
+        program.waitForStarted();
+        QString recorded;
+        QElapsedTimer clock;
+        clock.start();
+        while (recorded.isEmpty() && clock.elapsed() < 20000 && program.state() == QProcess::Running) {
+            QTest::qWait(100);
+            recorded = QSettings(store, format).value(QStringLiteral("Recent/1/path")).toString();
+        }
+        program.kill();
+        program.waitForFinished();
+        return recorded;
+    }
+
     QTemporaryDir m_locks;
     std::unique_ptr<QTemporaryDir> m_settings;
 };

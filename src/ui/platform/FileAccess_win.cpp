@@ -197,17 +197,12 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes, NewFileAcce
     file.close();
     const std::wstring from = native(temporary);
     const std::wstring to = native(target);
-    // Seen as soon as it has the name; ReplaceFileW would keep it hidden.
+    // Seen as soon as it has the name.
     SetFileAttributesW(from.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        // The old file gives the new one its attributes, its permissions and
-        // its creation time; where it cannot be replaced it stays as it was.
-        if (!ReplaceFileW(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
-            return giveUp(GetLastError());
-        }
-        return {};
-    }
-    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) {
+    // MoveFileExW rather than ReplaceFileW: where it cannot replace the file
+    // (another program holds it open) it changes nothing, while ReplaceFileW
+    // can leave a file of its own in the folder.
+    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return giveUp(GetLastError());
     }
     return {};

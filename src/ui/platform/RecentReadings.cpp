@@ -21,12 +21,12 @@ const QString kName = QStringLiteral("name");
 // A name longer than this is cut in the menu.
 constexpr qsizetype kLongestShownName = 40;
 
-// The path as stored: as text, or where its name is not UTF-8, as the bytes
-// the file system holds, which text would turn into U+FFFD for good.
+// The path as stored: as text, or where its name is not UTF-8 (on Linux,
+// where a name is any bytes; its text then holds lone surrogates), as the
+// bytes the file system holds, which text would turn into U+FFFD for good.
 QVariant storedPath(const QString& path)
 {
-    const QByteArray bytes = nativePath(path);
-    return QString::fromUtf8(bytes) == path ? QVariant(path) : QVariant(bytes);
+    return path.isValidUtf16() ? QVariant(path) : QVariant(nativePath(path));
 }
 
 QString pathFromStored(const QVariant& stored)

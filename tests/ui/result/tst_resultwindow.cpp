@@ -5,6 +5,7 @@
 #include "TestData.h"
 #include "Unix.h"
 #include "Windows.h"
+#include "WindowsOnly.h"
 
 #include "core/catalogue/BeadCatalogue.h"
 #include "core/numerology/Numerology.h"
@@ -40,6 +41,11 @@ enum class Failure {
     FolderIsAFile,
     NameTooLong,
     ThroughLinks, // no failure: the name is a link to a link to the file
+    // Windows' own:
+    ReadOnlyAttribute,
+    HeldOpen, // by another program, shared with nobody
+    DeviceName, // CON.rkn names the console
+    LongPath, // past the 260 characters Windows programs can open
 };
 
 } // namespace
@@ -217,6 +223,10 @@ private slots:
         row("name too long for the file", "new.rkn", {}, no, Failure::NameTooLong, {});
         // a.rkn -> b.rkn -> c.rkn: c gets the reading, and both links stay.
         row("chain of links", "a.rkn", old, yes, Failure::ThroughLinks, kSampleFile);
+        row("read-only file", "old.rkn", old, yes, Failure::ReadOnlyAttribute, old);
+        row("file held open by another program", "old.rkn", old, yes, Failure::HeldOpen, old);
+        row("name of a device", "CON.rkn", {}, yes, Failure::DeviceName, {});
+        row("path past 260 characters", "", {}, no, Failure::LongPath, {});
     }
     void save()
     {
@@ -226,6 +236,17 @@ private slots:
         QFETCH(Failure, failure);
         QFETCH(QByteArray, expected);
 
+        const bool windowsOwn = failure == Failure::ReadOnlyAttribute || failure == Failure::HeldOpen
+            || failure == Failure::DeviceName || failure == Failure::LongPath;
+        if (windowsOwn && isUnix()) {
+            QSKIP("a case of Windows' own");
+        }
+        if (failure == Failure::LongPath) {
+            // A folder whose name alone has 200 characters, then the file.
+            typed = QString(200, QLatin1Char('f')) + QStringLiteral("/") + QString(60, QLatin1Char('n'))
+                + QStringLiteral(".rkn");
+            QVERIFY(QDir(m_dir->path()).mkdir(typed.section(QLatin1Char('/'), 0, 0)));
+        }
         const QString target = typed.endsWith(QLatin1String(".rkn")) ? typed : typed + QLatin1String(".rkn");
         const QString path = m_dir->filePath(target);
         const QDir root(m_dir->path());
@@ -239,6 +260,11 @@ private slots:
             QVERIFY(QFile::link(QStringLiteral("b.rkn"), path));
         } else {
             QVERIFY(existing.isEmpty() || writeFile(path, existing));
+        }
+        QVERIFY(failure != Failure::ReadOnlyAttribute || setReadOnlyAttribute(path));
+        std::optional<FileHeldOpen> held;
+        if (failure == Failure::HeldOpen) {
+            QVERIFY(held.emplace(path).isHeld());
         }
         const QStringList before = root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         core::Reading reading = sampleReading();
@@ -263,6 +289,7 @@ private slots:
             QVERIFY2(answer.question->text.contains(target), qPrintable(answer.question->text));
             QCOMPARE(answer.question->buttons, QMessageBox::Yes | QMessageBox::No);
         }
+        held.reset(); // the other program lets go
         QCOMPARE(answer.message.has_value(), failure != Failure::None && failure != Failure::ThroughLinks);
         if (answer.message) {
             QCOMPARE(answer.message->icon, QMessageBox::Critical);
