@@ -171,8 +171,10 @@ cmp "$documents/from linux.rkn" "$documents/again.rkn" || fail "opened and saved
 keys "$result" key ctrl+q
 gone "VQ Rudraksha Numerology v1.0" || fail "Exit left a window"
 wineserver --wait
-wine reg export 'HKCU\Software\VQ Software' "$work/settings.reg" >/dev/null 2>&1 || true
-settings=$(find "$WINEPREFIX/drive_c/users" -path '*VQ Software*' -type f | wc -l)
+# The settings are in the registry, the reminder's date and the recent readings among them.
+settingsKey='HKCU\Software\VQ Software\vq-rudraksha-numerology'
+wine reg query "$settingsKey\Settings" >/dev/null 2>&1 || fail "no reminder date in the registry"
+wine reg query "$settingsKey\Recent" >/dev/null 2>&1 || fail "no recent readings in the registry"
 
 step "silent uninstall"
 wine "$(sed 's/vq-rudraksha-numerology.exe$/Uninstall.exe/' <<<"$program")" /S
@@ -186,9 +188,5 @@ wineserver --wait
 ! wine reg query 'HKCR\.rkn' >/dev/null 2>&1 || fail ".rkn is left"
 ! wine reg query 'HKLM\Software\VQ Software\VQ Rudraksha Numerology' >/dev/null 2>&1 || fail "the install key is left"
 [[ -f $documents/typed.rkn && -f $documents/again.rkn ]] || fail "the uninstaller took the user's readings"
-[[ $(find "$WINEPREFIX/drive_c/users" -path '*VQ Software*' -type f | wc -l) -eq $settings ]] \
-    || fail "the uninstaller took the user's settings"
-if [[ -s $work/settings.reg ]]; then
-    wine reg query 'HKCU\Software\VQ Software' >/dev/null 2>&1 || fail "the uninstaller took the user's settings"
-fi
+wine reg query "$settingsKey\Settings" >/dev/null 2>&1 || fail "the uninstaller took the user's settings"
 echo "install check: passed"
