@@ -3,5 +3,5 @@
 # session bus of its own.   read_reading.sh PROGRAM
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-exec "$here/../../scripts/with-display" dbus-run-session -- /usr/bin/python3 "$here/read_reading.py" "$1" \
+exec "$here/../../scripts/with-display" dbus-run-session -- /usr/bin/python3 -B "$here/read_reading.py" "$1" \
     2> >(grep -v -e '^dbus-daemon' >&2)

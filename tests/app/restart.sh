@@ -3,5 +3,5 @@
 # and a session bus of its own.   restart.sh PROGRAM
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-exec "$here/../../scripts/with-display" dbus-run-session -- /usr/bin/python3 "$here/restart.py" "$1" \
+exec "$here/../../scripts/with-display" dbus-run-session -- /usr/bin/python3 -B "$here/restart.py" "$1" \
     2> >(grep -v -e '^dbus-daemon' -e 'propagateSizeHints' >&2)
