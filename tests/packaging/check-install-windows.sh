@@ -58,6 +58,22 @@ shot() {
     sleep 1
     import -window "$1" "$VQ_WINDOWS_SHOTS/$2.png"
 }
+# Saves the reading of window $1 through the Save dialog as $2 in the readings folder.
+save_as() {
+    local dialog
+    keys "$1" key ctrl+s
+    dialog=$(window "VQ Rudraksh Numerology") || fail "Save showed no dialog"
+    keys "$dialog" type --delay 20 "Z:${documents//\//\\}\\$2"
+    keys "$dialog" key Return
+    gone "VQ Rudraksh Numerology" || fail "the Save dialog stayed"
+    sleep 1
+}
+# Ends the program of window $1 with Exit, and waits until Wine has let it go.
+quit() {
+    keys "$1" key ctrl+q
+    gone "VQ Rudraksha Numerology v1.0" || fail "Exit left a window"
+    wineserver --wait
+}
 
 step "setup program"
 (cd "$build" && cpack -G NSIS -B "$work/package" >"$work/cpack.log") || { cat "$work/cpack.log"; fail "cpack"; }
@@ -140,12 +156,7 @@ wait "$second" || true
 [[ $(xdotool search --onlyvisible --name '^VQ Rudraksha Numerology v1.0$' | wc -l) -eq 1 ]] \
     || fail "a second copy opened a window"
 
-keys "$result" key ctrl+s
-dialog=$(window "VQ Rudraksh Numerology") || fail "Save showed no dialog"
-keys "$dialog" type --delay 20 "Z:${documents//\//\\}\\typed.rkn"
-keys "$dialog" key Return
-gone "VQ Rudraksh Numerology" || fail "the Save dialog stayed"
-sleep 1
+save_as "$result" typed.rkn
 # What the Linux program writes: five lines ended by CR LF, each character's
 # Windows-1252 code plus 85.
 python3 -c '
@@ -153,24 +164,15 @@ import sys
 lines = ["John Smith", "1", "1", "January", "1900"]
 sys.stdout.buffer.write(b"".join(bytes(ord(c) + 85 for c in line) + b"\r\n" for line in lines))' >"$work/typed.rkn"
 cmp "$work/typed.rkn" "$documents/typed.rkn" || fail "the saved reading differs from the Linux program's"
-keys "$result" key ctrl+q
-gone "VQ Rudraksha Numerology v1.0" || fail "Exit left a window"
-wineserver --wait
+quit "$result"
 
 step "a reading from Linux opens from the shell and saves to the same bytes"
 cp "$source/fuzz/corpus/readingfile/sample.rkn" "$documents/from linux.rkn"
 wine cmd /c start "" "Z:${documents//\//\\}\\from linux.rkn"
 result=$(window "VQ Rudraksha Numerology v1.0" 60) || fail "the reading did not open"
-keys "$result" key ctrl+s
-dialog=$(window "VQ Rudraksh Numerology") || fail "Save showed no dialog"
-keys "$dialog" type --delay 20 "Z:${documents//\//\\}\\again.rkn"
-keys "$dialog" key Return
-gone "VQ Rudraksh Numerology" || fail "the Save dialog stayed"
-sleep 1
+save_as "$result" again.rkn
 cmp "$documents/from linux.rkn" "$documents/again.rkn" || fail "opened and saved, the reading changed"
-keys "$result" key ctrl+q
-gone "VQ Rudraksha Numerology v1.0" || fail "Exit left a window"
-wineserver --wait
+quit "$result"
 # The settings are in the registry, the reminder's date and the recent readings among them.
 settingsKey='HKCU\Software\VQ Software\vq-rudraksha-numerology'
 wine reg query "$settingsKey\Settings" >/dev/null 2>&1 || fail "no reminder date in the registry"
