@@ -9,12 +9,13 @@
 
 #include "Driving.h"
 #include "TestData.h"
+#include "app/Application.h"
 #include "app/StartProgram.h"
 #include "core/numerology/Numerology.h"
-#include "core/storage/ReadingFile.h"
+#include "core/storage/ReadingFileLayout.h"
 #include "core/storage/TextCodec.h"
+#include "system/ProgramNames.h"
 #include "ui/mainwindow/frmMain.h"
-#include "ui/platform/Program.h"
 #include "ui/result/frmRudrakshNumerologyResult.h"
 
 #include <benchmark/benchmark.h>
@@ -400,7 +401,7 @@ int main(int argc, char* argv[])
     QStandardPaths::setTestModeEnabled(true);
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QApplication application(argc, argv);
-    ui::setUpApplication();
+    app::setUpApplication();
 
     // Medians of 15 repetitions unless the command line asks otherwise.
     std::vector<char*> args(argv, argv + argc);

@@ -30,9 +30,9 @@ Qt के अपने विकल्प, जैसे -platform और -style,
 </translation>
     </message>
     <message>
-        <source>VQ Rudraksha Numerology %1
+        <source>%1 %2
 </source>
-        <translation>VQ Rudraksha Numerology %1
+        <translation>%1 %2
 </translation>
     </message>
     <message>
@@ -53,6 +53,13 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     <message>
         <source>Application is already running</source>
         <translation>यह प्रोग्राम पहले से चल रहा है</translation>
+    </message>
+</context>
+<context>
+    <name>app::UpdateCheck</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>इस सॉफ़्टवेयर का नया अपडेट उपलब्ध हो सकता है।<byte value="xd"/>क्या आप अपडेट की जाँच करना चाहते हैं?</translation>
     </message>
 </context>
 <context>
@@ -643,6 +650,68 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     </message>
 </context>
 <context>
+    <name>sys::FileAccess</name>
+    <message>
+        <source>The file may not be changed.</source>
+        <translation>इस फ़ाइल को बदला नहीं जा सकता।</translation>
+    </message>
+    <message>
+        <source>A file name may be at most %1 bytes long; this one has %2.</source>
+        <translation>फ़ाइल का नाम अधिक से अधिक %1 बाइट का हो सकता है; यह नाम %2 बाइट का है।</translation>
+    </message>
+    <message>
+        <source>The path is longer than the 260 characters that Windows programs can open.</source>
+        <translation>यह पथ 260 अक्षरों से लंबा है; Windows के प्रोग्राम इससे लंबे पथ नहीं खोल पाते।</translation>
+    </message>
+    <message>
+        <source>Windows keeps this name for a device; choose another name.</source>
+        <translation>Windows यह नाम किसी उपकरण के लिए रखता है; कोई दूसरा नाम चुनें।</translation>
+    </message>
+    <message>
+        <source>The file is read-only.</source>
+        <translation>यह फ़ाइल केवल पढ़ने के लिए है।</translation>
+    </message>
+    <message>
+        <source>A file name may be at most %1 characters long; this one has %2.</source>
+        <translation>फ़ाइल का नाम अधिक से अधिक %1 अक्षरों का हो सकता है; यह नाम %2 अक्षरों का है।</translation>
+    </message>
+    <message>
+        <source>There is not enough space on the disk for the file.</source>
+        <translation>डिस्क पर इस फ़ाइल के लिए पर्याप्त जगह नहीं है।</translation>
+    </message>
+    <message>
+        <source>You do not have permission to write there.</source>
+        <translation>आपको वहाँ फ़ाइल सहेजने की अनुमति नहीं है।</translation>
+    </message>
+    <message>
+        <source>The disk can be read but not written to.</source>
+        <translation>यह डिस्क केवल पढ़ी जा सकती है; इस पर कुछ सहेजा नहीं जा सकता।</translation>
+    </message>
+    <message>
+        <source>The folder does not exist, or no longer does.</source>
+        <translation>यह फ़ोल्डर मौजूद नहीं है, या अब नहीं रहा।</translation>
+    </message>
+    <message>
+        <source>The file&apos;s name or its path is too long.</source>
+        <translation>फ़ाइल का नाम या उसका पथ बहुत लंबा है।</translation>
+    </message>
+    <message>
+        <source>Another program is using the file.</source>
+        <translation>कोई दूसरा प्रोग्राम इस फ़ाइल का उपयोग कर रहा है।</translation>
+    </message>
+    <message>
+        <source>A folder of that name is in the way.</source>
+        <translation>इस नाम का एक फ़ोल्डर पहले से मौजूद है।</translation>
+    </message>
+</context>
+<context>
+    <name>sys::SavedReadings</name>
+    <message>
+        <source>The name is longer than a reading file can hold.</source>
+        <translation>यह नाम इतना लंबा है कि अंक ज्योतिष फल की फ़ाइल में नहीं समा सकता।</translation>
+    </message>
+</context>
+<context>
     <name>ui::BeadRows</name>
     <message>
         <source>Rudraksh Name</source>
@@ -679,6 +748,29 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     <message>
         <source>Rituals To Wear</source>
         <translation>धारण करने की विधि</translation>
+    </message>
+</context>
+<context>
+    <name>ui::FileDialogs</name>
+    <message>
+        <source>VQ Rudraksh Numerology (*.rkn)</source>
+        <translation>VQ Rudraksh Numerology फ़ाइलें (*.rkn)</translation>
+    </message>
+    <message>
+        <source>Select the source file</source>
+        <translation>स्रोत फ़ाइल चुनें</translation>
+    </message>
+    <message>
+        <source>VQ Rudraksh Numerology</source>
+        <translation>VQ Rudraksh Numerology</translation>
+    </message>
+    <message>
+        <source>Export the reading as PDF</source>
+        <translation>अंक ज्योतिष फल को PDF के रूप में निर्यात करें</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF दस्तावेज़ (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -762,57 +854,6 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     </message>
 </context>
 <context>
-    <name>ui::ReadingFiles</name>
-    <message>
-        <source>VQ Rudraksh Numerology (*.rkn)</source>
-        <translation>VQ Rudraksh Numerology फ़ाइलें (*.rkn)</translation>
-    </message>
-    <message>
-        <source>Select the source file</source>
-        <translation>स्रोत फ़ाइल चुनें</translation>
-    </message>
-    <message>
-        <source>VQ Rudraksh Numerology</source>
-        <translation>VQ Rudraksh Numerology</translation>
-    </message>
-    <message>
-        <source>Export the reading as PDF</source>
-        <translation>अंक ज्योतिष फल को PDF के रूप में निर्यात करें</translation>
-    </message>
-    <message>
-        <source>PDF documents (*.pdf)</source>
-        <translation>PDF दस्तावेज़ (*.pdf)</translation>
-    </message>
-    <message>
-        <source>The name is longer than a reading file can hold.</source>
-        <translation>यह नाम इतना लंबा है कि अंक ज्योतिष फल की फ़ाइल में नहीं समा सकता।</translation>
-    </message>
-    <message>
-        <source>The file may not be changed.</source>
-        <translation>इस फ़ाइल को बदला नहीं जा सकता।</translation>
-    </message>
-    <message>
-        <source>A file name may be at most %1 bytes long; this one has %2.</source>
-        <translation>फ़ाइल का नाम अधिक से अधिक %1 बाइट का हो सकता है; यह नाम %2 बाइट का है।</translation>
-    </message>
-    <message>
-        <source>The path is longer than the 260 characters that Windows programs can open.</source>
-        <translation>यह पथ 260 अक्षरों से लंबा है; Windows के प्रोग्राम इससे लंबे पथ नहीं खोल पाते।</translation>
-    </message>
-    <message>
-        <source>Windows keeps this name for a device; choose another name.</source>
-        <translation>Windows यह नाम किसी उपकरण के लिए रखता है; कोई दूसरा नाम चुनें।</translation>
-    </message>
-    <message>
-        <source>The file is read-only.</source>
-        <translation>यह फ़ाइल केवल पढ़ने के लिए है।</translation>
-    </message>
-    <message>
-        <source>A file name may be at most %1 characters long; this one has %2.</source>
-        <translation>फ़ाइल का नाम अधिक से अधिक %1 अक्षरों का हो सकता है; यह नाम %2 अक्षरों का है।</translation>
-    </message>
-</context>
-<context>
     <name>ui::ReadingPage</name>
     <message>
         <source>Result</source>
@@ -891,14 +932,7 @@ Qt के अपने विकल्प, जैसे -platform और -style,
     </message>
 </context>
 <context>
-    <name>ui::UpdateCheck</name>
-    <message>
-        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>इस सॉफ़्टवेयर का नया अपडेट उपलब्ध हो सकता है।<byte value="xd"/>क्या आप अपडेट की जाँच करना चाहते हैं?</translation>
-    </message>
-</context>
-<context>
-    <name>ui::WorkingWindow</name>
+    <name>ui::WindowFrame</name>
     <message>
         <source>&amp;File</source>
         <translation>फ़ाइल (&amp;F)</translation>

@@ -2,7 +2,8 @@
 
 #include "app/CommandLineOutput.h"
 
-#include "ui/platform/FileAccess.h"
+#include "system/ProgramNames.h"
+#include "system/Translation.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -67,16 +68,36 @@ struct HeldMessage {
 };
 QList<HeldMessage>* g_held = nullptr;
 QtMessageHandler g_previous = nullptr;
+// The files after the first, said before anything else.
+QStringList g_leftAlone;
+
+// "only one reading opens at a time; ... is left alone", a line for each of
+// the files. Said while the application object is being made, so in the words
+// of the translation itself.
+QString filesLeftAlone()
+{
+    QString text;
+    for (const QString& path : std::as_const(g_leftAlone)) {
+        text += sys::translatedNow("app::CommandLine",
+            QT_TRANSLATE_NOOP("app::CommandLine", "%1: only one reading opens at a time; \"%2\" is left alone\n"))
+                    .arg(kProgram, path);
+    }
+    return text;
+}
 
 void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (type == QtFatalMsg) {
         // Qt would abort next; the messages before this one only repeat it.
+        // The application object is not whole yet: its translators cannot be
+        // installed, so the words come from the translation directly.
         printText(Channel::Error,
-            QCoreApplication::translate("app::CommandLine",
-                "%1: no display could be opened; set DISPLAY or WAYLAND_DISPLAY to a running X11 or Wayland "
-                "session\n")
-                .arg(kProgram));
+            filesLeftAlone()
+                + sys::translatedNow("app::CommandLine",
+                    QT_TRANSLATE_NOOP("app::CommandLine",
+                        "%1: no display could be opened; set DISPLAY or WAYLAND_DISPLAY to a running X11 or Wayland "
+                        "session\n"))
+                      .arg(kProgram));
         std::_Exit(1);
     }
     g_held->append({type, QByteArray(context.category != nullptr ? context.category : "default"), text});
@@ -131,7 +152,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
     return line;
 }
 
-std::optional<int> handleBeforeWindows(const CommandLine& line)
+int answerCommandLine(const CommandLine& line)
 {
     switch (line.action) {
     case CommandLine::Action::Help:
@@ -139,8 +160,8 @@ std::optional<int> handleBeforeWindows(const CommandLine& line)
         return 0;
     case CommandLine::Action::Version:
         printText(Channel::Output,
-            QCoreApplication::translate("app::CommandLine", "VQ Rudraksha Numerology %1\n")
-                .arg(QStringLiteral(VQ_VERSION)));
+            QCoreApplication::translate("app::CommandLine", "%1 %2\n")
+                .arg(sys::ApplicationTitle(), QCoreApplication::applicationVersion()));
         return 0;
     case CommandLine::Action::Unknown:
         // In one piece, since on Windows it may be one message box.
@@ -152,20 +173,12 @@ std::optional<int> handleBeforeWindows(const CommandLine& line)
     case CommandLine::Action::Run:
         break;
     }
-    QString leftAlone;
-    for (const QString& path : line.otherFiles) {
-        leftAlone += QCoreApplication::translate(
-            "app::CommandLine", "%1: only one reading opens at a time; \"%2\" is left alone\n")
-                         .arg(kProgram, path);
-    }
-    if (!leftAlone.isEmpty()) {
-        printText(Channel::Error, leftAlone);
-    }
-    return std::nullopt;
+    return 0;
 }
 
-DisplayGuard::DisplayGuard()
+DisplayGuard::DisplayGuard(const CommandLine& line)
 {
+    g_leftAlone = line.otherFiles;
     g_held = new QList<HeldMessage>;
     g_previous = qInstallMessageHandler(holdMessage);
 }
@@ -173,6 +186,9 @@ DisplayGuard::DisplayGuard()
 DisplayGuard::~DisplayGuard()
 {
     qInstallMessageHandler(g_previous);
+    if (const QString leftAlone = filesLeftAlone(); !leftAlone.isEmpty()) {
+        printText(Channel::Error, leftAlone);
+    }
     for (const HeldMessage& message : std::as_const(*g_held)) {
         const QMessageLogger logger(nullptr, 0, nullptr, message.category.constData());
         switch (message.type) {

@@ -29,20 +29,21 @@ CommandLine parseCommandLine(const QStringList& arguments);
 // (CommandLineArguments_unix.cpp, CommandLineArguments_win.cpp).
 QStringList argumentsOf(int argc, char** argv);
 
-// What start-up does before the application object exists: --help and
-// --version print to stdout, an unknown option prints the usage to stderr,
-// and a program that cannot reach a display says so in one line. Returns the
-// exit code when the program ends here, or nothing when it goes on to start
-// its windows (having said on stderr which extra files it leaves alone).
-std::optional<int> handleBeforeWindows(const CommandLine& line);
+// The answer to a command line that asks for no window, in the language the
+// program speaks (its translators installed, no display needed): --help and
+// --version print to stdout, an unknown option prints the usage to stderr.
+// Returns the exit code.
+int answerCommandLine(const CommandLine& line);
 
-// Until its end, a fatal message from Qt (no platform plugin could be
-// started: no display) ends the program with one line on stderr and exit code
-// 1 instead of an abort. Other messages are held back and passed on at its
-// end, so a failed start prints nothing but that line.
+// Watches the application object being made. Until its end, a fatal message
+// from Qt (no platform plugin could be started: no display) ends the program
+// with one line on stderr and exit code 1 instead of an abort. Other messages
+// are held back and passed on at its end, so a failed start prints nothing
+// but that line. Either way the files of the line after the first are said
+// to be left alone first, in the language of the user's settings.
 class DisplayGuard {
 public:
-    DisplayGuard();
+    explicit DisplayGuard(const CommandLine& line);
     ~DisplayGuard();
     DisplayGuard(const DisplayGuard&) = delete;
     DisplayGuard& operator=(const DisplayGuard&) = delete;

@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "ui/platform/FileAccess.h"
+#include "system/FileAccess.h"
 
 namespace app {
 
@@ -9,7 +9,7 @@ QStringList argumentsOf(int argc, char** argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         // The bytes as given, so that a file name that is not UTF-8 opens too.
-        arguments.append(ui::pathFromNative(argv[i]));
+        arguments.append(sys::pathFromNative(argv[i]));
     }
     return arguments;
 }

@@ -1,5 +1,7 @@
 #include "app/CommandLineOutput.h"
 
+#include "system/ProgramNames.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 
@@ -52,7 +54,7 @@ void printText(Channel channel, const QString& text)
         return;
     }
     const std::wstring wide = text.trimmed().toStdWString();
-    const std::wstring caption = QStringLiteral("VQ Rudraksha Numerology").toStdWString();
+    const std::wstring caption = sys::ApplicationTitle().toStdWString();
     MessageBoxW(nullptr, wide.c_str(), caption.c_str(),
         MB_OK | (channel == Channel::Output ? MB_ICONINFORMATION : MB_ICONERROR));
 }

@@ -1,19 +1,20 @@
 #include "app/StartProgram.h"
 
+#include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/SingleInstance.h"
+#include "app/Termination.h"
+#include "app/UpdateCheck.h"
 
+#include "core/numerology/Numerology.h"
+#include "system/FileAccess.h"
+#include "system/ProgramNames.h"
+#include "system/Translation.h"
+#include "ui/desktop/ApplicationFont.h"
+#include "ui/desktop/Messages.h"
 #include "ui/mainwindow/frmMain.h"
-#include "ui/platform/FileAccess.h"
-#include "ui/platform/Language.h"
-#include "ui/platform/Messages.h"
-#include "ui/platform/Program.h"
-#include "ui/platform/ReadingFiles.h"
-#include "ui/platform/SingleInstance.h"
-#include "ui/platform/Termination.h"
-#include "ui/platform/UpdateCheck.h"
 #include "ui/result/frmRudrakshNumerologyResult.h"
 #include "ui/widgets/Pictures.h"
-#include "ui/widgets/UiText.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -46,26 +47,17 @@ protected:
     }
 };
 
-// A new result window, shown with the reading, whose Back brings up a fresh
-// main window.
-void showResultWindow(const core::Reading& reading)
-{
-    auto* result = new ui::frmRudrakshNumerologyResult;
-    QObject::connect(result, &ui::frmRudrakshNumerologyResult::backRequested, &showMainWindow);
-    result->showReading(reading);
-}
-
 // Another language was chosen: the working window on screen is made anew in
-// it, as Back makes a window anew; a result window keeps its reading.
+// it, as Back makes a window anew; a result window shows its reading again.
 void speakAnew()
 {
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* working = qobject_cast<ui::WorkingWindow*>(window);
+        auto* working = qobject_cast<ui::WindowFrame*>(window);
         if (working == nullptr || !working->isVisible()) {
             continue;
         }
         if (auto* result = qobject_cast<ui::frmRudrakshNumerologyResult*>(working)) {
-            showResultWindow(ui::completedReading(result->reading()));
+            showResultWindow(result->reading());
         } else {
             showMainWindow();
         }
@@ -77,19 +69,60 @@ void speakAnew()
 void followLanguageChoice()
 {
     static const bool connected
-        = (QObject::connect(ui::LanguageNotifier::instance(), &ui::LanguageNotifier::languageChanged, &speakAnew),
+        = (QObject::connect(sys::LanguageNotifier::instance(), &sys::LanguageNotifier::languageChanged, &speakAnew),
             true);
     Q_UNUSED(connected);
 }
 
-// A loaded main window, not yet shown, that hands its readings to a new
-// result window.
+// A loaded main window, not yet shown, whose readings are completed and
+// shown in a new result window.
 ui::frmMain* createMainWindow()
 {
     followLanguageChoice();
     auto* main = new ui::frmMain;
-    QObject::connect(main, &ui::frmMain::readingChosen, &showResultWindow);
+    QObject::connect(main, &ui::frmMain::readingRequested,
+        [](const core::ReadingInput& input) { showResultWindow(core::completeReading(input)); });
+    QObject::connect(main, &ui::WindowFrame::endRequested, &EndProgram);
     return main;
+}
+
+// The arguments Qt is given, as the bytes a C main() takes.
+class QtArguments {
+public:
+    explicit QtArguments(const QStringList& arguments)
+    {
+        for (const QString& argument : arguments) {
+            m_bytes.push_back(sys::nativePath(argument));
+        }
+        for (QByteArray& argument : m_bytes) {
+            m_pointers.push_back(argument.data());
+        }
+        m_pointers.push_back(nullptr);
+        count = static_cast<int>(m_bytes.size());
+    }
+    QtArguments(const QtArguments&) = delete;
+    QtArguments& operator=(const QtArguments&) = delete;
+
+    int count = 0; // Qt may take its options out
+    char** values() { return m_pointers.data(); }
+
+private:
+    std::vector<QByteArray> m_bytes;
+    std::vector<char*> m_pointers;
+};
+
+// --help, --version and an unknown option, answered in the user's language:
+// an application object without a display, the program's names and its
+// translation, and nothing said on the way (a missing home folder, say).
+int answerWithoutWindows(const CommandLine& line, QtArguments& arguments)
+{
+    const QCoreApplication application(arguments.count, arguments.values());
+    sys::setUpProgramNames();
+    const QtMessageHandler previous
+        = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    sys::applyLanguage();
+    qInstallMessageHandler(previous);
+    return answerCommandLine(line);
 }
 
 } // namespace
@@ -101,20 +134,29 @@ ui::frmMain* showMainWindow()
     return main;
 }
 
-bool StartUp(ui::SingleInstance& instance, const QString& readingFile)
+ui::frmRudrakshNumerologyResult* showResultWindow(const core::Reading& reading)
+{
+    auto* result = new ui::frmRudrakshNumerologyResult;
+    QObject::connect(result, &ui::frmRudrakshNumerologyResult::backRequested, &showMainWindow);
+    QObject::connect(result, &ui::WindowFrame::endRequested, &EndProgram);
+    result->showReading(reading);
+    return result;
+}
+
+bool StartUp(SingleInstance& instance, const QString& readingFile)
 {
     // The test comes first: a refused copy shows nothing else and asks nothing.
     switch (instance.tryAcquire()) {
-    case ui::SingleInstance::Result::Refused:
+    case SingleInstance::Result::Refused:
         ui::showMessage(nullptr, QCoreApplication::translate("app::StartProgram", "Application is already running"),
             ui::MessageIcon::Information);
-        ui::EndProgram();
+        EndProgram();
         return false;
-    case ui::SingleInstance::Result::NoLock:
+    case SingleInstance::Result::NoLock:
         // Better a second copy than none at all.
         qWarning("No lock could be taken to keep a second copy from starting; starting anyway.");
         break;
-    case ui::SingleInstance::Result::Acquired:
+    case SingleInstance::Result::Acquired:
         break;
     }
 
@@ -123,7 +165,7 @@ bool StartUp(ui::SingleInstance& instance, const QString& readingFile)
 
     // Whatever goes wrong in the reminder, the main window still appears.
     try {
-        ui::CheckForUpdate();
+        CheckForUpdate();
     } catch (const std::exception& error) {
         qWarning("Update reminder skipped: %s", error.what());
     } catch (...) {
@@ -144,36 +186,27 @@ int StartProgram(int& argc, char** argv)
 {
     // The command line is read before any window, so --help needs no display.
     const CommandLine line = parseCommandLine(argumentsOf(argc, argv));
-    if (const std::optional<int> code = handleBeforeWindows(line)) {
-        return *code;
-    }
     // Qt sees only its own options, so a file named after "--" stays a file.
-    std::vector<QByteArray> qtArguments;
-    std::vector<char*> qtArgv;
-    qtArguments.reserve(static_cast<std::size_t>(line.qtArguments.size()));
-    qtArgv.reserve(static_cast<std::size_t>(line.qtArguments.size()) + 1);
-    for (const QString& argument : line.qtArguments) {
-        qtArguments.push_back(ui::nativePath(argument));
+    QtArguments qtArguments(line.qtArguments);
+    if (line.action != CommandLine::Action::Run) {
+        return answerWithoutWindows(line, qtArguments);
     }
-    for (QByteArray& argument : qtArguments) {
-        qtArgv.push_back(argument.data());
-    }
-    qtArgv.push_back(nullptr);
-    int qtArgc = static_cast<int>(qtArguments.size());
 
-    std::optional<DisplayGuard> guard(std::in_place);
-    QApplication application(qtArgc, qtArgv.data());
+    // The names first: the words said while the application object is made
+    // come in the language of the user's settings.
+    sys::setUpProgramNames();
+    std::optional<DisplayGuard> guard(std::in_place, line);
+    QApplication application(qtArguments.count, qtArguments.values());
     guard.reset();
-    ui::setUpApplication();
-    ui::applyLanguage();
+    setUpApplication();
+    sys::applyLanguage();
+    ui::followLanguageWithFont();
 
-    const QString readingFile = line.readingFile;
-
-    ui::SingleInstance instance;
-    if (!StartUp(instance, readingFile)) {
+    SingleInstance instance;
+    if (!StartUp(instance, line.readingFile)) {
         return 0;
     }
-    ui::endProgramOnRequest();
+    endProgramOnRequest();
     return QApplication::exec();
 }
 

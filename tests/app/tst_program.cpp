@@ -8,14 +8,16 @@
 #include "Unix.h"
 #include "Windows.h"
 
+#include "app/Application.h"
+#include "app/SingleInstance.h"
 #include "app/StartProgram.h"
-#include "core/storage/ReadingFile.h"
+#include "app/UpdateCheck.h"
+#include "core/storage/ReadingFileLayout.h"
+#include "system/ProgramNames.h"
+#include "system/Settings.h"
+#include "system/SettingsStore.h"
+#include "system/Translation.h"
 #include "ui/mainwindow/frmMain.h"
-#include "ui/platform/Language.h"
-#include "ui/platform/Program.h"
-#include "ui/platform/SingleInstance.h"
-#include "ui/platform/UpdateCheck.h"
-#include "ui/platform/UserSettings.h"
 #include "ui/result/frmRudrakshNumerologyResult.h"
 
 #include <QAction>
@@ -47,7 +49,7 @@ protected:
     {
         if (event->type() == QEvent::Close && ++counts[watched->objectName()] == 1
             && watched->objectName() == QLatin1String("hidden")) {
-            ui::EndProgram();
+            app::EndProgram();
         }
         return false;
     }
@@ -62,7 +64,7 @@ QWidgetList VisibleWindows()
 
 bool ReminderStored()
 {
-    return ui::userSettings().contains(ui::reminderKey());
+    return !sys::Settings::reminderDate().isEmpty();
 }
 
 QWidget* OpenMain()
@@ -114,9 +116,9 @@ private slots:
 
     void secondCopyRefused()
     {
-        ui::SingleInstance running({m_locks.path()});
-        QCOMPARE(running.tryAcquire(), ui::SingleInstance::Result::Acquired);
-        ui::SingleInstance instance({m_locks.path()});
+        app::SingleInstance running({m_locks.path()});
+        QCOMPARE(running.tryAcquire(), app::SingleInstance::Result::Acquired);
+        app::SingleInstance instance({m_locks.path()});
         bool started = true;
         const auto shown = answerMessage([&] { started = app::StartUp(instance); });
 
@@ -146,7 +148,7 @@ private slots:
         }
         const QString notAFolder = m_locks.filePath(QStringLiteral("a file"));
         QVERIFY(writeFile(notAFolder, "a file"));
-        ui::SingleInstance instance({lockFree ? m_locks.path() : notAFolder});
+        app::SingleInstance instance({lockFree ? m_locks.path() : notAFolder});
         if (!lockFree) {
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^No lock could be taken")));
         }
@@ -174,7 +176,7 @@ private slots:
         QFETCH(bool, good);
         const QString path = m_locks.filePath(QStringLiteral("given.rkn"));
         QVERIFY(writeFile(path, bytes));
-        ui::SingleInstance instance({m_locks.path()});
+        app::SingleInstance instance({m_locks.path()});
         bool started = false;
         const auto shown = answerMessage([&] { started = app::StartUp(instance, path); });
         QVERIFY(started);
@@ -202,13 +204,11 @@ private slots:
     void endProgram()
     {
         QFETCH(QString, how);
-        QPointer<QWidget> main = new ui::frmMain;
-        QPointer<QWidget> result = new ui::frmRudrakshNumerologyResult;
+        QPointer<QWidget> main = app::showMainWindow();
+        QPointer<QWidget> result = app::showResultWindow(core::completeReading(sampleReading()));
         QPointer<QWidget> hidden = new QWidget; // loaded, never shown
         hidden->setObjectName(QStringLiteral("hidden"));
         hidden->setAttribute(Qt::WA_DeleteOnClose);
-        main->show();
-        result->show();
         CloseCounter counter;
         for (QWidget* window : {main.data(), result.data(), hidden.data()}) {
             window->installEventFilter(&counter);
@@ -216,7 +216,7 @@ private slots:
 
         QCOMPARE(runProgram([&] {
             if (how == QLatin1String("EndProgram")) {
-                ui::EndProgram();
+                app::EndProgram();
             } else {
                 (how == main->objectName() ? main : result)->windowHandle()->close();
             }
@@ -355,11 +355,11 @@ private slots:
         }
     }
 
-    // Help > Language speaks at once: the window on screen is made anew in the
+    // Help > sys::Language speaks at once: the window on screen is made anew in the
     // language, and a result window keeps its reading.
     void languageFromTheMenu()
     {
-        const auto english = qScopeGuard([] { ui::chooseLanguage(QStringLiteral("en")); });
+        const auto english = qScopeGuard([] { sys::chooseLanguage(QStringLiteral("en")); });
         const QStringList input
             = {QStringLiteral("John Smith"), QStringLiteral("15"), QStringLiteral("August"), QStringLiteral("1985")};
         proceed(OpenMain(), input);

@@ -5,8 +5,10 @@
 
 #include "Driving.h"
 #include "Unix.h"
-#include "ui/platform/Program.h"
-#include "ui/platform/UserSettings.h"
+#include "system/ProgramNames.h"
+#include "system/SettingsStore.h"
+#include "ui/desktop/ApplicationFont.h"
+#include "ui/widgets/Look.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -114,17 +116,21 @@ inline void useHome(const QTemporaryDir& home)
     qputenv("HOME", QFile::encodeName(home.path()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
     if (!isUnix()) {
-        ui::changeUserSettings([](QSettings& settings) { settings.clear(); });
+        sys::changeSettings([](QSettings& settings) { settings.clear(); });
     }
 }
 
-// The program's own set-up with Qt's own file dialogs. Nothing is written to
-// the user's home: the settings and the file dialog's history go to a
+// The program's own set-up (its names, its look, an end only when asked, the
+// font following the language) with Qt's own file dialogs. Nothing is written
+// to the user's home: the settings and the file dialog's history go to a
 // temporary home folder of the test's own.
 inline void initGui()
 {
     static const QTemporaryDir home;
-    ui::setUpApplication();
+    sys::setUpProgramNames();
+    ui::setUpLook();
+    QApplication::setQuitOnLastWindowClosed(false);
+    ui::followLanguageWithFont();
     QStandardPaths::setTestModeEnabled(true);
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     useHome(home);

@@ -18,10 +18,10 @@ inline QString q(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// "Sample Name", born 15 August 1985: the five input fields only.
-inline core::Reading sampleReading()
+// "Sample Name", born 15 August 1985.
+inline core::ReadingInput sampleReading()
 {
-    core::Reading reading;
+    core::ReadingInput reading;
     reading.PersonName = "Sample Name";
     reading.BirthDay = 15;
     reading.BirthMonth = 8;

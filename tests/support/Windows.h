@@ -33,7 +33,7 @@ template <typename Window> Window* shown(Window* window)
 }
 
 // A result window of its own, shown, with the reading of these input fields.
-inline QWidget* openResult(const core::Reading& input)
+inline QWidget* openResult(const core::ReadingInput& input)
 {
     auto* result = new ui::frmRudrakshNumerologyResult;
     result->showReading(core::completeReading(input));

@@ -6,13 +6,15 @@
 //   scripts/screenshots    (runs this under a virtual display)
 
 #include "Driving.h"
+#include "app/Application.h"
+#include "app/SingleInstance.h"
 #include "app/StartProgram.h"
+#include "app/UpdateCheck.h"
 #include "core/numerology/Numerology.h"
+#include "system/ProgramNames.h"
+#include "system/Translation.h"
+#include "ui/desktop/ApplicationFont.h"
 #include "ui/mainwindow/frmMain.h"
-#include "ui/platform/Language.h"
-#include "ui/platform/Program.h"
-#include "ui/platform/SingleInstance.h"
-#include "ui/platform/UpdateCheck.h"
 #include "ui/result/frmRudrakshNumerologyResult.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/frmAbout.h"
@@ -96,7 +98,8 @@ std::function<void(QWidget*)> chooseFile(const QString& path)
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    ui::setUpApplication();
+    app::setUpApplication();
+    ui::followLanguageWithFont();
     QApplication::setWindowIcon(ui::programIcon());
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     g_output = QDir(QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".")).absolutePath());
@@ -111,13 +114,13 @@ int main(int argc, char* argv[])
     // A second argument names another language to take the pictures in.
     if (argc > 2) {
         g_language = QString::fromLocal8Bit(argv[2]);
-        ui::chooseLanguage(g_language);
+        sys::chooseLanguage(g_language);
     }
 
     // The reminder's question, with an old date stored.
-    ui::CheckForUpdate(QDate(2026, 1, 1));
+    app::CheckForUpdate(QDate(2026, 1, 1));
     saveNextModal(QStringLiteral("update-question"));
-    ui::CheckForUpdate(QDate(2026, 2, 1));
+    app::CheckForUpdate(QDate(2026, 2, 1));
 
     QWidget* main = app::showMainWindow();
     save(main, QStringLiteral("main-window"));
@@ -204,9 +207,9 @@ int main(int argc, char* argv[])
     file->close();
 
     // Last, since the refused copy ends the program: a second copy while another holds the lock.
-    ui::SingleInstance running({work.path()});
+    app::SingleInstance running({work.path()});
     running.tryAcquire();
-    ui::SingleInstance second({work.path()});
+    app::SingleInstance second({work.path()});
     saveNextModal(QStringLiteral("message-already-running"));
     app::StartUp(second);
     return 0;

@@ -1,24 +1,25 @@
 #include "core/numerology/DigitReduction.h"
 
-#include <string>
-
 namespace core {
+
+std::vector<std::uint64_t> digitSums(std::uint64_t n)
+{
+    std::vector<std::uint64_t> sums;
+    while (n >= 10) {
+        std::uint64_t sum = 0;
+        for (std::uint64_t rest = n; rest > 0; rest /= 10) {
+            sum += rest % 10;
+        }
+        sums.push_back(sum);
+        n = sum;
+    }
+    return sums;
+}
 
 int reduceDigits(std::uint64_t n)
 {
-    // One pass walks the digits of n from the left; a sum of two or more digits
-    // becomes the next n and the walk starts again.
-    std::string digits = std::to_string(n);
-    for (;;) {
-        std::uint64_t sum = 0;
-        for (const char digit : digits) {
-            sum += static_cast<std::uint64_t>(digit - '0');
-        }
-        if (sum < 10) {
-            return static_cast<int>(sum);
-        }
-        digits = std::to_string(sum);
-    }
+    const std::vector<std::uint64_t> sums = digitSums(n);
+    return static_cast<int>(sums.empty() ? n : sums.back());
 }
 
 } // namespace core

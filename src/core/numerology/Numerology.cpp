@@ -1,11 +1,7 @@
 #include "core/numerology/Numerology.h"
 
-#include "core/numerology/DigitReduction.h"
-#include "core/numerology/Working.h"
-
 #include <algorithm>
 #include <cstdint>
-#include <utility>
 
 namespace core {
 
@@ -26,41 +22,67 @@ bool hasLetterAToZ(std::string_view name)
     return std::any_of(name.begin(), name.end(), [](char c) { return letterValue(c) != 0; });
 }
 
-Reading Find_LifePath_No(Reading reading)
+Working lifePathWorking(const ReadingInput& input)
 {
     // The sum of the three numbers, not of their digits: 15 + 8 + 1985 = 2008.
-    const int sum = int{reading.BirthDay} + int{reading.BirthMonth} + int{reading.BirthYear};
+    const int sum = int{input.BirthDay} + int{input.BirthMonth} + int{input.BirthYear};
     if (sum < 1) {
-        reading.LifePathNumber = 0;
-        return reading;
+        return {};
     }
-    reading.LifePathNumber = static_cast<std::int16_t>(reduceDigits(static_cast<std::uint64_t>(sum)));
-    reading.LifePathText = std::string(lifePathText(reading.LifePathNumber));
+    Working working;
+    for (const int field : {int{input.BirthDay}, int{input.BirthMonth}, int{input.BirthYear}}) {
+        working.terms.push_back({0, static_cast<std::uint64_t>(field)});
+    }
+    working.termCount = working.terms.size();
+    working.total = static_cast<std::uint64_t>(sum);
+    return working;
+}
+
+Working destinyWorking(std::string_view name)
+{
+    // 64 bits hold the total of any name that fits in memory, so the result is
+    // the reduction of the true total however long the name is.
+    Working working;
+    for (const char c : name) {
+        const int value = letterValue(c);
+        if (value == 0) {
+            continue;
+        }
+        ++working.termCount;
+        working.total += static_cast<std::uint64_t>(value);
+        if (working.terms.size() < Working::MostLettersListed) {
+            working.terms.push_back(
+                {static_cast<char>(c >= 'a' ? c - 'a' + 'A' : c), static_cast<std::uint64_t>(value)});
+        }
+    }
+    return working;
+}
+
+Reading Find_LifePath_No(Reading reading)
+{
+    reading.LifePathWorking = lifePathWorking(reading);
+    reading.LifePathNumber = static_cast<std::int16_t>(reading.LifePathWorking.result());
+    if (reading.LifePathNumber != 0) {
+        reading.LifePathText = std::string(lifePathText(reading.LifePathNumber));
+    }
     return reading;
 }
 
 Reading Find_Destiny_No(Reading reading)
 {
-    // 64 bits hold the total of any name that fits in memory, so the result is
-    // the reduction of the true total however long the name is.
-    std::uint64_t total = 0;
-    for (const char c : reading.PersonName) {
-        total += static_cast<std::uint64_t>(letterValue(c));
-    }
-    reading.DestinyNumber = static_cast<std::int16_t>(reduceDigits(total));
+    reading.DestinyWorking = destinyWorking(reading.PersonName);
+    reading.DestinyNumber = static_cast<std::int16_t>(reading.DestinyWorking.result());
     if (reading.DestinyNumber != 0) {
         reading.DestinyText = destinyText(reading.DestinyNumber);
     }
     return reading;
 }
 
-Reading completeReading(Reading reading, std::string_view lettersCount)
+Reading completeReading(const ReadingInput& input)
 {
-    reading = Find_LifePath_No(Find_Destiny_No(std::move(reading)));
-    reading.LifePathWorking = lifePathWorking(reading);
-    reading.DestinyWorking
-        = destinyWorking(reading.PersonName, lettersCount.empty() ? lettersCountFormat() : lettersCount);
-    return reading;
+    Reading reading;
+    static_cast<ReadingInput&>(reading) = input;
+    return Find_LifePath_No(Find_Destiny_No(std::move(reading)));
 }
 
 } // namespace core

@@ -14,20 +14,27 @@ int letterValue(char c);
 // Whether the name holds at least one of the letters A to Z (either case).
 bool hasLetterAToZ(std::string_view name);
 
+// The birth day, month and year added: "15 + 8 + 1985 = 2008 ...". Empty when
+// their sum is below 1.
+Working lifePathWorking(const ReadingInput& input);
+
+// Every letter A to Z of the name in capitals with its value, the other
+// characters left out. Empty for a name without a letter A to Z.
+Working destinyWorking(std::string_view name);
+
 // Life path: BirthDay + BirthMonth + BirthYear reduced to one digit; returns the
-// reading with LifePathNumber and LifePathText set. A sum below 1 gives 0 and
-// leaves the text as it was.
+// reading with LifePathNumber, LifePathText and LifePathWorking set. A sum
+// below 1 gives 0 and leaves the text as it was.
 Reading Find_LifePath_No(Reading reading);
 
 // Destiny: the letter values of PersonName totalled and reduced to one digit;
-// returns the reading with DestinyNumber and DestinyText set. A total of 0
-// gives 0 and leaves the text as it was.
+// returns the reading with DestinyNumber, DestinyText and DestinyWorking set.
+// A total of 0 gives 0 and leaves the text as it was.
 Reading Find_Destiny_No(Reading reading);
 
-// A whole reading from its five input fields: the destiny number first, then
-// the life path number, each with its text and its working (lettersCount as
-// destinyWorking takes it).
-Reading completeReading(Reading reading, std::string_view lettersCount = {});
+// The whole reading of an input: the destiny number first, then the life path
+// number, each with its text and its working.
+Reading completeReading(const ReadingInput& input);
 
 // The personality paragraph of life path n, empty outside 1..9.
 std::string_view lifePathText(int n);

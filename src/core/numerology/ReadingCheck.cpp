@@ -5,19 +5,19 @@
 
 namespace core {
 
-ReadingProblem checkReading(const Reading& reading)
+ReadingProblem checkReading(const ReadingInput& input)
 {
-    if (reading.PersonName.find_first_not_of(' ') == std::string::npos) {
+    if (input.PersonName.find_first_not_of(' ') == std::string::npos) {
         return ReadingProblem::EmptyName;
     }
-    if (!hasLetterAToZ(reading.PersonName)) {
+    if (!hasLetterAToZ(input.PersonName)) {
         return ReadingProblem::NoLetterAToZ;
     }
-    if (reading.BirthDay < 1 || reading.BirthDay > 31 || reading.BirthMonth < 1 || reading.BirthMonth > 12
-        || reading.BirthYear < 1 || reading.BirthYear > 9999) {
+    if (input.BirthDay < 1 || input.BirthDay > 31 || input.BirthMonth < 1 || input.BirthMonth > 12
+        || input.BirthYear < 1 || input.BirthYear > 9999) {
         return ReadingProblem::DateOutOfRange;
     }
-    switch (checkBirthDate(reading.BirthDay, reading.BirthMonth, reading.BirthYear)) {
+    switch (checkBirthDate(input.BirthDay, input.BirthMonth, input.BirthYear)) {
     case BirthDateProblem::FebruaryDay:
         return ReadingProblem::FebruaryDay;
     case BirthDateProblem::ThirtyDayMonth:

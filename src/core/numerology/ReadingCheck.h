@@ -4,7 +4,7 @@
 
 namespace core {
 
-// What keeps the five input fields of a reading from giving a reading.
+// What keeps an input from giving a reading.
 enum class ReadingProblem {
     None,
     EmptyName, // nothing but spaces
@@ -17,6 +17,6 @@ enum class ReadingProblem {
 // The first problem of the reading's name and birth date, in the order the
 // main window tells them: the name before the date. Typed input and opened
 // files are both checked here.
-ReadingProblem checkReading(const Reading& reading);
+ReadingProblem checkReading(const ReadingInput& input);
 
 } // namespace core

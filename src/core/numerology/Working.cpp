@@ -1,9 +1,7 @@
 #include "core/numerology/Working.h"
 
-#include "core/numerology/Numerology.h"
+#include "core/numerology/DigitReduction.h"
 #include "core/numerology/Translatable.h"
-
-#include <cstdint>
 
 namespace core {
 namespace {
@@ -12,75 +10,65 @@ namespace {
 // source or execution character set can change it.
 constexpr std::string_view kArrow = " \xE2\x86\x92 ";
 
-// A longer name would make the working longer than anyone reads.
-constexpr std::size_t kMostLettersListed = 30;
-
-// " -> 2 + 0 + 0 + 8 = 10 -> 1 + 0 = 1": the passes of reduceDigits from total
-// down to one digit; nothing for a total of one digit.
+// " -> 2 + 0 + 0 + 8 = 10 -> 1 + 0 = 1": the digit sums of total, each after
+// the digits it adds up.
 std::string passes(std::uint64_t total)
 {
     std::string text;
-    while (total >= 10) {
-        const std::string digits = std::to_string(total);
-        total = 0;
+    std::uint64_t from = total;
+    for (const std::uint64_t sum : digitSums(total)) {
+        const std::string digits = std::to_string(from);
         text += kArrow;
         for (std::size_t i = 0; i < digits.size(); ++i) {
             text += i == 0 ? "" : " + ";
             text += digits[i];
-            total += static_cast<std::uint64_t>(digits[i] - '0');
         }
-        text += " = " + std::to_string(total);
+        text += " = " + std::to_string(sum);
+        from = sum;
+    }
+    return text;
+}
+
+std::string terms(const Working& working, std::string_view lettersCount)
+{
+    if (working.termCount > working.terms.size()) {
+        std::string count(lettersCount);
+        const auto placeholder = count.find("%1");
+        if (placeholder != std::string::npos) {
+            count.replace(placeholder, 2, std::to_string(working.termCount));
+        }
+        return count;
+    }
+    std::string text;
+    for (const Working::Term& term : working.terms) {
+        text += text.empty() ? "" : " + ";
+        if (term.letter != 0) {
+            text += term.letter;
+            text += ' ';
+        }
+        text += std::to_string(term.value);
     }
     return text;
 }
 
 } // namespace
 
+int Working::result() const
+{
+    return reduceDigits(total);
+}
+
 std::string_view lettersCountFormat()
 {
     return VQ_TR_NOOP("core::Working", "%1 letters");
 }
 
-std::string lifePathWorking(const Reading& reading)
+std::string workingText(const Working& working, std::string_view lettersCount)
 {
-    const int sum = int{reading.BirthDay} + int{reading.BirthMonth} + int{reading.BirthYear};
-    if (sum < 1) {
+    if (working.empty()) {
         return {};
     }
-    return std::to_string(reading.BirthDay) + " + " + std::to_string(reading.BirthMonth) + " + "
-        + std::to_string(reading.BirthYear) + " = " + std::to_string(sum) + passes(static_cast<std::uint64_t>(sum));
-}
-
-std::string destinyWorking(std::string_view name, std::string_view lettersCount)
-{
-    std::string letters;
-    std::uint64_t count = 0;
-    std::uint64_t total = 0;
-    for (const char c : name) {
-        const int value = letterValue(c);
-        if (value == 0) {
-            continue;
-        }
-        ++count;
-        total += static_cast<std::uint64_t>(value);
-        if (count <= kMostLettersListed) {
-            letters += count == 1 ? "" : " + ";
-            letters += static_cast<char>(c >= 'a' ? c - 'a' + 'A' : c);
-            letters += ' ';
-            letters += std::to_string(value);
-        }
-    }
-    if (count == 0) {
-        return {};
-    }
-    if (count > kMostLettersListed) {
-        letters = std::string(lettersCount);
-        const auto placeholder = letters.find("%1");
-        if (placeholder != std::string::npos) {
-            letters.replace(placeholder, 2, std::to_string(count));
-        }
-    }
-    return letters + " = " + std::to_string(total) + passes(total);
+    return terms(working, lettersCount) + " = " + std::to_string(working.total) + passes(working.total);
 }
 
 } // namespace core

@@ -46,40 +46,13 @@ constexpr char32_t kMalformed = 0xFFFD;
 // yields U+FFFD and moves one byte on.
 char32_t nextCharacter(std::string_view utf8, std::size_t& pos)
 {
-    const auto lead = static_cast<unsigned char>(utf8[pos++]);
-    if (lead < 0x80) {
-        return lead;
-    }
-    int length = 0;
-    char32_t c = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 1;
-        c = lead & 0x1Fu;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 2;
-        c = lead & 0x0Fu;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 3;
-        c = lead & 0x07u;
-    } else {
+    const Utf8Character character = utf8CharacterAt(utf8, pos);
+    if (character.length == 0) {
+        ++pos;
         return kMalformed;
     }
-    if (pos + static_cast<std::size_t>(length) > utf8.size()) {
-        return kMalformed;
-    }
-    for (int i = 0; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(utf8[pos + static_cast<std::size_t>(i)]);
-        if ((next & 0xC0) != 0x80) {
-            return kMalformed;
-        }
-        c = (c << 6) | (next & 0x3Fu);
-    }
-    static constexpr std::array<char32_t, 4> kSmallest = {0, 0x80, 0x800, 0x10000};
-    if (c < kSmallest[static_cast<std::size_t>(length)] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-        return kMalformed;
-    }
-    pos += static_cast<std::size_t>(length);
-    return c;
+    pos += character.length;
+    return character.code;
 }
 
 void appendUtf8(std::string& out, char32_t c)
@@ -134,6 +107,44 @@ std::string toWindows1252(std::string_view utf8)
         bytes += static_cast<char>(codeOfCharacter(nextCharacter(utf8, pos)));
     }
     return bytes;
+}
+
+Utf8Character utf8CharacterAt(std::string_view utf8, std::size_t pos)
+{
+    const auto byte = [&utf8](std::size_t at) { return static_cast<unsigned char>(utf8[at]); };
+    const unsigned char lead = byte(pos);
+    if (lead < 0x80) {
+        return {lead, 1};
+    }
+    std::size_t length = 0;
+    char32_t code = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        code = lead & 0x1Fu;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        code = lead & 0x0Fu;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        code = lead & 0x07u;
+    } else {
+        return {};
+    }
+    if (pos + length > utf8.size()) {
+        return {};
+    }
+    for (std::size_t next = 1; next < length; ++next) {
+        if ((byte(pos + next) & 0xC0) != 0x80) {
+            return {};
+        }
+        code = (code << 6) | (byte(pos + next) & 0x3Fu);
+    }
+    // No overlong form, no surrogate, nothing past U+10FFFF.
+    static constexpr std::array<char32_t, 5> kSmallest = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return {};
+    }
+    return {code, length};
 }
 
 std::string fromWindows1252(std::string_view bytes)

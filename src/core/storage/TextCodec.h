@@ -27,4 +27,13 @@ std::string toWindows1252(std::string_view utf8);
 // UTF-8 text of Windows-1252 bytes; every byte maps to one character.
 std::string fromWindows1252(std::string_view bytes);
 
+// The character that starts at pos of a UTF-8 text and how many bytes it
+// takes; a length of 0 where no well-formed character starts there (a stray
+// or cut sequence, an overlong form, a surrogate, a code past U+10FFFF).
+struct Utf8Character {
+    char32_t code = 0;
+    std::size_t length = 0;
+};
+Utf8Character utf8CharacterAt(std::string_view utf8, std::size_t pos);
+
 } // namespace core

@@ -2,18 +2,19 @@
 
 #include "core/catalogue/GuidanceTexts.h"
 #include "core/numerology/BirthDate.h"
-#include "core/numerology/Numerology.h"
 #include "core/numerology/ReadingCheck.h"
-#include "core/numerology/Working.h"
 #include "core/storage/TextCodec.h"
-#include "ui/platform/FileAccess.h"
-#include "ui/platform/Messages.h"
-#include "ui/platform/ReadingFiles.h"
-#include "ui/platform/RecentReadings.h"
+#include "system/CoreText.h"
+#include "system/FileAccess.h"
+#include "system/RecentReadings.h"
+#include "system/SavedReadings.h"
+#include "ui/desktop/FileDialogs.h"
+#include "ui/desktop/Messages.h"
+#include "ui/desktop/RecentReadingsMenu.h"
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
+#include "ui/widgets/Named.h"
 #include "ui/widgets/PromotionStrip.h"
-#include "ui/widgets/UiText.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -53,14 +54,14 @@ QString trimSpaces(const QString& text)
 } // namespace
 
 frmMain::frmMain()
-    : WorkingWindow(QStringLiteral("frmMain"), QSize(8640, 5685), QStringLiteral("Label14"), 5190)
+    : WindowFrame(QStringLiteral("frmMain"), QSize(8640, 5685), QStringLiteral("Label14"), 5190)
 {
     setAcceptDrops(true);
     // The last readings opened or saved, before Exit; one that is refused leaves the list.
     connect(new RecentReadingsMenu(fileMenu(), addExitEntry()), &RecentReadingsMenu::chosen, this,
         [this](const QString& path) {
             if (!openReadingFile(path)) {
-                forgetRecentReading(path);
+                sys::forgetRecentReading(path);
             }
         });
     createGuidanceLabels();
@@ -225,15 +226,15 @@ void frmMain::loadForm()
         cboDate->addItem(QString::number(day));
     }
     for (int month = 1; month <= 12; ++month) {
-        cboMonth->addItem(translatedCore("core::Calendar", core::monthName(month)));
+        cboMonth->addItem(sys::translatedCore("core::Calendar", core::monthName(month)));
     }
     for (int year = kFirstYear; year <= kLastYear; ++year) {
         cboYear->addItem(QString::number(year));
     }
 
     const auto texts = core::LoadGuidanceTexts();
-    lblLabel[1]->setText(guidanceCaption(texts.GuidanceDos));
-    lblLabel[2]->setText(guidanceCaption(texts.GuidanceDonts));
+    lblLabel[1]->setText(sys::guidanceCaption(texts.GuidanceDos));
+    lblLabel[2]->setText(sys::guidanceCaption(texts.GuidanceDonts));
 
     cboDate->setCurrentIndex(0);
     cboMonth->setCurrentIndex(0);
@@ -246,9 +247,9 @@ void frmMain::showCoBrandOffer(bool coBrand)
     fraFullBrand->showCoBrandOffer(coBrand);
 }
 
-core::Reading frmMain::typedInput() const
+core::ReadingInput frmMain::typedInput() const
 {
-    core::Reading input;
+    core::ReadingInput input;
     input.PersonName = trimSpaces(txtName->text()).toStdString();
     input.BirthDay = static_cast<std::int16_t>(cboDate->currentIndex() + 1);
     input.BirthMonth = static_cast<std::int16_t>(cboMonth->currentIndex() + 1);
@@ -258,7 +259,7 @@ core::Reading frmMain::typedInput() const
     return input;
 }
 
-bool frmMain::Validate_Input(const core::Reading& input)
+bool frmMain::Validate_Input(const core::ReadingInput& input)
 {
     switch (core::checkReading(input)) {
     case core::ReadingProblem::None:
@@ -285,7 +286,7 @@ bool frmMain::Validate_Input(const core::Reading& input)
 
 void frmMain::proceed()
 {
-    const core::Reading input = typedInput();
+    const core::ReadingInput input = typedInput();
     if (Validate_Input(input)) {
         handOver(input);
     }
@@ -301,12 +302,12 @@ void frmMain::OpenReading()
 
 bool frmMain::openReadingFile(const QString& path)
 {
-    const std::optional<core::Reading> input = readReadingFile(path);
+    const std::optional<core::ReadingInput> input = sys::readReadingFile(path);
     if (!input) {
         showMessage(this, tr("Please Check The File."), MessageIcon::Error);
         return false;
     }
-    noteRecentReading(path, fromCore(input->PersonName));
+    sys::noteRecentReading(path, sys::fromCore(input->PersonName));
     handOver(*input);
     return true;
 }
@@ -320,8 +321,8 @@ QString droppedReading(const QMimeData* data)
     if (urls.size() != 1 || !urls.front().isLocalFile()) {
         return {};
     }
-    const QString path = pathFromUrl(urls.front());
-    return isReadingFileName(path) ? path : QString();
+    const QString path = sys::pathFromUrl(urls.front());
+    return sys::isReadingFileName(path) ? path : QString();
 }
 
 } // namespace
@@ -346,9 +347,9 @@ void frmMain::dropEvent(QDropEvent* event)
         this, [this, path] { openReadingFile(path); }, Qt::QueuedConnection);
 }
 
-void frmMain::handOver(const core::Reading& input)
+void frmMain::handOver(const core::ReadingInput& input)
 {
-    emit readingChosen(completedReading(input));
+    emit readingRequested(input);
     closeForHandOver();
 }
 

@@ -2,7 +2,7 @@
 
 #include "core/numerology/Reading.h"
 
-#include "ui/widgets/WorkingWindow.h"
+#include "ui/widgets/WindowFrame.h"
 
 #include <array>
 
@@ -18,7 +18,7 @@ class PromotionStrip;
 
 // Where a reading starts: a name, a birth date, and the command that computes
 // the reading and hands it on. Also opens saved readings.
-class frmMain final : public WorkingWindow {
+class frmMain final : public WindowFrame {
     Q_OBJECT
 
 public:
@@ -33,9 +33,10 @@ public:
     bool openReadingFile(const QString& path);
 
 signals:
-    // A reading is ready, both numbers computed, for the result window. The
-    // main window closes right after, without ending the program.
-    void readingChosen(const core::Reading& reading);
+    // The user asked for the reading of an input that passed the check (typed
+    // and proceeded with, or opened from a file). The main window closes right
+    // after, without ending the program.
+    void readingRequested(const core::ReadingInput& input);
 
 protected:
     // One reading file dropped on the window opens as Open opens it.
@@ -51,15 +52,14 @@ private:
     void loadForm();
     // The five input fields as typed and picked, the name without leading and
     // trailing spaces.
-    core::Reading typedInput() const;
+    core::ReadingInput typedInput() const;
     // Whether the input may be used for a reading; shows a message when not.
-    bool Validate_Input(const core::Reading& input);
+    bool Validate_Input(const core::ReadingInput& input);
     void proceed();
     // Open: a reading file the user picks, shown as a new reading.
     void OpenReading();
-    // Completes the reading, hands it on and closes this window without
-    // ending the program.
-    void handOver(const core::Reading& input);
+    // Hands the input on and closes this window without ending the program.
+    void handOver(const core::ReadingInput& input);
 
     std::array<QLabel*, 3> lblLabel{}; // elements 1 and 2 are used
     QPushButton* cmdOpen = nullptr;

@@ -1,7 +1,9 @@
 #include "ui/result/BeadRows.h"
 
 #include "core/catalogue/BeadCatalogue.h"
-#include "ui/widgets/UiText.h"
+#include "system/CoreText.h"
+
+#include <QCoreApplication>
 
 namespace ui {
 
@@ -25,15 +27,15 @@ std::array<QString, kBeadRows + 1> rowValues(int n, const core::BeadRecord& bead
 {
     return {
         QString::number(n),
-        translatedCore("core::Catalogue", bead.BeadName).toUpper(),
-        translatedCore("core::Catalogue", bead.RulingPlanet),
-        translatedCore("core::Catalogue", bead.Symbol),
-        translatedCore("core::Catalogue", bead.PlanetNumber),
-        translatedCore("core::Catalogue", bead.DayToWear),
-        translatedCore("core::Catalogue", bead.Mantras),
-        translatedCore("core::Catalogue", bead.BodyParts),
-        translatedCore("core::Catalogue", bead.Ailments),
-        translatedCore("core::Catalogue", bead.RitualsToWear),
+        sys::translatedCore("core::Catalogue", bead.BeadName).toUpper(),
+        sys::translatedCore("core::Catalogue", bead.RulingPlanet),
+        sys::translatedCore("core::Catalogue", bead.Symbol),
+        sys::translatedCore("core::Catalogue", bead.PlanetNumber),
+        sys::translatedCore("core::Catalogue", bead.DayToWear),
+        sys::translatedCore("core::Catalogue", bead.Mantras),
+        sys::translatedCore("core::Catalogue", bead.BodyParts),
+        sys::translatedCore("core::Catalogue", bead.Ailments),
+        sys::translatedCore("core::Catalogue", bead.RitualsToWear),
     };
 }
 

@@ -4,11 +4,11 @@
 #include "core/catalogue/GuidanceTexts.h"
 #include "core/numerology/BirthDate.h"
 #include "core/numerology/Numerology.h"
-#include "ui/platform/Program.h"
+#include "system/CoreText.h"
+#include "system/ProgramNames.h"
 #include "ui/result/BeadRows.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/Pictures.h"
-#include "ui/widgets/UiText.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -45,7 +45,7 @@ QString guidanceHeading()
 
 QString escaped(std::string_view text)
 {
-    return fromCore(text).toHtmlEscaped();
+    return sys::fromCore(text).toHtmlEscaped();
 }
 
 // Each line of a text of the core (in the reader's language) a paragraph of
@@ -53,7 +53,7 @@ QString escaped(std::string_view text)
 QString paragraphs(const char* context, std::string_view text)
 {
     QString html;
-    for (const QString& line : translatedParagraphs(context, text).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+    for (const QString& line : sys::translatedParagraphs(context, text).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         html += QStringLiteral("<p>%1</p>").arg(line.toHtmlEscaped());
     }
     return html;
@@ -63,7 +63,7 @@ QString birthDate(const core::Reading& reading)
 {
     return QStringLiteral("%1 %2 %3")
         .arg(reading.BirthDay)
-        .arg(translatedCore("core::Calendar", core::monthName(reading.BirthMonth)))
+        .arg(sys::translatedCore("core::Calendar", core::monthName(reading.BirthMonth)))
         .arg(reading.BirthYear);
 }
 
@@ -76,7 +76,7 @@ struct NumberOfReading {
     int n = 0;
     std::string_view introduction;
     std::string_view personality;
-    std::string_view working;
+    const core::Working& working;
 };
 
 // One number: what it means, the number and its working, the personality text,
@@ -92,11 +92,11 @@ QString numberSection(QTextDocument& document, const NumberOfReading& number, bo
                        .arg(kHeadingColour, newPage ? QStringLiteral(" page-break-before:always;") : QString(),
                            number.title.toHtmlEscaped());
     html += QStringLiteral("<p><i>%1</i></p>")
-                .arg(translatedCore("core::Numerology", number.introduction).toHtmlEscaped());
+                .arg(sys::translatedCore("core::Numerology", number.introduction).toHtmlEscaped());
     html += QStringLiteral("<p><span style=\"font-size:26pt; font-weight:bold;\">%1</span>"
                            "&nbsp;&nbsp;&nbsp;&nbsp;%2</p>")
                 .arg(number.n)
-                .arg(escaped(number.working));
+                .arg(sys::translatedWorking(number.working).toHtmlEscaped());
     html += paragraphs("core::Numerology", number.personality);
 
     const QUrl beadName(QStringLiteral("bead-%1").arg(number.n));
@@ -137,7 +137,7 @@ QString numberSection(QTextDocument& document, const NumberOfReading& number, bo
 // window shows them.
 QString guidance(const core::GuidanceList& list)
 {
-    const QStringList lines = guidanceCaption(list).split(QLatin1Char('\n'));
+    const QStringList lines = sys::guidanceCaption(list).split(QLatin1Char('\n'));
     QString html = QStringLiteral("<p style=\"white-space:pre-wrap;\"><b>%1</b>").arg(lines.front().toHtmlEscaped());
     for (qsizetype i = 1; i < lines.size(); ++i) {
         html += QStringLiteral("<br>") + lines[i].toHtmlEscaped();
@@ -177,7 +177,7 @@ std::unique_ptr<QTextDocument> readingDocument(const core::Reading& reading)
     document->setDocumentMargin(0);
 
     QString html = QStringLiteral("<h1 align=\"center\" style=\"color:%1;\">%2</h1>")
-                       .arg(kHeadingColour, ApplicationTitle().toHtmlEscaped());
+                       .arg(kHeadingColour, sys::ApplicationTitle().toHtmlEscaped());
     html += QStringLiteral("<p align=\"center\" style=\"font-size:14pt;\"><b>%1</b><br>%2</p>")
                 .arg(escaped(reading.PersonName), birthDate(reading).toHtmlEscaped());
     html += numberSection(*document,
@@ -266,8 +266,8 @@ QByteArray readingPdf(const core::Reading& reading, const QPageLayout& page)
         QPdfWriter writer(&buffer);
         writer.setPageSize(page.pageSize());
         writer.setPageOrientation(page.orientation());
-        writer.setCreator(ApplicationTitle());
-        writer.setTitle(QStringLiteral("%1: %2").arg(ApplicationTitle(), fromCore(reading.PersonName)));
+        writer.setCreator(sys::ApplicationTitle());
+        writer.setTitle(QStringLiteral("%1: %2").arg(sys::ApplicationTitle(), sys::fromCore(reading.PersonName)));
         if (!printReadingOn(reading, writer)) {
             return {};
         }

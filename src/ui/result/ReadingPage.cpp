@@ -2,10 +2,11 @@
 
 #include "core/catalogue/BeadCatalogue.h"
 #include "core/numerology/Numerology.h"
+#include "system/CoreText.h"
 #include "ui/result/BeadRows.h"
 #include "ui/widgets/Look.h"
+#include "ui/widgets/Named.h"
 #include "ui/widgets/Pictures.h"
-#include "ui/widgets/UiText.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -25,15 +26,15 @@ std::array<QString, kBeadRows + 1> placeholderValues()
     const core::BeadRecord* two = core::beadRow(2);
     std::array<QString, kBeadRows + 1> values = {
         QStringLiteral("9"),
-        translatedCore("core::Catalogue", "Three Mukhi Rudraksha"),
-        translatedCore("core::Catalogue", "Mercury"),
+        sys::translatedCore("core::Catalogue", "Three Mukhi Rudraksha"),
+        sys::translatedCore("core::Catalogue", "Mercury"),
         QStringLiteral("9"),
         ReadingPage::tr("Result"),
-        translatedCore("core::Catalogue", "Monday"),
-        translatedCore("core::Catalogue", "Aum Hreem Hum Namah,Nav Durgayai Namah"),
-        translatedCore("core::Catalogue", two->BodyParts),
-        translatedCore("core::Catalogue", two->Ailments),
-        translatedCore("core::Catalogue", two->RitualsToWear),
+        sys::translatedCore("core::Catalogue", "Monday"),
+        sys::translatedCore("core::Catalogue", "Aum Hreem Hum Namah,Nav Durgayai Namah"),
+        sys::translatedCore("core::Catalogue", two->BodyParts),
+        sys::translatedCore("core::Catalogue", two->Ailments),
+        sys::translatedCore("core::Catalogue", two->RitualsToWear),
     };
     return values;
 }
@@ -82,8 +83,8 @@ std::size_t ReadingPage::captionIndex(std::size_t row) const
 void ReadingPage::createNumber()
 {
     QLabel* heading = named(new QLabel(this), QStringLiteral("lblLabels_%1").arg(captionIndex(0)));
-    heading->setText(
-        translatedCore("core::Numerology", m_page == 0 ? core::lifePathIntroduction() : core::destinyIntroduction()));
+    heading->setText(sys::translatedCore(
+        "core::Numerology", m_page == 0 ? core::lifePathIntroduction() : core::destinyIntroduction()));
     heading->setFont(programFont(NormalPointSize, true));
     heading->setWordWrap(true);
     heading->setMinimumHeight(px(600));
@@ -190,19 +191,20 @@ void ReadingPage::showPlaceholders()
 }
 
 void ReadingPage::showNumber(
-    int n, std::string_view personalityText, const core::BeadRecord& bead, std::string_view working)
+    int n, std::string_view personalityText, const core::BeadRecord& bead, const core::Working& working)
 {
     const auto values = rowValues(n, bead);
     for (std::size_t row = 0; row <= kBeadRows; ++row) {
         lblResult[row]->setText(values[row]);
     }
     // "Life path number: 15 + 8 + 1985 = 2008 ...", the number read first.
-    lblResult[0]->setToolTip(fromCore(working));
-    lblResult[0]->setAccessibleDescription(m_page == 0 ? tr("Life path number: %1").arg(fromCore(working))
-                                                       : tr("Destiny number: %1").arg(fromCore(working)));
-    txtResult[0]->setPlainText(translatedParagraphs("core::Numerology", personalityText));
-    txtResult[1]->setPlainText(translatedCore("core::Catalogue", bead.Description));
-    txtResult[2]->setPlainText(translatedCore("core::Catalogue", bead.PlanetText));
+    const QString steps = sys::translatedWorking(working);
+    lblResult[0]->setToolTip(steps);
+    lblResult[0]->setAccessibleDescription(
+        m_page == 0 ? tr("Life path number: %1").arg(steps) : tr("Destiny number: %1").arg(steps));
+    txtResult[0]->setPlainText(sys::translatedParagraphs("core::Numerology", personalityText));
+    txtResult[1]->setPlainText(sys::translatedCore("core::Catalogue", bead.Description));
+    txtResult[2]->setPlainText(sys::translatedCore("core::Catalogue", bead.PlanetText));
     showPictures(n, n);
 }
 
@@ -215,16 +217,16 @@ void ReadingPage::showPictures(int bead, int planet)
     const auto* beadRow = core::beadRow(bead);
     const auto* planetRow = core::beadRow(planet);
     imgImage[0]->setAccessibleName(
-        beadRow ? tr("%1 bead").arg(translatedCore("core::Catalogue", beadRow->BeadName)) : QString());
+        beadRow ? tr("%1 bead").arg(sys::translatedCore("core::Catalogue", beadRow->BeadName)) : QString());
     if (planetRow == nullptr) {
         imgImage[1]->setAccessibleName(QString());
     } else if (core::hasPlanetGlyph(planet)) {
-        const QString planetName = translatedCore("core::Catalogue", planetRow->RulingPlanet);
+        const QString planetName = sys::translatedCore("core::Catalogue", planetRow->RulingPlanet);
         imgImage[1]->setAccessibleName(
             planet <= 2 ? tr("Symbol of the %1").arg(planetName) : tr("Symbol of %1").arg(planetName));
     } else {
         imgImage[1]->setAccessibleName(
-            tr("No symbol for %1").arg(translatedCore("core::Catalogue", planetRow->RulingPlanet)));
+            tr("No symbol for %1").arg(sys::translatedCore("core::Catalogue", planetRow->RulingPlanet)));
     }
 }
 

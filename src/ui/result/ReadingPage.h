@@ -11,7 +11,8 @@ class QPlainTextEdit;
 
 namespace core {
 struct BeadRecord;
-}
+struct Working;
+} // namespace core
 
 namespace ui {
 
@@ -36,7 +37,8 @@ public:
     // Shows number n (1 to 9), its personality text and the bead of
     // catalogue row n; the working behind n is the number's tooltip and part
     // of its accessible description.
-    void showNumber(int n, std::string_view personalityText, const core::BeadRecord& bead, std::string_view working);
+    void showNumber(
+        int n, std::string_view personalityText, const core::BeadRecord& bead, const core::Working& working);
 
     // The sample values and pictures a page holds until a number is shown on it.
     void showPlaceholders();

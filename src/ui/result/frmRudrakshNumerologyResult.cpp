@@ -1,18 +1,19 @@
 #include "ui/result/frmRudrakshNumerologyResult.h"
 
 #include "core/catalogue/BeadCatalogue.h"
-#include "core/storage/ReadingFile.h"
-#include "ui/platform/FileAccess.h"
-#include "ui/platform/Messages.h"
-#include "ui/platform/Program.h"
-#include "ui/platform/ReadingFiles.h"
-#include "ui/platform/RecentReadings.h"
+#include "core/storage/ReadingFileLayout.h"
+#include "system/CoreText.h"
+#include "system/FileAccess.h"
+#include "system/RecentReadings.h"
+#include "system/SavedReadings.h"
+#include "ui/desktop/FileDialogs.h"
+#include "ui/desktop/Messages.h"
 #include "ui/result/ReadingDocument.h"
 #include "ui/result/ReadingPage.h"
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
+#include "ui/widgets/Named.h"
 #include "ui/widgets/PromotionStrip.h"
-#include "ui/widgets/UiText.h"
 
 #include <QAction>
 #include <QDir>
@@ -30,7 +31,7 @@
 namespace ui {
 
 frmRudrakshNumerologyResult::frmRudrakshNumerologyResult()
-    : WorkingWindow(QStringLiteral("frmRudrakshNumerologyResult"), QSize(9105, 6765), QStringLiteral("Label61"), 4965)
+    : WindowFrame(QStringLiteral("frmRudrakshNumerologyResult"), QSize(9105, 6765), QStringLiteral("Label61"), 4965)
 {
     createMenus();
     createPages();
@@ -186,35 +187,39 @@ void frmRudrakshNumerologyResult::SaveReading()
     if (path.isEmpty()) {
         return;
     }
-    const QString error = writeReadingFile(path, m_reading);
+    const QString error = sys::writeReadingFile(path, m_reading);
     if (!error.isEmpty()) {
         showFileError(tr("The reading could not be saved to \"%1\".\n\n%2"), path, error);
         return;
     }
-    noteRecentReading(path, fromCore(m_reading.PersonName));
+    sys::noteRecentReading(path, sys::fromCore(m_reading.PersonName));
 }
 
 bool frmRudrakshNumerologyResult::acceptLettersLeftOut()
 {
-    const QStringList letters = lettersAReadingFileCannotHold(fromCore(m_reading.PersonName));
+    const QStringList letters = sys::lettersAReadingFileCannotHold(sys::fromCore(m_reading.PersonName));
     if (letters.isEmpty()) {
         return true;
     }
     return askToSaveAnyway(this,
         tr("A reading file cannot hold these letters of the name: %1\n\nIt will be saved as \"%2\".")
-            .arg(letters.join(QLatin1Char(' ')), fromCore(core::textAsSaved(m_reading.PersonName))));
+            .arg(letters.join(QLatin1Char(' ')), sys::fromCore(core::textAsSaved(m_reading.PersonName))));
 }
 
 void frmRudrakshNumerologyResult::exportReading()
 {
-    const QString path = choosePdfToExport(this, fromCore(m_reading.PersonName));
-    if (path.isEmpty()) {
-        return;
+    const QString path = choosePdfToExport(this, sys::fromCore(m_reading.PersonName));
+    if (!path.isEmpty()) {
+        writePdf(path, readingPdf(m_reading), tr("The reading could not be exported to \"%1\".\n\n%2"));
     }
-    const QByteArray pdf = readingPdf(m_reading);
-    const QString error = pdf.isEmpty() ? tr("The PDF document could not be made.") : writeWholeFile(path, pdf);
+}
+
+void frmRudrakshNumerologyResult::writePdf(const QString& path, const QByteArray& pdf, const QString& failure)
+{
+    // The whole document first, then the file whole or not at all.
+    const QString error = pdf.isEmpty() ? tr("The PDF document could not be made.") : sys::writeWholeFile(path, pdf);
     if (!error.isEmpty()) {
-        showFileError(tr("The reading could not be exported to \"%1\".\n\n%2"), path, error);
+        showFileError(failure, path, error);
     }
 }
 
@@ -222,23 +227,16 @@ void frmRudrakshNumerologyResult::printReading()
 {
     QPrinter printer(QPrinter::HighResolution);
     // The name of the job, and of the file a printer that writes files suggests.
-    printer.setDocName(suggestedPdfName(fromCore(m_reading.PersonName)));
+    printer.setDocName(sys::suggestedPdfName(sys::fromCore(m_reading.PersonName)));
     QPrintDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("printDialog"));
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        // A printer that writes a file writes it as Export does: the whole
-        // document first, then the file whole or not at all.
-        const QString path = printer.outputFileName();
-        const QByteArray pdf = readingPdf(m_reading, printer.pageLayout());
-        const QString error = pdf.isEmpty() ? tr("The PDF document could not be made.") : writeWholeFile(path, pdf);
-        if (!error.isEmpty()) {
-            showMessage(this,
-                tr("The reading could not be printed to \"%1\".\n\n%2").arg(QDir::toNativeSeparators(path), error),
-                MessageIcon::Error);
-        }
+        // A printer that writes a file writes it as Export does.
+        writePdf(printer.outputFileName(), readingPdf(m_reading, printer.pageLayout()),
+            tr("The reading could not be printed to \"%1\".\n\n%2"));
         return;
     }
     if (!printReadingOn(m_reading, printer)) {

@@ -2,7 +2,7 @@
 
 #include "core/numerology/Reading.h"
 
-#include "ui/widgets/WorkingWindow.h"
+#include "ui/widgets/WindowFrame.h"
 
 class QAction;
 class QPushButton;
@@ -19,14 +19,15 @@ class ReadingPage;
 // file; Export as PDF and Print put the whole reading on paper; Back asks for
 // a fresh main window and closes this one without ending the program; every
 // other close ends the program.
-class frmRudrakshNumerologyResult final : public WorkingWindow {
+class frmRudrakshNumerologyResult final : public WindowFrame {
     Q_OBJECT
 
 public:
     frmRudrakshNumerologyResult();
 
-    // Composes both pages from the reading, keeps it for Save, Export and
-    // Print, and shows the window.
+    // Composes both pages from the reading in the reader's language, keeps it
+    // for Save, Export and Print (and for showing it anew in another
+    // language), and shows the window.
     void showReading(const core::Reading& reading);
 
     // The reading shown.
@@ -53,6 +54,10 @@ private:
     bool acceptLettersLeftOut();
     // Writes the whole reading as a PDF document to a file the user picks.
     void exportReading();
+    // Writes the document pdf to path; where it cannot (or pdf is empty, as
+    // when the document could not be made), tells why with failure (%1 the
+    // path, %2 the reason).
+    void writePdf(const QString& path, const QByteArray& pdf, const QString& failure);
     // Prints the same document on a printer the user picks.
     void printReading();
     // Tells that the reading could not be written to the file at path, and why:

@@ -1,6 +1,6 @@
 #include "ui/widgets/ForumBanner.h"
 
-#include "ui/platform/WebPages.h"
+#include "ui/desktop/WebPages.h"
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
 

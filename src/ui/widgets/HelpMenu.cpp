@@ -1,8 +1,8 @@
 #include "ui/widgets/HelpMenu.h"
 
-#include "ui/platform/Language.h"
-#include "ui/platform/WebPages.h"
-#include "ui/widgets/UiText.h"
+#include "system/Translation.h"
+#include "ui/desktop/WebPages.h"
+#include "ui/widgets/Named.h"
 #include "ui/widgets/frmAbout.h"
 
 #include <QAction>
@@ -23,17 +23,17 @@ void addLanguageMenu(QMenu* mnuHelp)
     QMenu* mnuLanguage = named(
         mnuHelp->addMenu(QCoreApplication::translate("ui::HelpMenu", "&Language")), QStringLiteral("mnuLanguage"));
     auto* group = new QActionGroup(mnuLanguage);
-    for (const Language& language : availableLanguages()) {
+    for (const sys::Language& language : sys::availableLanguages()) {
         QAction* entry = named(mnuLanguage->addAction(language.name), QStringLiteral("mnuLanguage_") + language.code);
         entry->setCheckable(true);
-        entry->setChecked(language.code == currentLanguage());
+        entry->setChecked(language.code == sys::currentLanguage());
         group->addAction(entry);
         const QString code = language.code;
         QObject::connect(entry, &QAction::triggered, mnuLanguage, [code] {
-            if (code != currentLanguage()) {
+            if (code != sys::currentLanguage()) {
                 // Once the menu has closed: the window is made anew.
                 QMetaObject::invokeMethod(
-                    LanguageNotifier::instance(), [code] { chooseLanguage(code); }, Qt::QueuedConnection);
+                    sys::LanguageNotifier::instance(), [code] { sys::chooseLanguage(code); }, Qt::QueuedConnection);
             }
         });
     }

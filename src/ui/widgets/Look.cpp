@@ -1,12 +1,26 @@
 #include "ui/widgets/Look.h"
 
-#include "ui/platform/Language.h"
+#include "ui/desktop/ApplicationFont.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QPalette>
+#include <QPixmapCache>
+#include <QStyleFactory>
 #include <QWidget>
 
 namespace ui {
+
+void setUpLook()
+{
+    // The windows' colours rely on a style that honours the palette everywhere.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The style caches its drawings under keys that name each widget's palette,
+    // and every new window has palettes of its own, so a cached drawing is never
+    // used by a later window; Qt 6.4's cache also keeps some bytes for every key
+    // it has held, so each reading would keep memory for good.
+    QPixmapCache::setCacheLimit(0);
+}
 
 QFont programFont(double pointSize, bool bold, bool underline)
 {

@@ -21,6 +21,11 @@ struct Colours {
 
 inline constexpr double NormalPointSize = 8.25;
 
+// The look every window of the program shares, set once on the application
+// before any window: the Fusion style, which honours the palette everywhere,
+// and no cache of the style's drawings.
+void setUpLook();
+
 // Verdana where it is installed, DejaVu Sans (the same advances) elsewhere.
 QFont programFont(double pointSize = NormalPointSize, bool bold = false, bool underline = false);
 

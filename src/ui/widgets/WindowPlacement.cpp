@@ -1,14 +1,11 @@
 #include "ui/widgets/WindowPlacement.h"
 
-#include "ui/platform/UserSettings.h"
+#include "system/Settings.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSettings>
 #include <QWidget>
-
-#include <utility>
 
 namespace ui {
 namespace {
@@ -39,15 +36,10 @@ bool onSomeScreen(const QPoint& position, const QSize& size)
     return false;
 }
 
-// The stored size where it is a size, but never larger than the largest
-// screen's room for windows: a window of the size of a wall would take
-// gigabytes of memory.
-QSize storedSize(const QVariant& value)
+// The stored size, but never larger than the largest screen's room for
+// windows: a window of the size of a wall would take gigabytes of memory.
+QSize boundedSize(const QSize& size)
 {
-    const QSize size = value.toSize();
-    if (!size.isValid()) {
-        return {};
-    }
     QSize room;
     for (const QScreen* screen : QGuiApplication::screens()) {
         room = room.expandedTo(screen->availableGeometry().size());
@@ -65,7 +57,7 @@ class WindowPlacement final : public QObject {
 public:
     explicit WindowPlacement(QWidget* window)
         : QObject(window)
-        , m_group(QStringLiteral("Windows/%1/").arg(window->objectName()))
+        , m_window(window->objectName())
     {
         window->installEventFilter(this);
     }
@@ -85,69 +77,35 @@ protected:
     }
 
 private:
-    QString key(const char* name) const { return m_group + QLatin1String(name); }
-
     void restore(QWidget* window) const
     {
-        const QSettings& settings = userSettings();
-        const QSize size = storedSize(settings.value(key("size")));
+        const sys::WindowPlace place = sys::Settings::windowPlace(m_window);
+        const QSize size = place.size ? boundedSize(*place.size) : QSize();
         if (size.isValid()) {
             window->resize(size);
         }
-        const QVariant position = settings.value(key("position"));
-        if (placesItself() && position.isValid() && onSomeScreen(position.toPoint(), window->size())) {
-            window->move(position.toPoint());
+        if (placesItself() && place.position && onSomeScreen(*place.position, window->size())) {
+            window->move(*place.position);
         }
-        if (settings.value(key("maximized")).toBool()) {
+        if (place.maximized) {
             window->setWindowState(window->windowState() | Qt::WindowMaximized);
         }
     }
 
-    // Only what changed is written: a window handed over where it was left
-    // (every reading) costs no write to disk.
     void store(const QWidget* window) const
     {
-        const QSettings& settings = userSettings();
-        QList<std::pair<QString, QVariant>> changes; // an invalid value removes the key
-        const auto set = [&](const QString& name, const QVariant& value) {
-            if (settings.value(name) != value) {
-                changes.append({name, value});
-            }
-        };
-        const auto unset = [&](const QString& name) {
-            if (settings.contains(name)) {
-                changes.append({name, QVariant()});
-            }
-        };
-        if (window->isMaximized()) {
-            // The size and place it had before stay for when it is restored.
-            set(key("maximized"), true);
-        } else {
-            unset(key("maximized"));
-            if (placesItself()) {
-                set(key("position"), window->pos());
-            }
-            if (window->size() != m_naturalSize) {
-                set(key("size"), window->size());
-            } else {
-                unset(key("size"));
-            }
+        sys::WindowPlace place;
+        place.maximized = window->isMaximized();
+        if (placesItself()) {
+            place.position = window->pos();
         }
-        if (changes.isEmpty()) {
-            return;
+        if (window->size() != m_naturalSize) {
+            place.size = window->size();
         }
-        changeUserSettings([&changes](QSettings& store) {
-            for (const auto& [name, value] : changes) {
-                if (value.isValid()) {
-                    store.setValue(name, value);
-                } else {
-                    store.remove(name);
-                }
-            }
-        });
+        sys::Settings::setWindowPlace(m_window, place);
     }
 
-    QString m_group;
+    QString m_window;
     QSize m_naturalSize;
 };
 

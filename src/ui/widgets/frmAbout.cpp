@@ -1,10 +1,10 @@
 #include "ui/widgets/frmAbout.h"
 
-#include "ui/platform/Program.h"
-#include "ui/platform/WebPages.h"
+#include "system/ProgramNames.h"
+#include "ui/desktop/WebPages.h"
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
-#include "ui/widgets/UiText.h"
+#include "ui/widgets/Named.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
@@ -20,7 +20,7 @@ frmAbout::frmAbout(QWidget* parent)
             | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(programCaption());
+    setWindowTitle(sys::programCaption());
     setFont(programFont());
     setColours(this, Colours::White, Colours::Black);
     createControls();
@@ -75,7 +75,7 @@ void frmAbout::createControls()
     Line2->setFixedHeight(2);
     setColours(Line2, Colours::Cyan, Colours::Cyan);
 
-    Label2 = named(new QLabel(programCaption(), this), QStringLiteral("Label2"));
+    Label2 = named(new QLabel(sys::programCaption(), this), QStringLiteral("Label2"));
     Label2->setFont(programFont(12, true));
     setColours(Label2, Colours::Teal);
 

@@ -301,8 +301,8 @@ private slots:
         Reading reading = readingForDate(day, month, year);
         reading.PersonName = name.toStdString();
         reading = completeReading(reading);
-        QCOMPARE(q(reading.LifePathWorking), lifePath);
-        QCOMPARE(q(reading.DestinyWorking), destiny);
+        QCOMPARE(q(workingText(reading.LifePathWorking)), lifePath);
+        QCOMPARE(q(workingText(reading.DestinyWorking)), destiny);
         // The working ends in the number the reading shows.
         QVERIFY(lifePath.isEmpty() || lifePath.endsWith(QStringLiteral("= %1").arg(reading.LifePathNumber)));
         QVERIFY(destiny.isEmpty() || destiny.endsWith(QStringLiteral("= %1").arg(reading.DestinyNumber)));

@@ -6,9 +6,10 @@
 #include "Unix.h"
 #include "Windows.h"
 
+#include "system/DesktopRecentFiles.h"
+#include "system/RecentReadings.h"
+#include "ui/desktop/RecentReadingsMenu.h"
 #include "ui/mainwindow/frmMain.h"
-#include "ui/platform/DesktopRecentFiles.h"
-#include "ui/platform/RecentReadings.h"
 
 #include <QFile>
 #include <QMimeData>
@@ -36,9 +37,9 @@ const QByteArray kGone = "<gone>";
 bool inDesktopRecentFiles(const QString& path)
 {
     if (isUnix()) {
-        return fileContents(ui::desktopRecentFilesPath()).contains(QUrl::fromLocalFile(path).toEncoded());
+        return fileContents(sys::desktopRecentFilesPath()).contains(QUrl::fromLocalFile(path).toEncoded());
     }
-    return !QDir(ui::desktopRecentFilesPath())
+    return !QDir(sys::desktopRecentFilesPath())
                 .entryList({QFileInfo(path).fileName() + QStringLiteral("*.lnk")}, QDir::Files | QDir::System)
                 .isEmpty();
 }
@@ -58,15 +59,15 @@ QByteArray RecentFiles(const QString& href)
           "</xbel>\n";
 }
 
-// A main window of its own, shown, noting the reading it hands on.
+// A main window of its own, shown, noting the reading it asks for, completed.
 struct WatchedMain {
     QPointer<ui::frmMain> window = shown(new ui::frmMain);
     std::optional<core::Reading> handed;
 
     WatchedMain()
     {
-        QObject::connect(
-            window, &ui::frmMain::readingChosen, window, [this](const core::Reading& reading) { handed = reading; });
+        QObject::connect(window, &ui::frmMain::readingRequested, window,
+            [this](const core::ReadingInput& input) { handed = core::completeReading(input); });
     }
 };
 
@@ -269,8 +270,8 @@ private slots:
         // Another program's recent file, which must stay listed.
         const QString otherRecent = QStringLiteral("file:///elsewhere/notes.txt");
         if (recent) {
-            ui::noteRecentReading(path, QStringLiteral("Listed & Co"));
-            QVERIFY(!isUnix() || writeFile(ui::desktopRecentFilesPath(), RecentFiles(otherRecent)));
+            sys::noteRecentReading(path, QStringLiteral("Listed & Co"));
+            QVERIFY(!isUnix() || writeFile(sys::desktopRecentFilesPath(), RecentFiles(otherRecent)));
         }
         WatchedMain main;
         enterInput(main.window, {"Typed Person", "3", "March", "2001"});
@@ -294,7 +295,7 @@ private slots:
             message = open.message;
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        const QList<ui::RecentReading> listed = ui::recentReadings();
+        const QList<sys::RecentReading> listed = sys::recentReadings();
         const bool listedFirst = !listed.isEmpty() && listed.front().path == path;
         if (!personName.isEmpty()) {
             QVERIFY2(!message, qPrintable(message ? message->text : QString()));
@@ -307,7 +308,7 @@ private slots:
             QVERIFY(listedFirst);
             QCOMPARE(listed.front().personName, personName);
             QVERIFY(inDesktopRecentFiles(path));
-            QVERIFY(!recent || !isUnix() || fileContents(ui::desktopRecentFilesPath()).contains(otherRecent.toUtf8()));
+            QVERIFY(!recent || !isUnix() || fileContents(sys::desktopRecentFilesPath()).contains(otherRecent.toUtf8()));
             return;
         }
         // Refused or cancelled: the main window and its input stay as they were,

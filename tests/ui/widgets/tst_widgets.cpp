@@ -6,8 +6,8 @@
 #include "Windows.h"
 
 #include "core/numerology/Numerology.h"
+#include "ui/desktop/WebPages.h"
 #include "ui/mainwindow/frmMain.h"
-#include "ui/platform/WebPages.h"
 #include "ui/result/frmRudrakshNumerologyResult.h"
 #include "ui/widgets/LinkLabel.h"
 

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+// The program's per-user settings, each key named once, in Settings.cpp: the
+// language chosen, the recent readings, where each working window was left,
+// and the date of the last update reminder. Values no run writes (a list
+// that claims 2^31 entries, a size that is no size) read as nothing.
+namespace sys {
+
+struct RecentReading {
+    QString path; // absolute
+    QString personName;
+};
+
+// Where a window was left. On reading, what is not stored is nothing; on
+// writing, a position of nothing leaves the stored one as it is (the
+// desktop places the window), and a size of nothing removes it (the window
+// was not resized). A maximized window keeps the place and size it had
+// before, for when it is restored.
+struct WindowPlace {
+    std::optional<QPoint> position;
+    std::optional<QSize> size;
+    bool maximized = false;
+};
+
+class Settings final {
+public:
+    Settings() = delete;
+
+    static inline constexpr qsizetype MostRecentReadings = 8;
+
+    // The language the user chose in the Help menu ("hi"), or an empty text.
+    static QString language();
+    static void setLanguage(const QString& code);
+
+    // The recent readings, newest first, MostRecentReadings at most.
+    static QList<RecentReading> recentReadings();
+    static void setRecentReadings(const QList<RecentReading>& list);
+
+    // The place of the window of that object name ("frmMain").
+    static WindowPlace windowPlace(const QString& window);
+    // Writes only what differs from the stored place, so a window handed over
+    // where it was left costs no write.
+    static void setWindowPlace(const QString& window, const WindowPlace& place);
+
+    // The text stored for the last update reminder's date, decoded (the key
+    // and the value are kept shifted, as reading files are), or an empty text.
+    static QString reminderDate();
+    static void setReminderDate(const QString& date);
+
+    // Whether the settings outlive the run (false: kept in memory only), and
+    // whether a change can be written at all.
+    static bool areKept();
+    static bool canBeChanged();
+    // Where they are kept, for a message.
+    static QString location();
+};
+
+} // namespace sys

@@ -1,0 +1,59 @@
+#include "ui/desktop/ApplicationFont.h"
+
+#include "system/Translation.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+
+namespace ui {
+namespace {
+
+// The installed font of each language whose script the program's own fonts
+// lack, or an empty text. Devanagari: Lohit Devanagari on Linux (a font of
+// Devanagari alone, so Latin letters keep their font), Nirmala UI on Windows 8
+// and later, Mangal before.
+QString scriptFamilyOf(const QString& code)
+{
+    if (code != QLatin1String("hi")) {
+        return {};
+    }
+    for (const QString& family :
+        {QStringLiteral("Lohit Devanagari"), QStringLiteral("Nirmala UI"), QStringLiteral("Mangal")}) {
+        if (QFontDatabase::hasFamily(family)) {
+            return family;
+        }
+    }
+    return {};
+}
+
+void setApplicationFont()
+{
+    static const QFont original = QApplication::font();
+    QFont font = original;
+    const QString family = scriptFamilyOf(sys::currentLanguage());
+    if (!family.isEmpty()) {
+        font.setFamilies(QStringList{family} + original.families());
+    }
+    if (font != QApplication::font()) {
+        QApplication::setFont(font);
+    }
+}
+
+} // namespace
+
+QStringList scriptFamilies()
+{
+    const QString family = scriptFamilyOf(sys::currentLanguage());
+    return !family.isEmpty() ? QStringList{family} : QStringList();
+}
+
+void followLanguageWithFont()
+{
+    static const bool connected = QObject::connect(
+        sys::LanguageNotifier::instance(), &sys::LanguageNotifier::languageChanged, qApp, &setApplicationFont);
+    Q_UNUSED(connected);
+    setApplicationFont();
+}
+
+} // namespace ui

@@ -1,0 +1,6 @@
+#include <QTest>
+class TestSystem : public QObject {
+    Q_OBJECT
+};
+QTEST_MAIN(TestSystem)
+#include "tst_system.moc"
