@@ -22,6 +22,11 @@ bool giveToNobody(const QString& path);
 // Makes a named pipe at path that nobody writes to.
 bool makeNamedPipe(const QString& path);
 
+// Makes a device node at path like /dev/null (only the superuser can), and
+// tells whether path still is one.
+bool makeNullDevice(const QString& path);
+bool isNullDevice(const QString& path);
+
 // While one lives, a write that would make a file of this process longer than
 // the limit fails, as on a full disk, instead of ending the process.
 class FileSizeLimit {

@@ -5,6 +5,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -37,6 +38,18 @@ bool giveToNobody(const QString& path)
 bool makeNamedPipe(const QString& path)
 {
     return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+bool makeNullDevice(const QString& path)
+{
+    return mknod(QFile::encodeName(path).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+}
+
+bool isNullDevice(const QString& path)
+{
+    struct stat info { };
+    return lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISCHR(info.st_mode)
+        && info.st_rdev == makedev(1, 3);
 }
 
 // Past the limit a write fails with EFBIG once SIGXFSZ is ignored.

@@ -10,6 +10,16 @@ bool isUnix()
     return false;
 }
 
+bool makeNullDevice(const QString& /*path*/)
+{
+    return false;
+}
+
+bool isNullDevice(const QString& /*path*/)
+{
+    return false;
+}
+
 bool setMode(const QString& /*path*/, unsigned /*mode*/)
 {
     return false;

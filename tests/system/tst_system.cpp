@@ -1,6 +1,297 @@
+// The outside world in Qt Core: state files read bounded and without waiting,
+// files replaced whole through any chain of links but never a device or a
+// folder at their end, a failed write's reason in the reader's language, and
+// the settings under the keys every version has used.
+
+#include "TestData.h"
+#include "Unix.h"
+
+#include "core/storage/TextCodec.h"
+#include "system/FileAccess.h"
+#include "system/ProgramNames.h"
+#include "system/Settings.h"
+#include "system/SettingsStore.h"
+#include "system/Translation.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+// What stands at the path a test reads or writes.
+enum class Planted {
+    Nothing,
+    File, // holding the old bytes, mode 0640
+    Pipe,
+    Folder,
+    LinkToPipe,
+    LinkToNowhere,
+    ChainOfLinks, // path -> b -> c, a file
+    LinkToFolder,
+    LinkToDevice,
+    LinkLoop,
+    FolderMissing, // the path's folder does not exist
+    SystemFile, // a file the kernel makes up as it is read: its size says 0
+};
+
+const QByteArray kOld = "the old bytes";
+const QByteArray kNew = "the new bytes";
+
+QString encode(const QString& text)
+{
+    return QString::fromStdString(core::EncodeText(text.toStdString()));
+}
+
+// Plants what, at path in dir; false where this system has no such thing.
+bool plant(Planted what, const QString& path, const QDir& dir)
+{
+    const QString end = dir.filePath(QStringLiteral("end"));
+    switch (what) {
+    case Planted::Nothing:
+    case Planted::FolderMissing:
+    case Planted::SystemFile:
+        return true;
+    case Planted::File:
+        return writeFile(path, kOld) && (!isUnix() || setMode(path, 0640));
+    case Planted::Pipe:
+        return makeNamedPipe(path);
+    case Planted::Folder:
+        return dir.mkdir(QFileInfo(path).fileName());
+    case Planted::LinkToPipe:
+        return makeNamedPipe(end) && QFile::link(end, path);
+    case Planted::LinkToNowhere:
+        return isUnix() && QFile::link(end, path);
+    case Planted::ChainOfLinks:
+        return isUnix() && writeFile(end, kOld) && QFile::link(QStringLiteral("end"), dir.filePath(QStringLiteral("b")))
+            && QFile::link(QStringLiteral("b"), path);
+    case Planted::LinkToFolder:
+        return isUnix() && dir.mkdir(QStringLiteral("end")) && QFile::link(end, path);
+    case Planted::LinkToDevice:
+        return makeNullDevice(end) && QFile::link(end, path);
+    case Planted::LinkLoop:
+        return isUnix() && QFile::link(path, path);
+    }
+    return false;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Planted)
+Q_DECLARE_METATYPE(sys::FileContents::Status)
+
 class TestSystem : public QObject {
     Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        sys::setUpProgramNames();
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_home.isValid());
+        qputenv("HOME", QFile::encodeName(m_home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("config"))));
+    }
+
+    void init()
+    {
+        m_dir.emplace();
+        sys::changeSettings([](QSettings& store) { store.clear(); });
+    }
+
+    void readRegularFile_data()
+    {
+        QTest::addColumn<Planted>("planted");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<sys::FileContents::Status>("status");
+        using Status = sys::FileContents::Status;
+        QTest::newRow("a file") << Planted::File << QByteArray("0123456789abc") << Status::Read;
+        QTest::newRow("at the limit") << Planted::File << QByteArray(16, 'x') << Status::Read;
+        QTest::newRow("one byte past it") << Planted::File << QByteArray(17, 'x') << Status::TooLarge;
+        QTest::newRow("missing") << Planted::Nothing << QByteArray() << Status::Missing;
+        QTest::newRow("a folder") << Planted::Folder << QByteArray() << Status::NotRegular;
+        QTest::newRow("a named pipe, never waited on") << Planted::Pipe << QByteArray() << Status::NotRegular;
+        QTest::newRow("a link to a pipe") << Planted::LinkToPipe << QByteArray() << Status::NotRegular;
+        QTest::newRow("a link to nowhere") << Planted::LinkToNowhere << QByteArray() << Status::Missing;
+        // The bytes are counted, whatever the file system says of the size.
+        QTest::newRow("a file whose size says 0") << Planted::SystemFile << QByteArray() << Status::Read;
+    }
+    void readRegularFile()
+    {
+        QFETCH(Planted, planted);
+        QFETCH(QByteArray, bytes);
+        QFETCH(sys::FileContents::Status, status);
+        QString path = m_dir->filePath(QStringLiteral("state"));
+        if (planted == Planted::SystemFile) {
+            path = QStringLiteral("/proc/self/status");
+            if (!QFileInfo::exists(path)) {
+                QSKIP("no /proc here");
+            }
+        }
+        if (planted == Planted::File) {
+            QVERIFY(writeFile(path, bytes));
+        } else if (!plant(planted, path, QDir(m_dir->path()))) {
+            QSKIP("no such thing on this system");
+        }
+        QElapsedTimer timer;
+        timer.start();
+        const sys::FileContents read = sys::readRegularFile(path, planted == Planted::SystemFile ? 1 << 20 : 16);
+        QVERIFY(timer.elapsed() < 1000);
+        QCOMPARE(read.status, status);
+        if (planted == Planted::SystemFile) {
+            QVERIFY(read.bytes.startsWith("Name:"));
+        } else {
+            QCOMPARE(read.bytes, status == sys::FileContents::Status::Read ? bytes : QByteArray());
+        }
+    }
+
+    void writeWholeFile_data()
+    {
+        QTest::addColumn<Planted>("planted");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("fullDisk");
+        QTest::addColumn<QString>("reason"); // empty: written; "*": the system's own words
+        const auto row = [](const char* name, Planted planted, const QString& reason = {}, bool fullDisk = false,
+                             const char* language = "en") {
+            QTest::newRow(name) << planted << QString::fromLatin1(language) << fullDisk << reason;
+        };
+        row("a new file", Planted::Nothing);
+        row("a file replaced, its mode kept", Planted::File);
+        row("through a chain of links", Planted::ChainOfLinks);
+        row("a link to nowhere: its target made", Planted::LinkToNowhere);
+        row("a pipe left alone", Planted::Pipe, QStringLiteral("The file may not be changed."));
+        row("a link to a device left alone", Planted::LinkToDevice, QStringLiteral("The file may not be changed."));
+        row("a folder left alone", Planted::Folder, QStringLiteral("A folder of that name is in the way."));
+        row("a link to a folder left alone", Planted::LinkToFolder,
+            QStringLiteral("A folder of that name is in the way."));
+        row("a loop of links, in the system's words", Planted::LinkLoop, QStringLiteral("*"));
+        row("no such folder", Planted::FolderMissing, QStringLiteral("The folder does not exist, or no longer does."));
+        row("a full disk", Planted::File, QStringLiteral("There is not enough space on the disk for the file."), true);
+        row("a full disk, in Hindi", Planted::File, QStringLiteral("डिस्क पर इस फ़ाइल के लिए पर्याप्त जगह नहीं है।"), true,
+            "hi");
+        row("no such folder, in Hindi", Planted::FolderMissing, QStringLiteral("यह फ़ोल्डर मौजूद नहीं है, या अब नहीं रहा।"),
+            false, "hi");
+    }
+    void writeWholeFile()
+    {
+        QFETCH(Planted, planted);
+        QFETCH(QString, language);
+        QFETCH(bool, fullDisk);
+        QFETCH(QString, reason);
+        const QDir dir(m_dir->path());
+        const QString path = planted == Planted::FolderMissing ? dir.filePath(QStringLiteral("gone/state"))
+                                                               : dir.filePath(QStringLiteral("state"));
+        if (!plant(planted, path, dir)) {
+            QSKIP("no such thing on this system, or only the superuser makes it");
+        }
+        if (fullDisk && !isUnix()) {
+            QSKIP("a process cannot limit the size of its files here");
+        }
+        const QStringList before = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+        sys::chooseLanguage(language);
+        const auto english = qScopeGuard([] { sys::chooseLanguage(QStringLiteral("en")); });
+
+        FileSizeLimit limit;
+        QVERIFY(!fullDisk || limit.limitTo(4));
+        const QString why = sys::writeWholeFile(path, kNew);
+        limit.lift();
+
+        if (reason == QLatin1String("*")) {
+            QVERIFY(!why.isEmpty());
+            reason = why;
+        }
+        QCOMPARE(why, reason);
+        // The end of the links holds the new bytes, or what stood there stays.
+        const QString end = planted == Planted::ChainOfLinks || planted == Planted::LinkToNowhere
+            ? dir.filePath(QStringLiteral("end"))
+            : path;
+        const QByteArray expected = reason.isEmpty() ? kNew : planted == Planted::File ? kOld : QByteArray();
+        if (planted != Planted::Pipe) {
+            QCOMPARE(fileContents(end), expected);
+        }
+        QVERIFY(planted != Planted::LinkToDevice || isNullDevice(dir.filePath(QStringLiteral("end"))));
+        QVERIFY(planted != Planted::LinkToFolder || QFileInfo(dir.filePath(QStringLiteral("end"))).isDir());
+        QVERIFY(planted != Planted::Pipe || !QFileInfo(path).isFile());
+        if (planted == Planted::ChainOfLinks) {
+            QVERIFY(QFileInfo(path).isSymLink() && QFileInfo(dir.filePath(QStringLiteral("b"))).isSymLink());
+        }
+        if (isUnix() && planted == Planted::File) {
+            QCOMPARE(QFileInfo(path).permissions() & QFileDevice::ReadOther, QFileDevice::Permissions());
+            QVERIFY(QFileInfo(path).permissions() & QFileDevice::ReadGroup);
+        }
+        // Nothing of the program's own is left beside the file.
+        QStringList after = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+        if (reason.isEmpty() && !before.contains(QFileInfo(end).fileName())) {
+            after.removeOne(QFileInfo(end).fileName());
+        }
+        QCOMPARE(after, before);
+    }
+
+    // Each setting under the key every version has used, as another reader of
+    // the user's file (the registry on Windows) finds it.
+    void settingsKeys()
+    {
+        sys::Settings::setLanguage(QStringLiteral("hi"));
+        sys::Settings::setRecentReadings({{QStringLiteral("/r/ann.rkn"), QStringLiteral("Ann Lee")}});
+        sys::Settings::setWindowPlace(QStringLiteral("frmMain"), {QPoint(160, 120), QSize(700, 500), false});
+        sys::Settings::setWindowPlace(
+            QStringLiteral("frmRudrakshNumerologyResult"), {std::nullopt, std::nullopt, true});
+        sys::Settings::setReminderDate(QStringLiteral("2026-12-08"));
+        const QSettings other(sys::Settings::location(), isUnix() ? QSettings::IniFormat : QSettings::NativeFormat);
+        const QVariantMap expected{
+            {QStringLiteral("Language/uiLanguage"), QStringLiteral("hi")},
+            {QStringLiteral("Recent/size"), 1},
+            {QStringLiteral("Recent/1/name"), QStringLiteral("Ann Lee")},
+            {QStringLiteral("Recent/1/path"), QStringLiteral("/r/ann.rkn")},
+            {QStringLiteral("Windows/frmMain/position"), QPoint(160, 120)},
+            {QStringLiteral("Windows/frmMain/size"), QSize(700, 500)},
+            {QStringLiteral("Windows/frmRudrakshNumerologyResult/maximized"), true},
+            // The word "Duration" shifted, and so is the date.
+            {QStringLiteral("Settings/") + encode(QStringLiteral("Duration")), encode(QStringLiteral("2026-12-08"))},
+        };
+        QCOMPARE(other.allKeys().size(), expected.size());
+        for (auto entry = expected.cbegin(); entry != expected.cend(); ++entry) {
+            QCOMPARE(other.value(entry.key()).toString(), entry.value().toString());
+        }
+    }
+
+    // Values no run writes read as nothing (a list as its first eight).
+    void hostileValues_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("value");
+        QTest::newRow("a list of 2^31 - 1 readings") << "Recent/size" << QVariant(2147483647);
+        QTest::newRow("a position that is text") << "Windows/frmMain/position" << QVariant(QStringLiteral("far"));
+        QTest::newRow("a size that is no size") << "Windows/frmMain/size" << QVariant(QSize(-5, -5));
+        QTest::newRow("a language that is a path")
+            << "Language/uiLanguage" << QVariant(QStringLiteral("../../etc/passwd"));
+    }
+    void hostileValues()
+    {
+        QFETCH(QString, key);
+        QFETCH(QVariant, value);
+        sys::changeSettings([&](QSettings& store) {
+            for (int i = 1; i <= 9; ++i) {
+                store.setValue(QStringLiteral("Recent/%1/path").arg(i), QStringLiteral("/r/%1.rkn").arg(i));
+            }
+            store.setValue(QStringLiteral("Recent/size"), 9);
+            store.setValue(key, value);
+        });
+        QCOMPARE(sys::Settings::recentReadings().size(), sys::Settings::MostRecentReadings);
+        const sys::WindowPlace place = sys::Settings::windowPlace(QStringLiteral("frmMain"));
+        QVERIFY(!place.position && !place.size && !place.maximized);
+        QCOMPARE(sys::chosenLanguage(), QStringLiteral("en"));
+    }
+
+private:
+    QTemporaryDir m_home;
+    std::optional<QTemporaryDir> m_dir;
 };
-QTEST_MAIN(TestSystem)
+
+QTEST_GUILESS_MAIN(TestSystem)
 #include "tst_system.moc"
