@@ -262,6 +262,27 @@ def window_moved(home):
     run.exit()
 
 
+def settings_of_version_1_0_0(home):
+    """The settings file as version 1.0.0 wrote it, every value read."""
+    home.reading("ann.rkn", "Ann Lee", 2, 3, "March", 2000)
+    with open(os.path.join(os.path.dirname(__file__), "settings-1.0.0.ini"), encoding="utf-8") as file:
+        home.write_settings(file.read().replace("/tmp/vqfixture/readings", home.readings))
+    seeded = stored_reminder(home)
+    # The reminder's date of the day the file was written: asked about once
+    # 15 days or more have passed, kept as it is before.
+    days = abs((TODAY - datetime.date(2026, 12, 9)).days)
+    run = Run(home)
+    if days >= 15:
+        answer_question(run, "No")
+    run.main_window(hindi=True)
+    _, x, y, width, height = run.window_geometry()
+    assert (x, y, width, height) == (160, 120, 900, 700), f"the window came up at {x}, {y}, {width} x {height}"
+    assert menu_item(run.app, "1 Ann Lee (ann.rkn)") is not None, "the recent reading is not in the File menu"
+    run.exit()
+    if days < 15:
+        assert stored_reminder(home) == seeded, f"stored {stored_reminder(home)!r}, expected {seeded!r}"
+
+
 def reminder(days, asked):
     def row(home):
         seeded = reminder_line(TODAY - datetime.timedelta(days=days))
@@ -389,6 +410,7 @@ ROWS = [
     ("a window moved", window_moved),
     ("a reminder date 14 days old: kept", reminder(14, False)),
     ("a reminder date 15 days old: asked, then today", reminder(15, True)),
+    ("the settings of version 1.0.0", settings_of_version_1_0_0),
     # No state file of any type hangs, crashes or destroys.
     ("settings file a named pipe", hostile(lambda home: fifo(home.settings))),
     ("settings file a link to a device", hostile(lambda home: link_to_device(home.settings, 3), as_root=True)),
