@@ -112,7 +112,7 @@ void WriteReturningSettings(const std::string& config)
     const std::filesystem::path folder = std::filesystem::path(config) / "VQ Software";
     std::filesystem::create_directories(folder);
     std::ofstream ini(folder / "vq-rudraksha-numerology.ini");
-    ini << "[sys::Language]\nuiLanguage=en\n\n[Recent]\n";
+    ini << "[Language]\nuiLanguage=en\n\n[Recent]\n";
     for (int i = 1; i <= 8; ++i) {
         ini << i << "\\name=Reader " << i << "\n" << i << "\\path=/home/reader/readings/reader-" << i << ".rkn\n";
     }

@@ -91,12 +91,12 @@ WindowPlace Settings::windowPlace(const QString& window)
     const QSettings& store = settingsStore();
     WindowPlace place;
     const QVariant position = store.value(windowKey(window, "position"));
-    if (position.isValid()) {
+    if (position.typeId() == QMetaType::QPoint) {
         place.position = position.toPoint();
     }
-    const QSize size = store.value(windowKey(window, "size")).toSize();
-    if (size.isValid()) {
-        place.size = size;
+    const QVariant size = store.value(windowKey(window, "size"));
+    if (size.typeId() == QMetaType::QSize && size.toSize().isValid()) {
+        place.size = size.toSize();
     }
     place.maximized = store.value(windowKey(window, "maximized")).toBool();
     return place;

@@ -355,7 +355,7 @@ private slots:
         }
     }
 
-    // Help > sys::Language speaks at once: the window on screen is made anew in the
+    // Help > Language speaks at once: the window on screen is made anew in the
     // language, and a result window keeps its reading.
     void languageFromTheMenu()
     {
