@@ -8,6 +8,7 @@
 
 #include "core/storage/TextCodec.h"
 #include "system/FileAccess.h"
+#include "system/IniFile.h"
 #include "system/ProgramNames.h"
 #include "system/Settings.h"
 #include "system/SettingsStore.h"
@@ -286,6 +287,57 @@ private slots:
         const sys::WindowPlace place = sys::Settings::windowPlace(QStringLiteral("frmMain"));
         QVERIFY(!place.position && !place.size && !place.maximized);
         QCOMPARE(sys::chosenLanguage(), QStringLiteral("en"));
+    }
+
+    // The INI files the program reads and writes itself, as QSettings writes
+    // them: the same bytes for each value, and each read back by either alike.
+    void iniFile_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("value");
+        const auto row = [](const char* name, const QString& key, const QVariant& value) {
+            QTest::newRow(name) << key << value;
+        };
+        const QString duration = QStringLiteral("Settings/") + encode(QStringLiteral("Duration"));
+        row("a plain text", QStringLiteral("Language/uiLanguage"), QStringLiteral("hi"));
+        row("an empty text", QStringLiteral("Language/uiLanguage"), QString());
+        row("a key without a section", QStringLiteral("top"), QStringLiteral("x"));
+        row("a section named General", QStringLiteral("General/x"), QStringLiteral("y"));
+        row("a key of shifted letters, a date shifted", duration, encode(QStringLiteral("2026-12-08")));
+        row("a key with a space and a percent sign", QStringLiteral("Windows/a b%c/d"), 1);
+        row("commas, a semicolon, an equals sign", QStringLiteral("Recent/1/name"), QStringLiteral("Smith, J.; a=b"));
+        row("spaces at both ends", QStringLiteral("Recent/1/name"), QStringLiteral("  Ann  "));
+        row("quotes and backslashes", QStringLiteral("Recent/1/path"), QStringLiteral("C:\\\"x\\y\""));
+        row("control characters, digits after them", QStringLiteral("k/v"), QStringLiteral("a\tb\n\x01" "2\0" "3\r"));
+        row("Devanagari and a character past U+FFFF", QStringLiteral("k/v"), QStringLiteral("कृष्णा \U0001D11E"));
+        row("a text that starts with @", QStringLiteral("k/v"), QStringLiteral("@Point(1 2)"));
+        row("the bytes of a name that is not UTF-8", QStringLiteral("Recent/1/path"),
+            QByteArray("/r/caf\xe9\x01" "7.rkn"));
+        row("a number", QStringLiteral("Recent/size"), 2147483647);
+        row("true", QStringLiteral("Windows/frmMain/maximized"), true);
+        row("a point", QStringLiteral("Windows/frmMain/position"), QPoint(-160, 120));
+        row("a size", QStringLiteral("Windows/frmMain/size"), QSize(900, 700));
+        row("a list", QStringLiteral("k/v"), QStringList{QStringLiteral("a"), QStringLiteral("b c")});
+        row("no value", QStringLiteral("k/v"), QVariant());
+        row("a text with a NUL, past ASCII", QStringLiteral("k/v"), QStringLiteral("\u00E9\0\u0915x"));
+    }
+    void iniFile()
+    {
+        QFETCH(QString, key);
+        QFETCH(QVariant, value);
+        const QString path = m_dir->filePath(QStringLiteral("qt.ini"));
+        {
+            QSettings qt(path, QSettings::IniFormat);
+            qt.setValue(key, value);
+        }
+        const QByteArray written = fileContents(path);
+        QCOMPARE(sys::iniOfSettings({{key, value}}), written);
+        const QVariant readByQt = QSettings(path, QSettings::IniFormat).value(key);
+        const sys::IniSettings read = sys::settingsOfIni(written);
+        QCOMPARE(read.keys(), QStringList{key});
+        QCOMPARE(read.value(key), readByQt);
+        // CR LF line ends read alike.
+        QCOMPARE(sys::settingsOfIni(QByteArray(written).replace("\n", "\r\n")).value(key), readByQt);
     }
 
 private:
