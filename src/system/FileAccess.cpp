@@ -10,6 +10,21 @@ QLatin1String unfinishedSavePrefix()
     return QLatin1String(".vq-rudraksha-numerology-saving-");
 }
 
+bool isUnfinishedSaveName(const QString& name, qsizetype count)
+{
+    const QLatin1String prefix = unfinishedSavePrefix();
+    if (!name.startsWith(prefix) || name.size() != prefix.size() + count) {
+        return false;
+    }
+    for (qsizetype i = prefix.size(); i < name.size(); ++i) {
+        const char16_t c = name.at(i).unicode();
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 QString describeProblem(FileProblem problem, const QString& systemWords)
 {
     const auto words = [](const char* text) { return QCoreApplication::translate("sys::FileAccess", text); };
@@ -42,6 +57,20 @@ QString describeProblem(FileProblem problem, const QString& systemWords)
         break;
     }
     return systemWords;
+}
+
+QString whyNotReplaceable(const QString& path)
+{
+    switch (factsOf(path).kind) {
+    case FileKind::Missing:
+    case FileKind::Regular:
+        return {};
+    case FileKind::Folder:
+        return describeProblem(FileProblem::FolderInTheWay);
+    case FileKind::Other:
+        break;
+    }
+    return describeProblem(FileProblem::NotAFile);
 }
 
 } // namespace sys

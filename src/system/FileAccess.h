@@ -16,7 +16,8 @@ namespace sys {
 enum class FileKind {
     Missing, // nothing, or a link that leads nowhere
     Regular,
-    Other, // a folder, a named pipe, a device, a socket
+    Folder,
+    Other, // a named pipe, a device, a socket
 };
 
 struct FileFacts {
@@ -26,6 +27,15 @@ struct FileFacts {
 
 // Looks at path without opening it, so nothing can make it wait.
 FileFacts factsOf(const QString& path);
+
+// Whether anything at all stands at path itself, a link that leads nowhere
+// included.
+bool somethingStandsAt(const QString& path);
+
+// Why the file at path may not be replaced, once every link is followed (a
+// folder, a pipe, a device stands there), or an empty text; looked at
+// without opening it.
+QString whyNotReplaceable(const QString& path);
 
 struct FileContents {
     enum class Status {

@@ -11,6 +11,12 @@ namespace sys {
 // crash, a power cut) is plainly ours; the next save into the folder removes it.
 QLatin1String unfinishedSavePrefix();
 
+// Whether a file's name is one a save of the program gives its unfinished
+// file: the prefix and then exactly count letters and digits, as the system's
+// file of the save makes them. A file of the user's that only looks alike is
+// left alone.
+bool isUnfinishedSaveName(const QString& name, qsizetype count);
+
 // Why a file could not be read or written, as the two systems tell it.
 enum class FileProblem {
     NoSpace, // the disk is full, or the file would be larger than allowed

@@ -24,7 +24,7 @@ namespace {
 // As many links in a row as the kernel follows before it gives up.
 constexpr int kMostLinks = 40;
 
-QByteArrayView unfinishedSave()
+QByteArray unfinishedSave()
 {
     const QLatin1String prefix = unfinishedSavePrefix();
     return {prefix.data(), prefix.size()};
@@ -83,7 +83,8 @@ void removeUnfinishedSaves(const QByteArray& folder)
         return;
     }
     while (const dirent* entry = ::readdir(entries)) {
-        if (!QByteArrayView(entry->d_name).startsWith(unfinishedSave())) {
+        // mkostemp's six letters and digits after the prefix.
+        if (!isUnfinishedSaveName(pathFromNative(entry->d_name), 6)) {
             continue;
         }
         const QByteArray leftover = folder + '/' + entry->d_name;
@@ -165,7 +166,16 @@ FileFacts factsOf(const QString& path)
     if (::stat(nativePath(path).constData(), &info) != 0) {
         return {};
     }
-    return {S_ISREG(info.st_mode) ? FileKind::Regular : FileKind::Other, static_cast<qint64>(info.st_size)};
+    const FileKind kind = S_ISREG(info.st_mode) ? FileKind::Regular
+        : S_ISDIR(info.st_mode)                 ? FileKind::Folder
+                                                : FileKind::Other;
+    return {kind, static_cast<qint64>(info.st_size)};
+}
+
+bool somethingStandsAt(const QString& path)
+{
+    struct stat info { };
+    return ::lstat(nativePath(path).constData(), &info) == 0;
 }
 
 FileContents readRegularFile(const QString& path, qint64 limit)
@@ -228,7 +238,7 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes, NewFileAcce
     const QByteArray folder = folderOf(*target);
     removeUnfinishedSaves(folder);
 
-    QByteArray temporary = folder + '/' + unfinishedSave().toByteArray() + "XXXXXX";
+    QByteArray temporary = folder + '/' + unfinishedSave() + "XXXXXX";
     const Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
     if (file.get() < 0) {
         return reasonOf(errno);

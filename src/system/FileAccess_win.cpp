@@ -97,11 +97,17 @@ QString finalPath(QString path)
     return path;
 }
 
+// The thirteen letters and digits after an unfinished save's prefix.
+constexpr qsizetype kUnfinishedSaveLetters = 13;
+
 void removeUnfinishedSaves(const QDir& folder)
 {
     const QFileInfoList leftovers = folder.entryInfoList({QString(unfinishedSavePrefix()) + QLatin1Char('*')},
         QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
     for (const QFileInfo& leftover : leftovers) {
+        if (!isUnfinishedSaveName(leftover.fileName(), kUnfinishedSaveLetters)) {
+            continue;
+        }
         SetFileAttributesW(native(leftover.filePath()).c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileW(native(leftover.filePath()).c_str());
     }
@@ -151,7 +157,14 @@ FileFacts factsOf(const QString& path)
     if (!info.exists()) {
         return {};
     }
-    return {info.isFile() ? FileKind::Regular : FileKind::Other, info.size()};
+    const FileKind kind = info.isFile() ? FileKind::Regular : info.isDir() ? FileKind::Folder : FileKind::Other;
+    return {kind, info.size()};
+}
+
+bool somethingStandsAt(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
 }
 
 FileContents readRegularFile(const QString& path, qint64 limit)
@@ -187,7 +200,7 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes, NewFileAcce
     removeUnfinishedSaves(folder);
 
     const QString temporary = folder.filePath(QString(unfinishedSavePrefix())
-        + QString::number(QRandomGenerator::global()->generate64(), 36).rightJustified(13, u'0'));
+        + QString::number(QRandomGenerator::global()->generate64(), 36).rightJustified(kUnfinishedSaveLetters, u'0'));
     Handle file(
         CreateFileW(native(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr));
     if (!file.isValid()) {

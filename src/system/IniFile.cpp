@@ -321,8 +321,8 @@ char32_t escapedCharacter(const QString& text, qsizetype& at)
         return '\v';
     case 'x': {
         char32_t code = 0;
-        while (at < text.size() && text.at(at).unicode() < 0x80 && hexValue(static_cast<char>(text.at(at).unicode())) >= 0
-            && code <= 0x10FFF) {
+        while (at < text.size() && text.at(at).unicode() < 0x80
+            && hexValue(static_cast<char>(text.at(at).unicode())) >= 0 && code <= 0x10FFF) {
             code = code * 16 + static_cast<char32_t>(hexValue(static_cast<char>(text.at(at++).unicode())));
         }
         return code;
@@ -330,7 +330,8 @@ char32_t escapedCharacter(const QString& text, qsizetype& at)
     default:
         if (c >= '0' && c <= '7') {
             char32_t code = c - '0';
-            for (int digits = 1; digits < 3 && at < text.size() && text.at(at) >= u'0' && text.at(at) <= u'7'; ++digits) {
+            for (int digits = 1; digits < 3 && at < text.size() && text.at(at) >= u'0' && text.at(at) <= u'7';
+                 ++digits) {
                 code = code * 8 + (text.at(at++).unicode() - '0');
             }
             return code;
@@ -422,7 +423,11 @@ QByteArray iniOfSettings(const IniSettings& settings)
             ini += '\n';
         }
         const QString& name = section.key();
-        ini += '[' + (name.isEmpty() ? QByteArray("General") : name == kGeneral ? "%General" : escapedKey(name)) + "]\n";
+        ini += '['
+            + (name.isEmpty()          ? QByteArray("General")
+                    : name == kGeneral ? "%General"
+                                       : escapedKey(name))
+            + "]\n";
         for (const QByteArray& line : section.value()) {
             ini += line + '\n';
         }

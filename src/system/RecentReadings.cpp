@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace sys {
 namespace {
 
@@ -22,20 +24,24 @@ QList<RecentReading> recentReadings()
 void noteRecentReading(const QString& path, const QString& personName)
 {
     const QString file = absolute(path);
-    QList<RecentReading> list = recentReadings();
-    list.removeIf([&file](const RecentReading& entry) { return entry.path == file; });
-    list.prepend({file, personName});
-    Settings::setRecentReadings(list);
+    Settings::changeRecentReadings([&](QList<RecentReading>& list) {
+        list.removeIf([&file](const RecentReading& entry) { return entry.path == file; });
+        list.prepend({file, personName});
+    });
     recordInDesktopRecentFiles(file);
 }
 
 void forgetRecentReading(const QString& path)
 {
     const QString file = absolute(path);
-    QList<RecentReading> list = recentReadings();
-    if (list.removeIf([&file](const RecentReading& entry) { return entry.path == file; }) > 0) {
-        Settings::setRecentReadings(list);
+    const QList<RecentReading> listed = recentReadings();
+    if (std::none_of(
+            listed.cbegin(), listed.cend(), [&file](const RecentReading& entry) { return entry.path == file; })) {
+        return;
     }
+    Settings::changeRecentReadings([&file](QList<RecentReading>& list) {
+        list.removeIf([&file](const RecentReading& entry) { return entry.path == file; });
+    });
 }
 
 } // namespace sys

@@ -42,6 +42,22 @@ QString pathFromStored(const QVariant& stored)
     return stored.typeId() == QMetaType::QByteArray ? pathFromNative(stored.toByteArray()) : stored.toString();
 }
 
+QList<RecentReading> recentReadingsIn(QSettings& store)
+{
+    QList<RecentReading> list;
+    // Only the first entries are looked at, whatever size the list claims.
+    const int size = std::min(store.beginReadArray(kRecentList), static_cast<int>(Settings::MostRecentReadings));
+    for (int i = 0; i < size; ++i) {
+        store.setArrayIndex(i);
+        const QString path = pathFromStored(store.value(kRecentPath));
+        if (!path.isEmpty()) {
+            list.append({path, store.value(kRecentName).toString()});
+        }
+    }
+    store.endArray();
+    return list;
+}
+
 } // namespace
 
 QString Settings::language()
@@ -56,31 +72,22 @@ void Settings::setLanguage(const QString& code)
 
 QList<RecentReading> Settings::recentReadings()
 {
-    QSettings& store = settingsStore();
-    QList<RecentReading> list;
-    // Only the first entries are looked at, whatever size the list claims.
-    const int size = std::min(store.beginReadArray(kRecentList), static_cast<int>(MostRecentReadings));
-    for (int i = 0; i < size; ++i) {
-        store.setArrayIndex(i);
-        const QString path = pathFromStored(store.value(kRecentPath));
-        if (!path.isEmpty()) {
-            list.append({path, store.value(kRecentName).toString()});
-        }
-    }
-    store.endArray();
-    return list;
+    return recentReadingsIn(settingsStore());
 }
 
-void Settings::setRecentReadings(const QList<RecentReading>& list)
+void Settings::changeRecentReadings(const std::function<void(QList<RecentReading>&)>& change)
 {
-    changeSettings([&list](QSettings& store) {
+    changeSettings([&change](QSettings& store) {
+        QList<RecentReading> list = recentReadingsIn(store);
+        change(list);
+        list.removeIf([](const RecentReading& entry) { return entry.path.size() > LongestRecentPath; });
         store.remove(kRecentList);
         const qsizetype size = std::min(list.size(), MostRecentReadings);
         store.beginWriteArray(kRecentList, static_cast<int>(size));
         for (qsizetype i = 0; i < size; ++i) {
             store.setArrayIndex(static_cast<int>(i));
             store.setValue(kRecentPath, storedPath(list.at(i).path));
-            store.setValue(kRecentName, list.at(i).personName);
+            store.setValue(kRecentName, list.at(i).personName.left(LongestRecentName));
         }
         store.endArray();
     });
@@ -162,12 +169,12 @@ bool Settings::areKept()
 
 bool Settings::canBeChanged()
 {
-    return settingsStore().isWritable();
+    return settingsWritable();
 }
 
 QString Settings::location()
 {
-    return settingsStore().fileName();
+    return settingsLocation();
 }
 
 } // namespace sys

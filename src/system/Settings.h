@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // The program's per-user settings, each key named once, in Settings.cpp: the
@@ -41,7 +42,13 @@ public:
 
     // The recent readings, newest first, MostRecentReadings at most.
     static QList<RecentReading> recentReadings();
-    static void setRecentReadings(const QList<RecentReading>& list);
+    // Changes the list as it is kept now (another copy may have changed it)
+    // and keeps it. A name is kept cut to LongestRecentName characters, and an
+    // entry whose path is longer than LongestRecentPath is not kept: no list
+    // outgrows what the settings file may hold.
+    static void changeRecentReadings(const std::function<void(QList<RecentReading>&)>& change);
+    static inline constexpr qsizetype LongestRecentName = 200;
+    static inline constexpr qsizetype LongestRecentPath = 4096;
 
     // The place of the window of that object name ("frmMain").
     static WindowPlace windowPlace(const QString& window);
@@ -55,7 +62,7 @@ public:
     static void setReminderDate(const QString& date);
 
     // Whether the settings outlive the run (false: kept in memory only), and
-    // whether a change can be written at all.
+    // whether a change could be written now.
     static bool areKept();
     static bool canBeChanged();
     // Where they are kept, for a message.

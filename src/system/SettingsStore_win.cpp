@@ -4,6 +4,7 @@
 #include <QSettings>
 
 #include <memory>
+#include <utility>
 
 namespace sys {
 namespace {
@@ -30,13 +31,33 @@ QSettings& settingsStore()
 
 void changeSettings(const std::function<void(QSettings&)>& change)
 {
+    // The registry is read key by key, so a change is made to what is there
+    // now, and written key by key.
     change(store());
     store().sync();
+    static bool told = false;
+    if (store().status() != QSettings::NoError && !std::exchange(told, true)) {
+        qWarning("The settings cannot be written to %s.", qPrintable(settingsLocation()));
+        emit SettingsNotifier::instance()->notWritten(settingsLocation(), QString());
+    }
 }
 
 bool settingsKept()
 {
     return true;
 }
+
+bool settingsWritable()
+{
+    return store().isWritable();
+}
+
+QString settingsLocation()
+{
+    return store().fileName();
+}
+
+// The dialogs keep their history in the registry, which has no lock files.
+void guardDialogHistory() { }
 
 } // namespace sys

@@ -130,7 +130,7 @@ private slots:
         const QString where = isUnix() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
                 + QStringLiteral("/VQ Software Test/tst_startup.ini")
                                        : QStringLiteral("\\HKEY_CURRENT_USER\\Software\\VQ Software Test\\tst_startup");
-        QCOMPARE(settings().fileName(), where);
+        QCOMPARE(sys::settingsLocation(), where);
         const QSettings other(where, isUnix() ? QSettings::IniFormat : QSettings::NativeFormat);
         QCOMPARE(other.value(kReminderKey).toString(), encode(QStringLiteral("2026-12-08")));
     }

@@ -238,7 +238,9 @@ private slots:
     void settingsKeys()
     {
         sys::Settings::setLanguage(QStringLiteral("hi"));
-        sys::Settings::setRecentReadings({{QStringLiteral("/r/ann.rkn"), QStringLiteral("Ann Lee")}});
+        sys::Settings::changeRecentReadings([](QList<sys::RecentReading>& list) {
+            list = {{QStringLiteral("/r/ann.rkn"), QStringLiteral("Ann Lee")}};
+        });
         sys::Settings::setWindowPlace(QStringLiteral("frmMain"), {QPoint(160, 120), QSize(700, 500), false});
         sys::Settings::setWindowPlace(
             QStringLiteral("frmRudrakshNumerologyResult"), {std::nullopt, std::nullopt, true});
@@ -295,9 +297,8 @@ private slots:
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QVariant>("value");
-        const auto row = [](const char* name, const QString& key, const QVariant& value) {
-            QTest::newRow(name) << key << value;
-        };
+        const auto row
+            = [](const char* name, const QString& key, const QVariant& value) { QTest::newRow(name) << key << value; };
         const QString duration = QStringLiteral("Settings/") + encode(QStringLiteral("Duration"));
         row("a plain text", QStringLiteral("Language/uiLanguage"), QStringLiteral("hi"));
         row("an empty text", QStringLiteral("Language/uiLanguage"), QString());
@@ -308,11 +309,15 @@ private slots:
         row("commas, a semicolon, an equals sign", QStringLiteral("Recent/1/name"), QStringLiteral("Smith, J.; a=b"));
         row("spaces at both ends", QStringLiteral("Recent/1/name"), QStringLiteral("  Ann  "));
         row("quotes and backslashes", QStringLiteral("Recent/1/path"), QStringLiteral("C:\\\"x\\y\""));
-        row("control characters, digits after them", QStringLiteral("k/v"), QStringLiteral("a\tb\n\x01" "2\0" "3\r"));
+        row("control characters, digits after them", QStringLiteral("k/v"),
+            QStringLiteral("a\tb\n\x01"
+                           "2\0"
+                           "3\r"));
         row("Devanagari and a character past U+FFFF", QStringLiteral("k/v"), QStringLiteral("कृष्णा \U0001D11E"));
         row("a text that starts with @", QStringLiteral("k/v"), QStringLiteral("@Point(1 2)"));
         row("the bytes of a name that is not UTF-8", QStringLiteral("Recent/1/path"),
-            QByteArray("/r/caf\xe9\x01" "7.rkn"));
+            QByteArray("/r/caf\xe9\x01"
+                       "7.rkn"));
         row("a number", QStringLiteral("Recent/size"), 2147483647);
         row("true", QStringLiteral("Windows/frmMain/maximized"), true);
         row("a point", QStringLiteral("Windows/frmMain/position"), QPoint(-160, 120));

@@ -3,6 +3,7 @@
 #include "system/FileAccess.h"
 #include "system/Folders.h"
 #include "system/SavedReadings.h"
+#include "system/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMutex>
 #include <QToolTip>
 #include <QUrl>
@@ -75,15 +77,29 @@ QString chosenPath(QFileDialog& dialog)
     return dialog.selectedFiles().value(0);
 }
 
+// Qt's file dialogs read their history from their own settings file as they
+// are made, and write it as they are destroyed, waiting for its lock for as
+// long as one stands: both are looked at first (SettingsStore.h). A dialog
+// class has this as its first base, and calls guardDialogHistory() again in
+// its destructor, which runs before QFileDialog's.
+struct HistoryGuard {
+    HistoryGuard() { sys::guardDialogHistory(); }
+};
+
+const QString kReadingSuffix = QStringLiteral("rkn");
+
 // The Open dialog. A bare name opens NAME.rkn, or where there is no such file,
 // the file of that very name (a reading saved as "readingrkn").
-class OpenDialog final : public QFileDialog {
+class OpenDialog final : private HistoryGuard, public QFileDialog {
 public:
     OpenDialog(QWidget* parent, const QString& caption)
         : QFileDialog(parent, caption, sys::firstDialogFolder())
     {
         setDefaultSuffix(kSuffix);
     }
+    ~OpenDialog() override { sys::guardDialogHistory(); }
+    OpenDialog(const OpenDialog&) = delete;
+    OpenDialog& operator=(const OpenDialog&) = delete;
 
 protected:
     void accept() override
@@ -123,13 +139,40 @@ void hintAtNameLength(QLineEdit* edit, const QString& text)
     }
 }
 
-// A Save dialog that says why a name is refused (Qt's own dialog, where the
-// desktop's is not used).
-class SaveDialog final : public QFileDialog {
+// The path with ".rkn" added where it does not end so ("notes.txt" becomes
+// "notes.txt.rkn"): Open accepts only such names, so every saved reading opens
+// again.
+QString withReadingSuffix(const QString& path)
+{
+    return path.endsWith(QLatin1Char('.') + kReadingSuffix, Qt::CaseInsensitive)
+        ? path
+        : path + QLatin1Char('.') + kReadingSuffix;
+}
+
+// A Save dialog that says why a name is refused, and gives a reading's name
+// the reading's suffix before the dialog asks about replacing a file (Qt's
+// own dialog, where the desktop's is not used; Qt adds the suffix to a bare
+// name only).
+class SaveDialog final : private HistoryGuard, public QFileDialog {
 public:
-    using QFileDialog::QFileDialog;
+    SaveDialog(QWidget* parent, const QString& caption, const QString& folder)
+        : QFileDialog(parent, caption, folder)
+    { }
+    ~SaveDialog() override { sys::guardDialogHistory(); }
+    SaveDialog(const SaveDialog&) = delete;
+    SaveDialog& operator=(const SaveDialog&) = delete;
 
 protected:
+    void accept() override
+    {
+        const QString chosen = selectedFiles().value(0);
+        if (defaultSuffix() == kReadingSuffix && !chosen.isEmpty() && !QFileInfo(chosen).isDir()
+            && withReadingSuffix(chosen) != chosen) {
+            selectFile(withReadingSuffix(chosen));
+        }
+        QFileDialog::accept();
+    }
+
     void showEvent(QShowEvent* event) override
     {
         QFileDialog::showEvent(event);
@@ -197,7 +240,21 @@ QString chooseReadingToSave(QWidget* parent)
 {
     SaveDialog dialog(
         parent, QCoreApplication::translate("ui::FileDialogs", "VQ Rudraksh Numerology"), sys::firstDialogFolder());
-    return chosenPathToSave(dialog, QStringLiteral("saveDialog"), readingFilter(), QStringLiteral("rkn"));
+    const QString chosen = chosenPathToSave(dialog, QStringLiteral("saveDialog"), readingFilter(), kReadingSuffix);
+    const QString path = chosen.isEmpty() ? QString() : withReadingSuffix(chosen);
+    // The desktop's own dialog saw the name without the suffix: it is asked
+    // here whether the file of the new name may be replaced.
+    if (path != chosen && QFileInfo::exists(path)) {
+        const QString question
+            = QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
+                  .arg(QFileInfo(path).fileName());
+        if (QMessageBox::warning(
+                parent, dialog.windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+            != QMessageBox::Yes) {
+            return {};
+        }
+    }
+    return path;
 }
 
 QString choosePdfToExport(QWidget* parent, const QString& personName)

@@ -216,6 +216,10 @@ private slots:
         const auto no = QMessageBox::No;
         const auto yes = QMessageBox::Yes;
         row("bare name gets .rkn", "reading", {}, no, Failure::None, kSampleFile);
+        // Open takes nothing else, so every saved reading opens again.
+        row("another suffix: .rkn added", "notes.txt", {}, no, Failure::None, kSampleFile);
+        row("another suffix: replacing asked for that name", "old.TXT", old, yes, Failure::None, kSampleFile);
+        row("upper-case .RKN kept", "OLD.RKN", {}, no, Failure::None, kSampleFile);
         row("Cancel is silent", "reading.rkn", {}, QMessageBox::Cancel, Failure::None, {});
         row("No to replacing keeps the file", "old.rkn", old, no, Failure::None, old);
         row("Yes to replacing writes it", "old.rkn", old, yes, Failure::None, kSampleFile);
@@ -246,7 +250,8 @@ private slots:
                 + QStringLiteral(".rkn");
             QVERIFY(QDir(m_dir->path()).mkdir(typed.section(QLatin1Char('/'), 0, 0)));
         }
-        const QString target = typed.endsWith(QLatin1String(".rkn")) ? typed : typed + QLatin1String(".rkn");
+        const QString target
+            = typed.endsWith(QLatin1String(".rkn"), Qt::CaseInsensitive) ? typed : typed + QLatin1String(".rkn");
         const QString path = m_dir->filePath(target);
         const QDir root(m_dir->path());
         QVERIFY(failure != Failure::FolderIsAFile || writeFile(m_dir->filePath(QStringLiteral("afile")), "a file"));
@@ -368,16 +373,20 @@ private slots:
 
     void printToFile_data()
     {
-        QTest::addColumn<bool>("diskFull");
-        QTest::newRow("over an existing file") << false;
-        QTest::newRow("disk full over an existing file") << true;
+        QTest::addColumn<QString>("what"); // at the chosen name
+        QTest::newRow("over an existing file") << "file";
+        QTest::newRow("disk full over an existing file") << "full disk";
+        // Qt's dialog would open it to see that it may write: for good.
+        QTest::newRow("a named pipe, refused at once") << "pipe";
     }
     void printToFile()
     {
-        QFETCH(bool, diskFull);
+        QFETCH(QString, what);
+        const bool diskFull = what == QLatin1String("full disk");
+        const bool pipe = what == QLatin1String("pipe");
         const QString path = m_dir->filePath(QStringLiteral("keep.pdf"));
         const QByteArray old = "%PDF-1.4 an older document";
-        QVERIFY(writeFile(path, old));
+        QVERIFY(pipe ? makeNamedPipe(path) : writeFile(path, old));
         QWidget* result = openResult(sampleReading());
 
         if (!isUnix()) {
@@ -394,11 +403,23 @@ private slots:
             ModalWatcher replace(pressing(question, QMessageBox::Yes), modal);
             QVERIFY(!diskFull || limit.limitTo(10));
             modal->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            // A refused name leaves the dialog open, for another.
+            if (pipe && modal->isVisible()) {
+                modal->close();
+            }
             after = std::make_unique<ModalWatcher>(pressing(message, QMessageBox::Ok), modal);
         });
         child<QAction>(result, "mnuPrint")->trigger();
         limit.lift();
 
+        if (pipe) {
+            // The message of Export's refusal came over the dialog.
+            QVERIFY(question && !message);
+            QCOMPARE(question->icon, QMessageBox::Critical);
+            QVERIFY(question->text.endsWith(QStringLiteral("The file may not be changed.")));
+            QVERIFY(!QFileInfo(path).isFile());
+            return;
+        }
         QVERIFY(question);
         QCOMPARE(message.has_value(), diskFull);
         if (diskFull) {
