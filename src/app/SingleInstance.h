@@ -12,6 +12,9 @@ namespace app {
 // a copy ends, however it ends. On Linux a running copy holds the kernel's
 // lock (flock) on a file that is never removed, in folders of the user's own;
 // what the file holds (nothing, damage, another host's name) does not matter.
+// Since a cache cleaner may remove those files under it, it also holds a
+// socket in the kernel's abstract namespace named after the last folder,
+// which nothing on disk can take away.
 // On Windows it holds a named mutex in the session's namespace, named after
 // those folders.
 class SingleInstance final {

@@ -1,12 +1,19 @@
 #include "app/SingleInstance.h"
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QSocketNotifier>
 
 #include <cerrno>
+#include <cstddef>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace app {
@@ -75,6 +82,73 @@ int openLockFile(const QByteArray& folder, const QByteArray& path)
     return fd;
 }
 
+// The address of a socket in the kernel's abstract namespace, named after the
+// last lock folder, the one every copy of the user shares (the cache folder):
+// no file cleaner can remove it, and the kernel lets go of it when the copy
+// ends, however it ends.
+sockaddr_un lockAddress(const QStringList& folders, socklen_t& length)
+{
+    const QByteArray name = "vq-rudraksha-numerology-"
+        + QCryptographicHash::hash(QFile::encodeName(folders.value(folders.size() - 1)), QCryptographicHash::Sha256)
+              .toHex()
+              .left(32);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    // sun_path[0] stays 0: the abstract namespace.
+    std::memcpy(address.sun_path + 1, name.constData(), static_cast<std::size_t>(name.size()));
+    length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + static_cast<std::size_t>(name.size()));
+    return address;
+}
+
+enum class SocketLock { Taken, HeldByACopy, NotTaken };
+
+// Binds the socket of the folders; fd keeps it where it is taken. Where it
+// is bound already, a copy of this user holds it only when the socket's owner
+// is this user: another user's socket of the name refuses nothing.
+SocketLock takeSocketLock(const QStringList& folders, int& fd)
+{
+    socklen_t length = 0;
+    const sockaddr_un address = lockAddress(folders, length);
+    fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) {
+        return SocketLock::NotTaken;
+    }
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0 && ::listen(fd, 16) == 0) {
+        return SocketLock::Taken;
+    }
+    const int error = errno;
+    ::close(fd);
+    fd = -1;
+    if (error != EADDRINUSE) {
+        return SocketLock::NotTaken;
+    }
+    const int probe = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    const bool ours = probe >= 0 && ::connect(probe, reinterpret_cast<const sockaddr*>(&address), length) == 0
+        && ::getsockopt(probe, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::geteuid();
+    if (probe >= 0) {
+        ::close(probe);
+    }
+    return ours ? SocketLock::HeldByACopy : SocketLock::NotTaken;
+}
+
+// The copy that holds the socket answers each copy that asks who holds it,
+// so that its queue of them never fills.
+void answerAskingCopies(int fd)
+{
+    if (QCoreApplication::instance() == nullptr) {
+        return;
+    }
+    auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [fd] {
+        for (int asking = ::accept4(fd, nullptr, nullptr, SOCK_CLOEXEC); asking >= 0;
+             asking = ::accept4(fd, nullptr, nullptr, SOCK_CLOEXEC)) {
+            ::close(asking);
+        }
+    });
+}
+
 } // namespace
 
 SingleInstance::~SingleInstance()
@@ -97,6 +171,16 @@ SingleInstance::Result SingleInstance::tryAcquire()
         }
         return Result::Refused;
     };
+    int socket = -1;
+    switch (takeSocketLock(m_folders, socket)) {
+    case SocketLock::HeldByACopy:
+        return Result::Refused;
+    case SocketLock::Taken:
+        fds.push_back(socket);
+        break;
+    case SocketLock::NotTaken:
+        break;
+    }
     for (const QString& folder : std::as_const(m_folders)) {
         if (!isOwnFolder(folder)) {
             continue;
@@ -126,6 +210,9 @@ SingleInstance::Result SingleInstance::tryAcquire()
     }
     m_handles.assign(fds.begin(), fds.end());
     m_lockFolders = lockFolders;
+    if (socket >= 0) {
+        answerAskingCopies(socket);
+    }
     return Result::Acquired;
 }
 

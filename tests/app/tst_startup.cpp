@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -228,10 +229,11 @@ private slots:
         QTest::addColumn<QStringList>("folders"); // whose locks this copy holds: runtime, fallback
         using Result = app::SingleInstance::Result;
         const QStringList both{"runtime", "fallback"};
-        const auto row = [&both](const char* state, Result result, const QStringList& folders = {}) {
-            QTest::newRow(state) << state << result
-                                 << (result == Result::Acquired && folders.isEmpty() ? both : folders);
-        };
+        const auto row
+            = [&both](const char* state, Result result, const std::optional<QStringList>& folders = std::nullopt) {
+                  QTest::newRow(state) << state << result
+                                       << folders.value_or(result == Result::Acquired ? both : QStringList());
+              };
         // Whatever a lock file holds, only a running copy's lock refuses the start.
         row("empty lock file", Result::Acquired);
         row("lock file of random bytes", Result::Acquired);
@@ -242,12 +244,15 @@ private slots:
         row("running copy with another runtime folder", Result::Refused);
         row("running copy without a runtime folder", Result::Refused);
         // Nothing that stands in the lock file's place is used or waited on.
-        row("folder in place of the lock file", Result::Acquired, {"fallback"});
-        row("link in place of the lock file", Result::Acquired, {"fallback"});
+        row("folder in place of the lock file", Result::Acquired, QStringList{"fallback"});
+        row("link in place of the lock file", Result::Acquired, QStringList{"fallback"});
         // A folder that others could have planted a lock in is not used.
-        row("runtime folder writable by all", Result::Acquired, {"fallback"});
-        row("runtime folder of another user", Result::Acquired, {"fallback"});
-        row("no folder can hold a lock", Result::NoLock);
+        row("runtime folder writable by all", Result::Acquired, QStringList{"fallback"});
+        row("runtime folder of another user", Result::Acquired, QStringList{"fallback"});
+        // The socket of the kernel's holds the lock where no folder can.
+        row("no folder can hold a lock", Result::Acquired, QStringList());
+        // A cache cleaner removes every lock file under the running copy.
+        row("lock folders removed under a running copy", Result::Refused);
     }
     void lockStates()
     {
@@ -296,6 +301,11 @@ private slots:
                 QSKIP("only the superuser can give a folder away");
             }
             QVERIFY(giveToNobody(runtime));
+        } else if (state == QLatin1String("lock folders removed under a running copy")) {
+            running = std::make_unique<app::SingleInstance>(QStringList{runtime, fallback});
+            QCOMPARE(running->tryAcquire(), app::SingleInstance::Result::Acquired);
+            QVERIFY(
+                QDir(runtime).removeRecursively() && QDir(root.filePath(QStringLiteral("cache"))).removeRecursively());
         } else if (state == QLatin1String("no folder can hold a lock")) {
             QVERIFY(QDir(runtime).removeRecursively() && writeFile(runtime, "a file"));
             QVERIFY(writeFile(root.filePath(QStringLiteral("cache")), "a file"));
@@ -381,6 +391,41 @@ private slots:
         QCOMPARE(verdict(*next), QStringLiteral("won"));
         QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(next->waitForFinished(30000));
+    }
+
+    // SIGTERM and SIGHUP end the program within seconds: through the event
+    // loop, or where that never answers, by itself.
+    void endOnRequest_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<int>("code");
+        QTest::newRow("SIGTERM, the event loop answering") << "loop" << 15 << 0;
+        QTest::newRow("SIGHUP, the event loop answering") << "loop" << 1 << 0;
+        QTest::newRow("SIGTERM, the interface thread held up") << "held" << 15 << 128 + 15;
+    }
+    void endOnRequest()
+    {
+        QFETCH(QString, mode);
+        QFETCH(int, signal);
+        QFETCH(int, code);
+        if (!isUnix()) {
+            QSKIP("Windows ends a program by closing its windows");
+        }
+        QProcess probe;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        probe.setProcessEnvironment(environment);
+        probe.start(QStringLiteral(TERMPROBE), {mode});
+        QVERIFY(probe.waitForReadyRead(30000));
+        QCOMPARE(probe.readLine().trimmed(), QByteArray("ready"));
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(sendSignal(probe.processId(), signal));
+        QVERIFY(probe.waitForFinished(10000));
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(probe.exitCode(), code);
     }
 
 private:

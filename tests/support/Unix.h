@@ -19,6 +19,9 @@ bool isSuperuser();
 // Gives path to the user and group "nobody" (65534).
 bool giveToNobody(const QString& path);
 
+// Sends the signal to the process; false where there are no signals.
+bool sendSignal(qint64 pid, int signal);
+
 // Makes a named pipe at path that nobody writes to.
 bool makeNamedPipe(const QString& path);
 

@@ -35,6 +35,11 @@ bool giveToNobody(const QString& path)
     return chown(QFile::encodeName(path).constData(), 65534, 65534) == 0;
 }
 
+bool sendSignal(qint64 pid, int signal)
+{
+    return kill(static_cast<pid_t>(pid), signal) == 0;
+}
+
 bool makeNamedPipe(const QString& path)
 {
     return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;

@@ -35,6 +35,11 @@ bool giveToNobody(const QString& /*path*/)
     return false;
 }
 
+bool sendSignal(qint64 /*pid*/, int /*signal*/)
+{
+    return false;
+}
+
 bool makeNamedPipe(const QString& /*path*/)
 {
     return false;
