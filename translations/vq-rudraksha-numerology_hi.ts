@@ -2,6 +2,15 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="hi_IN">
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 पहले से मौजूद है।
+क्या आप इसकी जगह नई फ़ाइल रखना चाहते हैं?</translation>
+    </message>
+</context>
+<context>
     <name>app::CommandLine</name>
     <message>
         <source>Usage: %1 [OPTION]... [FILE]

@@ -7,6 +7,7 @@
 #include "Unix.h"
 
 #include "core/storage/TextCodec.h"
+#include "system/DesktopRecentFiles.h"
 #include "system/FileAccess.h"
 #include "system/IniFile.h"
 #include "system/ProgramNames.h"
@@ -22,6 +23,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -289,6 +292,86 @@ private slots:
         const sys::WindowPlace place = sys::Settings::windowPlace(QStringLiteral("frmMain"));
         QVERIFY(!place.position && !place.size && !place.maximized);
         QCOMPARE(sys::chosenLanguage(), QStringLiteral("en"));
+    }
+
+    // The desktop's recent files keep every byte of other programs' entries;
+    // the reading's bookmark is brought up to date, or added before the end.
+    void desktopRecentFiles_data()
+    {
+        QTest::addColumn<QByteArray>("existing"); // %1: the reading's address; %2: the program's entry, if any
+        QTest::addColumn<int>("count"); // the program's count after; 0: left alone
+        const QByteArray head
+            = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
+              "<!DOCTYPE xbel [ <!ENTITY who \"an editor\"> ]>\r\n"
+              "<xbel version=\"1.0\"\r\n xmlns:bookmark=\"http://www.freedesktop.org/standards/desktop-bookmarks\"\r\n"
+              " xmlns:mime=\"http://www.freedesktop.org/standards/shared-mime-info\">\r\n"
+              "<bookmark href='file:///elsewhere/notes.txt' added=\"2026-01-01T10:00:00Z\">"
+              "<title>   </title><desc>by &who;&#13;</desc></bookmark>\r\n";
+        const QByteArray ours = "  <bookmark href=\"%1\" added=\"2026-01-01T10:00:00Z\" modified=\"x\">\r\n"
+                                "<info><metadata owner=\"http://freedesktop.org\"><bookmark:applications>"
+                                "<bookmark:application name=\"editor\" exec=\"&apos;editor %u&apos;\" count=\"4\"/>%2"
+                                "</bookmark:applications></metadata></info></bookmark>\r\n";
+        const QByteArray application
+            = "<bookmark:application name=\"tst_system\" exec=\"'tst_system %f'\" count=\"2\"/>";
+        QTest::newRow("another program's entries, kept byte for byte") << head + "</xbel>\r\n" << 1;
+        QTest::newRow("the reading's bookmark with the program's entry") << head + ours + "</xbel>" << 3;
+        QTest::newRow("the reading's bookmark without it") << head + ours + "</xbel>" << 1;
+        QTest::newRow("the reading's bookmark empty") << head + "<bookmark href=\"%1\"/></xbel>" << 1;
+        QTest::newRow("not XBEL") << QByteArray("<html><body/></html>") << 0;
+        QTest::newRow("not UTF-8") << QByteArray("<xbel version=\"1.0\"><title>caf\xe9</title></xbel>") << 0;
+        QTest::newRow("not XML") << QByteArray("<xbel><bookmark></xbel>") << 0;
+    }
+    void desktopRecentFiles()
+    {
+        QFETCH(QByteArray, existing);
+        QFETCH(int, count);
+        if (!isUnix()) {
+            QSKIP("the shell keeps Windows' recent files");
+        }
+        const QString path = m_dir->filePath(QStringLiteral("ann.rkn"));
+        const QByteArray href = QUrl::fromLocalFile(path).toEncoded();
+        const QByteArray application
+            = QTest::currentDataTag() == QByteArray("the reading's bookmark with the program's entry")
+            ? QByteArray("<bookmark:application name=\"tst_system\" exec=\"'tst_system %f'\" count=\"2\"/>")
+            : QByteArray();
+        existing.replace("%1", href).replace("%2", application);
+        const QDateTime now(QDate(2026, 12, 9), QTime(10, 30), Qt::UTC);
+        const std::optional<QByteArray> written = sys::withRecentFile(existing, path, now);
+        QCOMPARE(written.has_value(), count > 0);
+        if (!written) {
+            return;
+        }
+        // Everything outside the reading's bookmark is as it was.
+        const qsizetype start = existing.indexOf("<bookmark href=\"" + href);
+        const qsizetype closed = existing.indexOf('>', start);
+        const qsizetype end = start < 0 ? existing.lastIndexOf("</xbel>")
+            : existing.at(closed - 1) == '/'
+            ? closed + 1
+            : existing.indexOf("</bookmark>", start) + qsizetype(sizeof "</bookmark>") - 1;
+        QVERIFY(written->startsWith(existing.left(start < 0 ? end : start)));
+        QVERIFY(written->endsWith(existing.mid(end)));
+        QVERIFY(start < 0 || written->contains("name=\"editor\" exec=\"&apos;editor %u&apos;\" count=\"4\"/>")
+            || !existing.contains("name=\"editor\""));
+        // The reading's bookmark, read back, names the program and its count.
+        QXmlStreamReader reader(*written);
+        int found = 0;
+        QString modified;
+        while (!reader.atEnd()) {
+            if (reader.readNext() != QXmlStreamReader::StartElement) {
+                continue;
+            }
+            if (reader.name() == QLatin1String("bookmark")
+                && reader.attributes().value(QLatin1String("href")) == QLatin1String(href)) {
+                modified = reader.attributes().value(QLatin1String("modified")).toString();
+            }
+            if (reader.name() == QLatin1String("application")
+                && reader.attributes().value(QLatin1String("name")) == QLatin1String("tst_system")) {
+                found = reader.attributes().value(QLatin1String("count")).toInt();
+            }
+        }
+        QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
+        QCOMPARE(found, count);
+        QCOMPARE(modified, QStringLiteral("2026-12-09T10:30:00.000Z"));
     }
 
     // The INI files the program reads and writes itself, as QSettings writes
