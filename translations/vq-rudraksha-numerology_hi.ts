@@ -63,6 +63,22 @@ Qt के अपने विकल्प, जैसे -platform और -style,
         <source>Application is already running</source>
         <translation>यह प्रोग्राम पहले से चल रहा है</translation>
     </message>
+    <message>
+        <source>The settings could not be saved in &quot;%1&quot;. They stay until the program ends; the next start will not have them.</source>
+        <translation>सेटिंग्स &quot;%1&quot; में सहेजी नहीं जा सकीं। प्रोग्राम बंद होने तक ये बनी रहेंगी, पर अगली बार शुरू करने पर नहीं मिलेंगी।</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved in &quot;%1&quot;.
+
+%2
+
+They stay until the program ends; the next start will not have them.</source>
+        <translation>सेटिंग्स &quot;%1&quot; में सहेजी नहीं जा सकीं।
+
+%2
+
+प्रोग्राम बंद होने तक ये बनी रहेंगी, पर अगली बार शुरू करने पर नहीं मिलेंगी।</translation>
+    </message>
 </context>
 <context>
     <name>app::UpdateCheck</name>

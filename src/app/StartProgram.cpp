@@ -9,6 +9,7 @@
 #include "core/numerology/Numerology.h"
 #include "system/FileAccess.h"
 #include "system/ProgramNames.h"
+#include "system/SettingsStore.h"
 #include "system/Translation.h"
 #include "ui/desktop/ApplicationFont.h"
 #include "ui/desktop/Messages.h"
@@ -18,6 +19,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QRandomGenerator>
 #include <QTimer>
 
@@ -64,6 +66,26 @@ void speakAnew()
         working->closeForHandOver();
         return;
     }
+}
+
+// A settings write that failed is said once, in the window, once the event
+// that made it is over: the settings are kept until the program ends.
+void tellWhenSettingsAreNotWritten()
+{
+    QObject::connect(
+        sys::SettingsNotifier::instance(), &sys::SettingsNotifier::notWritten, qApp,
+        [](const QString& location, const QString& reason) {
+            const QString text = reason.isEmpty() ? QCoreApplication::translate("app::StartProgram",
+                                     "The settings could not be saved in \"%1\". They stay until the program ends; the "
+                                     "next start will not have them.")
+                                                        .arg(QDir::toNativeSeparators(location))
+                                                  : QCoreApplication::translate("app::StartProgram",
+                                                      "The settings could not be saved in \"%1\".\n\n%2\n\nThey stay "
+                                                      "until the program ends; the next start will not have them.")
+                                                        .arg(QDir::toNativeSeparators(location), reason);
+            ui::showMessage(QApplication::activeWindow(), text, ui::MessageIcon::Error);
+        },
+        Qt::QueuedConnection);
 }
 
 void followLanguageChoice()
@@ -201,6 +223,7 @@ int StartProgram(int& argc, char** argv)
     setUpApplication();
     sys::applyLanguage();
     ui::followLanguageWithFont();
+    tellWhenSettingsAreNotWritten();
 
     SingleInstance instance;
     if (!StartUp(instance, line.readingFile)) {

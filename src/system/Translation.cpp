@@ -130,6 +130,11 @@ void chooseLanguage(const QString& code)
     emit LanguageNotifier::instance()->languageChanged();
 }
 
+void speakForThisRun(const QString& code)
+{
+    speak(code);
+}
+
 QString translatedNow(const char* context, const char* text)
 {
     const std::unique_ptr<QTranslator> program = programTranslator(chosenLanguage());

@@ -32,6 +32,9 @@ void applyLanguage();
 // Keeps the user's choice, speaks it, and tells languageChanged().
 void chooseLanguage(const QString& code);
 
+// Speaks code for the rest of the run, the choice kept as it is.
+void speakForThisRun(const QString& code);
+
 // A text of the program (marked with QT_TRANSLATE_NOOP) in the chosen
 // language, taken from its translation directly: for the words said while
 // the application object is still being made, before any translator can be

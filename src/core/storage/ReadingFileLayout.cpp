@@ -1,5 +1,6 @@
 #include "core/storage/ReadingFileLayout.h"
 
+#include "core/numerology/BirthDate.h"
 #include "core/numerology/ReadingCheck.h"
 #include "core/storage/TextCodec.h"
 
@@ -68,6 +69,15 @@ std::string decodeLine(std::string_view line)
     return DecodeText(fromWindows1252(line));
 }
 
+// Whether the month-name line names the month, in English, in any letter case.
+bool namesMonth(std::string_view line, int month)
+{
+    const std::string_view name = monthName(month);
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return line.size() == name.size()
+        && std::equal(line.begin(), line.end(), name.begin(), [&](char a, char b) { return lower(a) == lower(b); });
+}
+
 } // namespace
 
 std::optional<std::string> readingFileBytes(const ReadingInput& input)
@@ -104,7 +114,7 @@ std::optional<ReadingInput> readingFromFileBytes(std::string_view bytes)
     const auto day = parseNumber(decodeLine(lines[1]));
     const auto month = parseNumber(decodeLine(lines[2]));
     const auto year = parseNumber(decodeLine(lines[4]));
-    if (!day || !month || !year) {
+    if (!day || !month || !year || !namesMonth(decodeLine(lines[3]), *month)) {
         return std::nullopt;
     }
     ReadingInput input;

@@ -16,12 +16,12 @@ namespace core {
 std::optional<std::string> readingFileBytes(const ReadingInput& input);
 
 // The input held by the bytes of a file, or nothing when they do not hold a
-// whole one:
-// fewer than five lines, a day, month or year that is not a number or lies
-// outside 1..31, 1..12, 1..9999, a date the main window would refuse (31 April,
-// 29 February 2001), a name without a letter A to Z, or a byte that no save
-// writes (below 85: a NUL, a tab, any control byte). Lines may end in CR LF,
-// CR or LF; lines after the fifth are ignored.
+// whole one: fewer than five lines, a day, month or year that is not a number
+// or lies outside 1..31, 1..12, 1..9999, a month-name line that is not the
+// month's English name (in any letter case), a date the main window would
+// refuse (31 April, 29 February 2001), a name without a letter A to Z, or a
+// byte that no save writes (below 85: a NUL, a tab, any control byte). Lines
+// may end in CR LF, CR or LF; lines after the fifth are ignored.
 std::optional<ReadingInput> readingFromFileBytes(std::string_view bytes);
 
 // A text field as a file gives it back: characters of code 171 and above in

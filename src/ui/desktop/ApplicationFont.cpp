@@ -5,9 +5,19 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QLocale>
+
+#include <utility>
 
 namespace ui {
 namespace {
+
+// Whether the language is written in a script that the program's own fonts
+// lack.
+bool needsScriptFont(const QString& code)
+{
+    return code == QLatin1String("hi");
+}
 
 // The installed font of each language whose script the program's own fonts
 // lack, or an empty text. Devanagari: Lohit Devanagari on Linux (a font of
@@ -15,7 +25,7 @@ namespace {
 // and later, Mangal before.
 QString scriptFamilyOf(const QString& code)
 {
-    if (code != QLatin1String("hi")) {
+    if (!needsScriptFont(code)) {
         return {};
     }
     for (const QString& family :
@@ -29,6 +39,16 @@ QString scriptFamilyOf(const QString& code)
 
 void setApplicationFont()
 {
+    // Without a font for its script every text would be boxes: the run
+    // speaks English, said once.
+    const QString language = sys::currentLanguage();
+    if (needsScriptFont(language) && scriptFamilyOf(language).isEmpty()) {
+        static bool warned = false;
+        if (!std::exchange(warned, true)) {
+            qWarning("No font of the script of \"%s\" is installed: the program speaks English.", qPrintable(language));
+        }
+        sys::speakForThisRun(QStringLiteral("en"));
+    }
     static const QFont original = QApplication::font();
     QFont font = original;
     const QString family = scriptFamilyOf(sys::currentLanguage());

@@ -219,7 +219,9 @@ private slots:
         row("surrounding spaces", fileOf({"Zoe", " 7 ", "  3", "March", "1985  "}))
             << "Zoe" << 7 << 3 << "March" << 1985;
         row("leading zeros", fileOf({"Zoe", "07", "003", "March", "0042"})) << "Zoe" << 7 << 3 << "March" << 42;
-        row("year 1 and 9999", fileOf({"a", "1", "1", "", "9999"})) << "a" << 1 << 1 << "" << 9999;
+        row("year 1 and 9999", fileOf({"a", "1", "1", "January", "9999"})) << "a" << 1 << 1 << "January" << 9999;
+        row("the month's name in capitals", fileOf({"Zoe", "1", "8", "AUGUST", "1990"}))
+            << "Zoe" << 1 << 8 << "AUGUST" << 1990;
         row("mixed line ends", fileOf({"Zoe", "1"}, "\n") + fileOf({"2", "February", "1990"}))
             << "Zoe" << 1 << 2 << "February" << 1990;
         // Every fourth year is a leap year, as in the main window.
@@ -271,6 +273,10 @@ private slots:
         row("31 April", fileOf({"Zoe", "31", "4", "April", "1990"}));
         row("29 February 2001", fileOf({"Zoe", "29", "2", "February", "2001"}));
         row("empty name", fileOf({"", "1", "2", "February", "1990"}));
+        // The month-name line names the month; Save would write it back.
+        row("another month's name", fileOf({"Zoe", "1", "8", "January", "1990"}));
+        row("no month's name", fileOf({"Zoe", "1", "8", "", "1990"}));
+        row("32766 letters for a month's name", fileOf({"Zoe", "1", "8", QByteArray(32766, 'x'), "1990"}));
         // No save writes a byte below 85: a NUL or a control byte is damage.
         // Each inserted into a good file: "Zoe" CR LF "1" CR LF "2" CR LF "February" ...
         const QByteArray good = fileOf({"Zoe", "1", "2", "February", "1990"});
