@@ -14,6 +14,8 @@ bus:
 """
 import datetime
 import os
+import socket
+import time
 import re
 import resource
 import shutil
@@ -33,6 +35,8 @@ PROGRAM = sys.argv[1]
 # space can hold, and it catches an endless read itself.
 SANITIZED = b"libasan" in subprocess.run(["ldd", PROGRAM], capture_output=True).stdout
 ROW_TIMEOUT = 10.0
+# How soon a window comes however hostile the state files; a sanitized build starts slower.
+WITHIN = 5.0 if SANITIZED else 1.0
 TODAY = datetime.date.today()
 PROCEED = "Get My Rudraksha Numerology Reading"
 PROCEED_HI = "मेरा रुद्राक्ष अंक ज्योतिष फल देखें"
@@ -103,7 +107,7 @@ class Run:
 
     started = []
 
-    def __init__(self, home, arguments=(), memory_limit=None, environment=None):
+    def __init__(self, home, arguments=(), memory_limit=None, environment=None, file_size_limit=None):
         self.home = home
         self.errors = tempfile.TemporaryFile()
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb", HOME=home.path,
@@ -113,7 +117,12 @@ class Run:
         def limit():
             if memory_limit and not SANITIZED:
                 resource.setrlimit(resource.RLIMIT_AS, (memory_limit, memory_limit))
+            if file_size_limit:
+                # A write past it fails, as on a full disk, rather than end the program.
+                signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+                resource.setrlimit(resource.RLIMIT_FSIZE, (file_size_limit, file_size_limit))
 
+        self.started_at = time.monotonic()
         self.process = subprocess.Popen([PROGRAM, *arguments], env=env, stderr=self.errors, preexec_fn=limit)
         Run.started.append(self)
         self.app = wait_for("the program", self.find_app, ROW_TIMEOUT)
@@ -329,12 +338,13 @@ def link_to_device(path, minor):
     return intact
 
 
-def hostile(make, as_root=False, memory_limit=None, end="exit", action=None, stderr=None, home_is_a_file=False):
+def hostile(make, as_root=False, memory_limit=None, end="exit", action=None, stderr=None, home_is_a_file=False,
+            within=None, environment=None):
     def row(home):
         if as_root and os.geteuid() != 0:
             return "skipped: only the superuser makes device nodes"
         intact = make(home)
-        environment = {}
+        environment = dict(extra_environment)
         if home_is_a_file:
             environment["HOME"] = os.path.join(home.tmp, "..", "home-file")
             with open(environment["HOME"], "w") as file:
@@ -342,6 +352,8 @@ def hostile(make, as_root=False, memory_limit=None, end="exit", action=None, std
         path = home.reading("given.rkn", "Sample Name", 15, 8, "August", 1985)
         run = Run(home, [path], memory_limit=memory_limit, environment=environment)
         run.result_window()
+        waited = time.monotonic() - run.started_at
+        assert within is None or waited < within, f"the window came after {waited:.1f} s"
         if action:
             action(run)
         if end == "exit":
@@ -354,7 +366,97 @@ def hostile(make, as_root=False, memory_limit=None, end="exit", action=None, std
             assert re.search(stderr, run.stderr()), run.stderr()
         leftovers = os.listdir(home.tmp)
         assert not leftovers, f"left in the temporary folder: {leftovers}"
+        return f"window after {waited:.2f} s"
+    extra_environment = environment or {}
     return row
+
+
+# --- locks that Qt could neither use nor remove -------------------------------
+
+def settings_lock(home):
+    return home.settings + ".lock"
+
+
+def dialogs_lock(home):
+    return os.path.join(home.config, "QtProject.conf.lock")
+
+
+def unchanged(path):
+    """A check that what stands at path is as it was."""
+    before = os.lstat(path)
+    content = None if not stat.S_ISREG(before.st_mode) or before.st_size > 1 << 20 else open(path, "rb").read()
+
+    def intact():
+        after = os.lstat(path)
+        assert (after.st_mode, after.st_size, after.st_ino) == (before.st_mode, before.st_size, before.st_ino), \
+            f"{path} was changed"
+        assert content is None or open(path, "rb").read() == content, f"{path} was rewritten"
+    return intact
+
+
+def dangling_link(where):
+    def make(home):
+        path = where(home)
+        os.symlink(path + ".nowhere", path)
+        return unchanged(path)
+    return make
+
+
+def stale_lock(where, mode, rmlock_pipe=False):
+    """A lock left by a copy long gone, its mode the user's own choice."""
+    def make(home):
+        path = where(home)
+        with open(path, "w") as file:
+            file.write("99999\nvq-rudraksha-numerology\nsomewhere\n")
+        long_ago = time.time() - 3600
+        os.utime(path, (long_ago, long_ago))
+        os.chmod(path, mode)
+        if rmlock_pipe:
+            os.mkfifo(path + ".rmlock", 0o600)
+        return unchanged(path)
+    return make
+
+
+def sparse_lock(where, size):
+    def make(home):
+        path = where(home)
+        with open(path, "wb") as file:
+            file.truncate(size)
+        return unchanged(path)
+    return make
+
+
+def live_lock(where):
+    """A fresh lock naming a live process of the program's name."""
+    def make(home):
+        path = where(home)
+        with open(path, "w") as file:
+            file.write(f"{os.getpid()}\nvq-rudraksha-numerology\n{socket.gethostname()}\n")
+        return unchanged(path)
+    return make
+
+
+def qt_leftover(home):
+    """What a write of Qt's own left when it was cut short, in earlier versions."""
+    leftover = home.settings + ".Ab12Cd"
+    with open(leftover, "w") as file:
+        file.write("[Language]\nuiLanguage=hi\n")
+
+    def removed():
+        assert not os.path.exists(leftover), "Qt's unfinished settings file is still there"
+    return removed
+
+
+# Fonts as fontconfig gives them where only DejaVu is installed.
+LATIN_FONTS = os.path.join(tempfile.gettempdir(), "vq-restart-latin-fonts.conf")
+
+
+def no_devanagari_font(home):
+    """LANG asks for Hindi, and no installed font has its script."""
+    with open(LATIN_FONTS, "w") as file:
+        file.write('<?xml version="1.0"?><!DOCTYPE fontconfig SYSTEM "fonts.dtd"><fontconfig>'
+                   f'<dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>{home.tmp}/../fc</cachedir></fontconfig>')
+    return None
 
 
 def cancel_save_dialog(run):
@@ -363,6 +465,22 @@ def cancel_save_dialog(run):
     dialog = run.wait("the Save dialog", pyatspi.ROLE_DIALOG)
     press(wait_for("Cancel", lambda: find(dialog, pyatspi.ROLE_PUSH_BUTTON, "Cancel")))
     wait_for("the dialog gone", lambda: None if showing(run.app, pyatspi.ROLE_DIALOG) else True)
+
+
+def settings_not_written(home):
+    """A disk too full for the settings: said once, in the window, and the run goes on."""
+    run = Run(home, file_size_limit=32)
+    alert = run.wait("the message", pyatspi.ROLE_ALERT)
+    texts = [node.name for node in showing(alert, pyatspi.ROLE_LABEL)]
+    assert any("The settings could not be saved in" in text for text in texts), texts
+    assert any("There is not enough space on the disk for the file." in text for text in texts), texts
+    press(wait_for("OK", lambda: find(alert, pyatspi.ROLE_PUSH_BUTTON, "OK")))
+    run.main_window()
+    press(menu_item(run.app, "हिन्दी"))  # Help › Language: a second write, said no more
+    run.main_window(hindi=True)
+    assert not showing(run.app, pyatspi.ROLE_ALERT), "said twice"
+    run.exit()
+    assert not os.path.exists(home.settings) or os.path.getsize(home.settings) <= 32
 
 
 def outgrown_settings(home):
@@ -431,6 +549,29 @@ ROWS = [
     ("file dialogs' settings a named pipe",
      hostile(lambda home: fifo(os.path.join(home.config, "QtProject.conf")), action=cancel_save_dialog)),
     ("settings over 64 KB: kept aside, then afresh", outgrown_settings),
+    ("settings that cannot be written", settings_not_written),
+    # Locks of Qt's that it could neither use nor remove: the program never
+    # takes, reads or waits on them, and leaves them as they are.
+    ("settings lock a link to nowhere", hostile(dangling_link(settings_lock), within=WITHIN)),
+    ("settings lock stale, mode 0444", hostile(stale_lock(settings_lock, 0o444), within=WITHIN)),
+    ("settings lock stale, mode 000", hostile(stale_lock(settings_lock, 0o000), within=WITHIN)),
+    ("settings lock stale, a pipe at its .rmlock", hostile(stale_lock(settings_lock, 0o600, True), within=WITHIN)),
+    ("settings lock of 20 GB", hostile(sparse_lock(settings_lock, 20 << 30), within=WITHIN, memory_limit=2 << 30)),
+    ("settings lock fresh, of a live copy", hostile(live_lock(settings_lock), within=WITHIN)),
+    ("Qt's unfinished settings file", hostile(qt_leftover)),
+    ("file dialogs' lock a link to nowhere",
+     hostile(dangling_link(dialogs_lock), action=cancel_save_dialog, stderr="QtProject.conf.lock stands in the way")),
+    ("file dialogs' lock stale, mode 000", hostile(stale_lock(dialogs_lock, 0o000), action=cancel_save_dialog)),
+    ("file dialogs' lock stale, a pipe at its .rmlock",
+     hostile(stale_lock(dialogs_lock, 0o600, True), action=cancel_save_dialog)),
+    ("file dialogs' lock of 20 GB",
+     hostile(sparse_lock(dialogs_lock, 20 << 30), action=cancel_save_dialog, memory_limit=2 << 30)),
+    ("file dialogs' lock fresh, of a live copy", hostile(live_lock(dialogs_lock), action=cancel_save_dialog)),
+    ("recent files of 65 MB", hostile(lambda home: sparse_lock(lambda h: h.recent, 65 << 20)(home),
+                                      stderr="are larger than 64 MB and are left alone")),
+    ("Hindi without a Devanagari font", hostile(no_devanagari_font, stderr="the program speaks English",
+                                               environment={"LANG": "hi_IN.UTF-8", "LANGUAGE": "hi",
+                                                            "FONTCONFIG_FILE": LATIN_FONTS})),
     ("HOME a regular file", hostile(lambda home: None, home_is_a_file=True, stderr="is not a folder but a file")),
     # Values no run writes.
     ("a recent list of 2^31 - 1 entries", values("[Recent]\nsize=2147483647\n", no_recent_entries)),

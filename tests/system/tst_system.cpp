@@ -42,7 +42,11 @@ enum class Planted {
     LinkLoop,
     FolderMissing, // the path's folder does not exist
     SystemFile, // a file the kernel makes up as it is read: its size says 0
+    Leftovers, // beside it, a save's unfinished file and a file of the user's named alike
 };
+
+const QString kLeftover = QStringLiteral(".vq-rudraksha-numerology-saving-Ab12Cd");
+const QString kUsersOwn = QStringLiteral(".vq-rudraksha-numerology-saving-notes.txt");
 
 const QByteArray kOld = "the old bytes";
 const QByteArray kNew = "the new bytes";
@@ -80,6 +84,8 @@ bool plant(Planted what, const QString& path, const QDir& dir)
         return makeNullDevice(end) && QFile::link(end, path);
     case Planted::LinkLoop:
         return isUnix() && QFile::link(path, path);
+    case Planted::Leftovers:
+        return isUnix() && writeFile(dir.filePath(kLeftover), kOld) && writeFile(dir.filePath(kUsersOwn), kOld);
     }
     return false;
 }
@@ -168,6 +174,7 @@ private slots:
         row("a file replaced, its mode kept", Planted::File);
         row("through a chain of links", Planted::ChainOfLinks);
         row("a link to nowhere: its target made", Planted::LinkToNowhere);
+        row("an unfinished save removed, a file of the user's named alike kept", Planted::Leftovers);
         row("a pipe left alone", Planted::Pipe, QStringLiteral("The file may not be changed."));
         row("a link to a device left alone", Planted::LinkToDevice, QStringLiteral("The file may not be changed."));
         row("a folder left alone", Planted::Folder, QStringLiteral("A folder of that name is in the way."));
@@ -230,6 +237,11 @@ private slots:
         }
         // Nothing of the program's own is left beside the file.
         QStringList after = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+        if (planted == Planted::Leftovers) {
+            QVERIFY(!after.contains(kLeftover) && after.contains(kUsersOwn));
+            after.append(kLeftover);
+            after.sort();
+        }
         if (reason.isEmpty() && !before.contains(QFileInfo(end).fileName())) {
             after.removeOne(QFileInfo(end).fileName());
         }
