@@ -278,6 +278,27 @@ private slots:
         }
     }
 
+    // However long the names and paths of the readings opened, the settings
+    // file stays within what the program reads back.
+    void recentReadingsStayWithinTheFile()
+    {
+        const QString longName(32766, QLatin1Char('n'));
+        const QString longPath = QStringLiteral("/r/") + QString(4090, QLatin1Char('p'));
+        for (int i = 0; i < 10; ++i) {
+            sys::Settings::changeRecentReadings([&](QList<sys::RecentReading>& list) {
+                list.prepend({longPath + QString::number(i), longName});
+                list.prepend({longPath + QString(10, QLatin1Char('x')), longName}); // past 4,096: not kept
+            });
+        }
+        const QList<sys::RecentReading> kept = sys::Settings::recentReadings();
+        QCOMPARE(kept.size(), sys::Settings::MostRecentReadings);
+        QCOMPARE(kept.front().path, longPath + QString::number(9));
+        QCOMPARE(kept.front().personName, longName.left(sys::Settings::LongestRecentName));
+        if (isUnix()) {
+            QVERIFY(QFileInfo(sys::Settings::location()).size() < 64 * 1024);
+        }
+    }
+
     // Values no run writes read as nothing (a list as its first eight).
     void hostileValues_data()
     {
