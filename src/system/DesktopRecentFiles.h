@@ -19,7 +19,7 @@ void recordInDesktopRecentFiles(const QString& path);
 // Windows the shell's Recent folder, a shortcut for each file.
 QString desktopRecentFilesPath();
 
-// On Linux, the XBEL document existing (empty: no file yet) with path's bookmark added,
+// The XBEL document existing (empty: no file yet) with path's bookmark added,
 // or brought up to date at now, for this program and the media type of
 // readings; every other bookmark stays as it was. Nothing when existing is not
 // an XBEL document.
