@@ -68,6 +68,9 @@ std::string workingText(const Working& working, std::string_view lettersCount)
     if (working.empty()) {
         return {};
     }
+    if (working.termCount == 1 && working.terms.front().letter == 0) {
+        return std::to_string(working.total) + passes(working.total);
+    }
     return terms(working, lettersCount) + " = " + std::to_string(working.total) + passes(working.total);
 }
 

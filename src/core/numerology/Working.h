@@ -23,6 +23,10 @@ struct Working {
     std::vector<Term> terms; // the first MostLettersListed terms at most
     std::uint64_t termCount = 0; // every term, listed or not
     std::uint64_t total = 0;
+    // Whether a Y of the name was counted as a vowel here, or as a consonant
+    // (the vowel rule, Chart.h).
+    bool countsYAsVowel = false;
+    bool countsYAsConsonant = false;
 
     // No terms: nothing to show, the number could not be formed.
     bool empty() const { return termCount == 0; }
@@ -36,9 +40,10 @@ std::string_view lettersCountFormat();
 
 // The working as one line of UTF-8 text: the terms added, " = " their total,
 // then one step "digits = sum" for each digit sum, each after an arrow
-// (U+2192, written "->" here):
+// (U+2192, written "->" here); a single number stands alone before its sums:
 //   "15 + 8 + 1985 = 2008 -> 2 + 0 + 0 + 8 = 10 -> 1 + 0 = 1"
 //   "S 1 + A 1 + M 4 ... = 36 -> 3 + 6 = 9"
+//   "29 -> 2 + 9 = 11 -> 1 + 1 = 2"
 // Past 30 letters only their count stands for them ("32 letters = 187 -> ..."),
 // in the words of lettersCount, "%1" standing for the number. Empty for an
 // empty working.

@@ -1,3 +1,4 @@
+#include "core/numerology/Chart.h"
 #include "core/numerology/DigitReduction.h"
 #include "core/numerology/Numerology.h"
 #include "core/numerology/Reading.h"
@@ -396,6 +397,129 @@ private slots:
         QCOMPARE(text.size(), length);
         QVERIFY(!text.contains(QLatin1Char('\r')));
         QVERIFY(!text.contains(QLatin1Char('\n')));
+    }
+
+    // The chart's numbers and their working: the birth day reduced, the
+    // vowels and the other letters (the Y rule), the personal year.
+    void chartNumbers_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("birth");
+        QTest::addColumn<QString>("soulUrge"); // empty: no vowel
+        QTest::addColumn<QString>("personality"); // empty: no consonant
+        QTest::addColumn<QString>("yNote"); // "vowel", "consonant" or empty
+        const auto row = [](const char* name, const char* person, int day, const QString& birth, const QString& soul,
+                             const QString& personality, const char* yNote = "") {
+            QTest::newRow(name) << person << day << birth << soul << personality << yNote;
+        };
+        row("John Smith, the 15th", "John Smith", 15, "15 \u2192 1 + 5 = 6", "O 6 + I 9 = 15 \u2192 1 + 5 = 6",
+            "J 1 + H 8 + N 5 + S 1 + M 4 + T 2 + H 8 = 29 \u2192 2 + 9 = 11 \u2192 1 + 1 = 2");
+        row("one digit, the 6th", "Ann", 6, "6", "A 1 = 1", "N 5 + N 5 = 10 \u2192 1 + 0 = 1");
+        row("the 10th", "Ann", 10, "10 \u2192 1 + 0 = 1", "A 1 = 1", "N 5 + N 5 = 10 \u2192 1 + 0 = 1");
+        row("the 20th", "Ann", 20, "20 \u2192 2 + 0 = 2", "A 1 = 1", "N 5 + N 5 = 10 \u2192 1 + 0 = 1");
+        row("the 29th, two passes", "Ann", 29, "29 \u2192 2 + 9 = 11 \u2192 1 + 1 = 2", "A 1 = 1",
+            "N 5 + N 5 = 10 \u2192 1 + 0 = 1");
+        row("the 30th", "Ann", 30, "30 \u2192 3 + 0 = 3", "A 1 = 1", "N 5 + N 5 = 10 \u2192 1 + 0 = 1");
+        // Y is a vowel where neither character beside it is A, E, I, O or U.
+        row("Lynn: Y a vowel", "Lynn", 1, "1", "Y 7 = 7", "L 3 + N 5 + N 5 = 13 \u2192 1 + 3 = 4", "vowel");
+        row("Mary: Y at the end", "Mary", 1, "1", "A 1 + Y 7 = 8", "M 4 + R 9 = 13 \u2192 1 + 3 = 4", "vowel");
+        row("Yvonne: Y at the start", "Yvonne", 1, "1", "Y 7 + O 6 + E 5 = 18 \u2192 1 + 8 = 9",
+            "V 4 + N 5 + N 5 = 14 \u2192 1 + 4 = 5", "vowel");
+        row("Yolanda: Y before a vowel", "Yolanda", 1, "1", "O 6 + A 1 + A 1 = 8",
+            "Y 7 + L 3 + N 5 + D 4 = 19 \u2192 1 + 9 = 10 \u2192 1 + 0 = 1", "consonant");
+        row("Murray: Y after a vowel", "Murray", 1, "1", "U 3 + A 1 = 4",
+            "M 4 + R 9 + R 9 + Y 7 = 29 \u2192 2 + 9 = 11 \u2192 1 + 1 = 2", "consonant");
+        row("Joy", "Joy", 1, "1", "O 6 = 6", "J 1 + Y 7 = 8", "consonant");
+        row("a hyphen beside Y is no vowel", "Ann-Yb", 1, "1", "A 1 + Y 7 = 8", "N 5 + N 5 + B 2 = 12 \u2192 1 + 2 = 3",
+            "vowel");
+        row("no vowel", "Tsk Brr", 1, "1", "", "T 2 + S 1 + K 2 + B 2 + R 9 + R 9 = 25 \u2192 2 + 5 = 7");
+        row("no consonant", "Aiu Eo", 1, "1", "A 1 + I 9 + U 3 + E 5 + O 6 = 24 \u2192 2 + 4 = 6", "");
+    }
+    void chartNumbers()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, day);
+        QFETCH(QString, birth);
+        QFETCH(QString, soulUrge);
+        QFETCH(QString, personality);
+        QFETCH(QString, yNote);
+        QCOMPARE(q(workingText(birthNumberWorking(day))), birth);
+        const Working soul = soulUrgeWorking(name.toStdString());
+        const Working other = personalityWorking(name.toStdString());
+        QCOMPARE(q(workingText(soul)), soulUrge);
+        QCOMPARE(q(workingText(other)), personality);
+        QCOMPARE(soul.empty(), soulUrge.isEmpty());
+        QCOMPARE(soul.countsYAsVowel, yNote == QLatin1String("vowel"));
+        QCOMPARE(other.countsYAsConsonant, yNote == QLatin1String("consonant"));
+        // Each number of one digit, from 1 to 9 where there is one.
+        QVERIFY(soul.empty() || (soul.result() >= 1 && soul.result() <= 9));
+    }
+
+    void personalYear()
+    {
+        ReadingInput input;
+        input.BirthDay = 15;
+        input.BirthMonth = 8;
+        input.BirthYear = 1985;
+        QCOMPARE(q(workingText(personalYearWorking(input, 2026))),
+            QStringLiteral("15 + 8 + 2026 = 2049 \u2192 2 + 0 + 4 + 9 = 15 \u2192 1 + 5 = 6"));
+    }
+
+    // The grid of the date's digits (zeros left out, nothing reduced), the
+    // two numbers added where asked, its complete and empty lines.
+    void loShu_data()
+    {
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<bool>("added");
+        QTest::addColumn<QString>("cells"); // the counts of 1 to 9, the added ones after a "+"
+        QTest::addColumn<QStringList>("complete");
+        QTest::addColumn<QStringList>("empty");
+        QTest::newRow("15 08 1985") << 15 << 8 << 1985 << false << "2 0 0 0 2 0 0 2 1" << QStringList{"Will plane"}
+                                    << QStringList{"Action plane"};
+        QTest::newRow("15 08 1985, birth 6 and life path 1 added")
+            << 15 << 8 << 1985 << true << "2+1 0 0 0 2 0+1 0 2 1" << QStringList{"Practical plane", "Will plane"}
+            << QStringList();
+        QTest::newRow("4 09 2357") << 4 << 9 << 2357 << false << "0 1 1 1 1 0 1 0 1"
+                                   << QStringList{"Mental plane", "Emotional plane"} << QStringList{"Practical plane"};
+        QTest::newRow("4 05 1996, a 9 twice") << 4 << 5 << 1996 << false << "1 0 0 1 1 1 0 0 2"
+                                              << QStringList{"Will plane", "Golden Rajyog"} << QStringList();
+    }
+    void loShu()
+    {
+        QFETCH(int, day);
+        QFETCH(int, month);
+        QFETCH(int, year);
+        QFETCH(bool, added);
+        QFETCH(QString, cells);
+        QFETCH(QStringList, complete);
+        QFETCH(QStringList, empty);
+        ReadingInput input;
+        input.BirthDay = static_cast<std::int16_t>(day);
+        input.BirthMonth = static_cast<std::int16_t>(month);
+        input.BirthYear = static_cast<std::int16_t>(year);
+        const Reading reading = completeReading(input);
+        const LoShuGrid grid = loShuGrid(input, added, birthNumberWorking(day).result(), reading.LifePathNumber);
+        QStringList counts;
+        for (int n = 1; n <= 9; ++n) {
+            const int more = grid.added[static_cast<std::size_t>(n)];
+            counts << QString::number(grid.fromDate[static_cast<std::size_t>(n)])
+                    + (more > 0 ? QStringLiteral("+%1").arg(more) : QString());
+        }
+        QCOMPARE(counts.join(QLatin1Char(' ')), cells);
+        QStringList completeLines;
+        QStringList emptyLines;
+        for (const LoShuLine& line : loShuLines()) {
+            const LineState state = lineState(line, grid);
+            (state == LineState::Complete       ? completeLines
+                    : state == LineState::Empty ? emptyLines
+                                                : counts)
+                << q(line.name);
+        }
+        QCOMPARE(completeLines, complete);
+        QCOMPARE(emptyLines, empty);
     }
 };
 
