@@ -15,6 +15,7 @@ namespace {
 // Every key of the program's settings. Their bytes in the file and the
 // registry are those of every earlier version.
 const QString kLanguage = QStringLiteral("Language/uiLanguage");
+const QString kGridHoldsNumbers = QStringLiteral("Chart/gridHoldsNumbers");
 const QString kRecentList = QStringLiteral("Recent");
 const QString kRecentPath = QStringLiteral("path");
 const QString kRecentName = QStringLiteral("name");
@@ -148,6 +149,16 @@ void Settings::setWindowPlace(const QString& window, const WindowPlace& place)
             }
         }
     });
+}
+
+bool Settings::gridHoldsNumbers()
+{
+    return settingsStore().value(kGridHoldsNumbers).toBool();
+}
+
+void Settings::setGridHoldsNumbers(bool holds)
+{
+    changeSettings([holds](QSettings& store) { store.setValue(kGridHoldsNumbers, holds); });
 }
 
 QString Settings::reminderDate()

@@ -10,7 +10,8 @@
 
 // The program's per-user settings, each key named once, in Settings.cpp: the
 // language chosen, the recent readings, where each working window was left,
-// and the date of the last update reminder. Values no run writes (a list
+// the chart's choice of the grid's numbers, and the date of the last update
+// reminder. Values no run writes (a list
 // that claims 2^31 entries, a size that is no size) read as nothing.
 namespace sys {
 
@@ -55,6 +56,10 @@ public:
     // Writes only what differs from the stored place, so a window handed over
     // where it was left costs no write.
     static void setWindowPlace(const QString& window, const WindowPlace& place);
+
+    // Whether the Lo Shu grid holds the birth and life path numbers too.
+    static bool gridHoldsNumbers();
+    static void setGridHoldsNumbers(bool holds);
 
     // The text stored for the last update reminder's date, decoded (the key
     // and the value are kept shifted, as reading files are), or an empty text.
