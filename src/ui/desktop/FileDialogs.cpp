@@ -165,10 +165,14 @@ public:
 protected:
     void accept() override
     {
+        // The name typed gets the suffix where the file it names lacks it
+        // (and is no folder): Qt then asks about replacing the file of that
+        // name, and chooses it.
         const QString chosen = selectedFiles().value(0);
-        if (defaultSuffix() == kReadingSuffix && !chosen.isEmpty() && !QFileInfo(chosen).isDir()
+        auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (defaultSuffix() == kReadingSuffix && edit != nullptr && !chosen.isEmpty() && !QFileInfo(chosen).isDir()
             && withReadingSuffix(chosen) != chosen) {
-            selectFile(withReadingSuffix(chosen));
+            edit->setText(withReadingSuffix(edit->text()));
         }
         QFileDialog::accept();
     }

@@ -6,7 +6,7 @@
 #include "core/numerology/Numerology.h"
 #include "system/CoreText.h"
 #include "system/ProgramNames.h"
-#include "ui/result/BeadRows.h"
+#include "ui/widgets/BeadRows.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/Pictures.h"
 

@@ -9,7 +9,7 @@
 #include "ui/desktop/FileDialogs.h"
 #include "ui/desktop/Messages.h"
 #include "ui/result/ReadingDocument.h"
-#include "ui/result/ReadingPage.h"
+#include "ui/widgets/ReadingPage.h"
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/Named.h"

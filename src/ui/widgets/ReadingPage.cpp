@@ -1,9 +1,9 @@
-#include "ui/result/ReadingPage.h"
+#include "ui/widgets/ReadingPage.h"
 
 #include "core/catalogue/BeadCatalogue.h"
 #include "core/numerology/Numerology.h"
 #include "system/CoreText.h"
-#include "ui/result/BeadRows.h"
+#include "ui/widgets/BeadRows.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/Named.h"
 #include "ui/widgets/Pictures.h"

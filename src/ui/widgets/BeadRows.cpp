@@ -1,4 +1,4 @@
-#include "ui/result/BeadRows.h"
+#include "ui/widgets/BeadRows.h"
 
 #include "core/catalogue/BeadCatalogue.h"
 #include "system/CoreText.h"
