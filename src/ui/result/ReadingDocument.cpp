@@ -3,9 +3,12 @@
 #include "core/catalogue/BeadCatalogue.h"
 #include "core/catalogue/GuidanceTexts.h"
 #include "core/numerology/BirthDate.h"
+#include "core/numerology/Chart.h"
 #include "core/numerology/Numerology.h"
 #include "system/CoreText.h"
 #include "system/ProgramNames.h"
+#include "system/Settings.h"
+#include "ui/chart/ChartWords.h"
 #include "ui/widgets/BeadRows.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/Pictures.h"
@@ -13,6 +16,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDate>
 #include <QLocale>
 #include <QPageSize>
 #include <QPainter>
@@ -77,6 +81,7 @@ struct NumberOfReading {
     std::string_view introduction;
     std::string_view personality;
     const core::Working& working;
+    const char* context = "core::Numerology"; // of the two texts
 };
 
 // One number: what it means, the number and its working, the personality text,
@@ -92,12 +97,12 @@ QString numberSection(QTextDocument& document, const NumberOfReading& number, bo
                        .arg(kHeadingColour, newPage ? QStringLiteral(" page-break-before:always;") : QString(),
                            number.title.toHtmlEscaped());
     html += QStringLiteral("<p><i>%1</i></p>")
-                .arg(sys::translatedCore("core::Numerology", number.introduction).toHtmlEscaped());
+                .arg(sys::translatedCore(number.context, number.introduction).toHtmlEscaped());
     html += QStringLiteral("<p><span style=\"font-size:26pt; font-weight:bold;\">%1</span>"
                            "&nbsp;&nbsp;&nbsp;&nbsp;%2</p>")
                 .arg(number.n)
                 .arg(sys::translatedWorking(number.working).toHtmlEscaped());
-    html += paragraphs("core::Numerology", number.personality);
+    html += paragraphs(number.context, number.personality);
 
     const QUrl beadName(QStringLiteral("bead-%1").arg(number.n));
     document.addResource(QTextDocument::ImageResource, beadName, beadPicture(number.n, kPrintPixelRatio).toImage());
@@ -130,6 +135,60 @@ QString numberSection(QTextDocument& document, const NumberOfReading& number, bo
     if (planetShown) {
         html += paragraphs("core::Catalogue", bead->PlanetText);
     }
+    return html;
+}
+
+QString escapedLines(const QString& text)
+{
+    return text.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>"));
+}
+
+// The chart after the birth number's page: every number in a table with its
+// working and bead, the Lo Shu grid drawn with its lines and what its numbers
+// say, and the rules the chart follows.
+QString chartSection(const core::Reading& reading, const core::Chart& chart, bool holdsAddedNumbers)
+{
+    const auto words = [](const char* text) { return QCoreApplication::translate("ui::ReadingDocument", text); };
+    QString html = QStringLiteral("<h2 style=\"color:%1; page-break-before:always;\">%2</h2>")
+                       .arg(kHeadingColour, words(QT_TRANSLATE_NOOP("ui::ReadingDocument", "All numbers")));
+    html += QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"4\">");
+    for (const ChartNumber& number : chartNumbers(reading, chart)) {
+        html += QStringLiteral("<tr><td width=\"28%\"><b>%1</b><br>%2</td><td width=\"6%\" align=\"center\">"
+                               "<span style=\"font-size:16pt; font-weight:bold;\">%3</span></td><td>%4</td>"
+                               "<td width=\"20%\">%5</td></tr>")
+                    .arg(number.name.toHtmlEscaped(), number.source.toHtmlEscaped(),
+                        number.number > 0 ? QString::number(number.number) : QStringLiteral("\u2014"),
+                        escapedLines(number.number > 0 ? number.working : number.meaning), number.bead.toHtmlEscaped());
+    }
+    html += QStringLiteral("</table><p><i>%1</i></p>").arg(numbersRule().toHtmlEscaped());
+
+    html += QStringLiteral("<h2 style=\"color:%1;\">%2</h2>")
+                .arg(kHeadingColour, words(QT_TRANSLATE_NOOP("ui::ReadingDocument", "Lo Shu grid")));
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"10\">");
+    for (const auto& row : core::LoShuSquare) {
+        html += QStringLiteral("<tr>");
+        for (const int n : row) {
+            html += QStringLiteral("<td width=\"70\" height=\"50\" align=\"center\" valign=\"middle\">"
+                                   "<span style=\"font-size:16pt; font-weight:bold;\">%1</span></td>")
+                        .arg(cellText(n, chart.Grid).toHtmlEscaped());
+        }
+        html += QStringLiteral("</tr>");
+    }
+    html += QStringLiteral("</table>");
+    const auto list = [&](const char* title, const QStringList& lines) {
+        html += QStringLiteral("<p><b>%1</b></p>").arg(words(title).toHtmlEscaped());
+        for (const QString& line : lines) {
+            html += QStringLiteral("<p>%1</p>").arg(line.toHtmlEscaped());
+        }
+    };
+    list(QT_TRANSLATE_NOOP("ui::ReadingDocument", "Complete lines"), completeLines(chart.Grid));
+    list(QT_TRANSLATE_NOOP("ui::ReadingDocument", "Empty lines"), emptyLines(chart.Grid));
+    QStringList notes;
+    for (int n = 1; n <= 9; ++n) {
+        notes << QStringLiteral("%1  %2").arg(n).arg(numberNote(n, chart.Grid));
+    }
+    list(QT_TRANSLATE_NOOP("ui::ReadingDocument", "What the numbers say"), notes);
+    html += QStringLiteral("<p><i>%1</i></p>").arg(gridRule(holdsAddedNumbers).toHtmlEscaped());
     return html;
 }
 
@@ -188,6 +247,16 @@ std::unique_ptr<QTextDocument> readingDocument(const core::Reading& reading)
         {QCoreApplication::translate("ui::ReadingDocument", "Destiny number"), reading.DestinyNumber,
             core::destinyIntroduction(), reading.DestinyText, reading.DestinyWorking},
         true);
+
+    // The chart, as its window shows it today.
+    const bool holdsAddedNumbers = sys::Settings::gridHoldsNumbers();
+    const core::Chart chart = core::chartOf(reading, QDate::currentDate().year(), holdsAddedNumbers);
+    const int birth = chart.BirthNumber.result();
+    html += numberSection(*document,
+        {QCoreApplication::translate("ui::ReadingDocument", "Birth number"), birth, core::birthNumberIntroduction(),
+            core::birthNumberText(birth), chart.BirthNumber, "core::Chart"},
+        true);
+    html += chartSection(reading, chart, holdsAddedNumbers);
 
     const core::GuidanceTexts texts = core::LoadGuidanceTexts();
     html += QStringLiteral("<h2 style=\"color:%1;\">%2</h2>").arg(kHeadingColour, guidanceHeading());

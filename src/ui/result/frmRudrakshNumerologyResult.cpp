@@ -6,14 +6,15 @@
 #include "system/FileAccess.h"
 #include "system/RecentReadings.h"
 #include "system/SavedReadings.h"
+#include "ui/chart/frmChart.h"
 #include "ui/desktop/FileDialogs.h"
 #include "ui/desktop/Messages.h"
 #include "ui/result/ReadingDocument.h"
-#include "ui/widgets/ReadingPage.h"
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/Named.h"
 #include "ui/widgets/PromotionStrip.h"
+#include "ui/widgets/ReadingPage.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -94,6 +95,8 @@ void frmRudrakshNumerologyResult::createMenus()
     QMenu* mnuFile = fileMenu();
     mnuBack = named(mnuFile->addAction(tr("&Back")), QStringLiteral("mnuBack"));
     mnuBack->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    mnuChart = named(mnuFile->addAction(tr("&Chart…")), QStringLiteral("mnuChart"));
+    mnuChart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFile1"));
     mnuExport = named(mnuFile->addAction(tr("&Export as PDF…")), QStringLiteral("mnuExport"));
     mnuPrint = named(mnuFile->addAction(tr("&Print…")), QStringLiteral("mnuPrint"));
@@ -102,6 +105,7 @@ void frmRudrakshNumerologyResult::createMenus()
     addExitEntry();
 
     connect(mnuBack, &QAction::triggered, this, &frmRudrakshNumerologyResult::goBack);
+    connect(mnuChart, &QAction::triggered, this, &frmRudrakshNumerologyResult::showChart);
     connect(mnuExport, &QAction::triggered, this, &frmRudrakshNumerologyResult::exportReading);
     connect(mnuPrint, &QAction::triggered, this, &frmRudrakshNumerologyResult::printReading);
 }
@@ -129,7 +133,8 @@ void frmRudrakshNumerologyResult::createButtons()
 
     cmdSave = named(new QPushButton(tr("&Save"), central()), QStringLiteral("cmdSave"));
     cmdBack = named(new QPushButton(tr("&Back"), central()), QStringLiteral("cmdBack"));
-    for (QPushButton* button : {cmdBack, cmdSave}) {
+    cmdChart = named(new QPushButton(tr("&Chart"), central()), QStringLiteral("cmdChart"));
+    for (QPushButton* button : {cmdChart, cmdBack, cmdSave}) {
         button->setFont(programFont(NormalPointSize, true));
         button->setMinimumSize(px(900), px(400));
         setColours(button, Colours::Black, Colours::ButtonGrey);
@@ -141,6 +146,7 @@ void frmRudrakshNumerologyResult::layOutControls()
     auto* bottom = new QHBoxLayout;
     bottom->setSpacing(px(60));
     bottom->addWidget(fraFullBrand, 1);
+    bottom->addWidget(cmdChart, 0, Qt::AlignVCenter);
     bottom->addWidget(cmdBack, 0, Qt::AlignVCenter);
     bottom->addWidget(cmdSave, 0, Qt::AlignVCenter);
 
@@ -157,6 +163,7 @@ void frmRudrakshNumerologyResult::connectControls()
     connect(TS, &QTabBar::currentChanged, this, &frmRudrakshNumerologyResult::selectPage);
     connect(cmdSave, &QPushButton::clicked, this, &frmRudrakshNumerologyResult::SaveReading);
     connect(cmdBack, &QPushButton::clicked, this, &frmRudrakshNumerologyResult::goBack);
+    connect(cmdChart, &QPushButton::clicked, this, &frmRudrakshNumerologyResult::showChart);
     // Ctrl+S saves as the button does, beside its access key.
     connect(
         new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, cmdSave, &QPushButton::click);
@@ -175,7 +182,8 @@ void frmRudrakshNumerologyResult::connectControls()
             previous = box;
         }
     }
-    setTabOrder(previous, cmdBack);
+    setTabOrder(previous, cmdChart);
+    setTabOrder(cmdChart, cmdBack);
     setTabOrder(cmdBack, cmdSave);
     setTabOrder(cmdSave, banner());
     fraFullBrand->placeInTabOrderAfter(banner());
@@ -209,6 +217,11 @@ void frmRudrakshNumerologyResult::selectPage(int index)
         return;
     }
     m_pages->setCurrentWidget(index == 0 ? fraLifePath : fraDestiny);
+}
+
+void frmRudrakshNumerologyResult::showChart()
+{
+    frmChart::showModal(this, m_reading);
 }
 
 void frmRudrakshNumerologyResult::goBack()

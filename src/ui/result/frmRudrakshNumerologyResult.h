@@ -15,8 +15,9 @@ class PromotionStrip;
 class ReadingPage;
 
 // Shows one reading on two pages, the life path page and the destiny page,
-// with a tab strip choosing the page in front. Save writes the reading to a
-// file; Export as PDF and Print put the whole reading on paper; Back asks for
+// with a tab strip choosing the page in front. Chart shows the reading's
+// chart; Save writes the reading to a file; Export as PDF and Print put the
+// whole reading on paper, its chart included; Back asks for
 // a fresh main window and closes this one without ending the program; every
 // other close ends the program.
 class frmRudrakshNumerologyResult final : public WindowFrame {
@@ -64,6 +65,8 @@ private:
     // message holds %1 for the path and %2 for the reason.
     void showFileError(const QString& message, const QString& path, const QString& reason);
     void goBack();
+    // The chart of the reading, modal over the window.
+    void showChart();
     // Brings the page of tab index to the front.
     void selectPage(int index);
 
@@ -73,7 +76,9 @@ private:
     PromotionStrip* fraFullBrand = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdBack = nullptr;
+    QPushButton* cmdChart = nullptr;
     QAction* mnuBack = nullptr;
+    QAction* mnuChart = nullptr;
     QAction* mnuExport = nullptr;
     QAction* mnuPrint = nullptr;
 

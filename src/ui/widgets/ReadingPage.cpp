@@ -1,6 +1,7 @@
 #include "ui/widgets/ReadingPage.h"
 
 #include "core/catalogue/BeadCatalogue.h"
+#include "core/numerology/Chart.h"
 #include "core/numerology/Numerology.h"
 #include "system/CoreText.h"
 #include "ui/widgets/BeadRows.h"
@@ -66,7 +67,9 @@ QLabel* createPicture(QWidget* parent, std::size_t index, int sizeTwips)
 
 ReadingPage::ReadingPage(Number number, QWidget* parent)
     : QWidget(parent)
-    , m_page(number == Number::LifePath ? 0 : 1)
+    , m_page(number == Number::LifePath   ? 0
+              : number == Number::Destiny ? 1
+                                          : 2)
 {
     setColours(this, Colours::White, Colours::Black);
     createNumber();
@@ -76,15 +79,18 @@ ReadingPage::ReadingPage(Number number, QWidget* parent)
 
 std::size_t ReadingPage::captionIndex(std::size_t row) const
 {
-    // Captions of page 0 count up from 0, those of page 1 down from 19.
-    return m_page == 0 ? row : 19 - row;
+    // Captions of page 0 count up from 0, those of page 1 down from 19, those
+    // of the birth number's page up from 20.
+    return m_page == 0 ? row : m_page == 1 ? 19 - row : 20 + row;
 }
 
 void ReadingPage::createNumber()
 {
     QLabel* heading = named(new QLabel(this), QStringLiteral("lblLabels_%1").arg(captionIndex(0)));
-    heading->setText(sys::translatedCore(
-        "core::Numerology", m_page == 0 ? core::lifePathIntroduction() : core::destinyIntroduction()));
+    heading->setText(sys::translatedCore(textContext(),
+        m_page == 0       ? core::lifePathIntroduction()
+            : m_page == 1 ? core::destinyIntroduction()
+                          : core::birthNumberIntroduction()));
     heading->setFont(programFont(NormalPointSize, true));
     heading->setWordWrap(true);
     heading->setMinimumHeight(px(600));
@@ -93,16 +99,19 @@ void ReadingPage::createNumber()
     lblLabels[0] = heading;
 
     QLabel* shownNumber = named(new QLabel(this), QStringLiteral("lblResult_%1").arg(10 * m_page));
-    shownNumber->setAccessibleDescription(m_page == 0 ? tr("Life path number") : tr("Destiny number"));
+    shownNumber->setAccessibleDescription(m_page == 0 ? tr("Life path number")
+            : m_page == 1                             ? tr("Destiny number")
+                                                      : tr("Birth number"));
     shownNumber->setFont(programFont(27.75, true));
     shownNumber->setAlignment(Qt::AlignCenter);
     shownNumber->setMinimumWidth(px(390));
     setColours(shownNumber, Colours::White);
     lblResult[0] = shownNumber;
 
-    const std::array<std::array<QString, 3>, 2> boxNames = {{
+    const std::array<std::array<QString, 3>, 3> boxNames = {{
         {tr("Life path personality text"), tr("Life path bead description"), tr("Life path planet text")},
         {tr("Destiny personality text"), tr("Destiny bead description"), tr("Destiny planet text")},
+        {tr("Birth number personality text"), tr("Birth number bead description"), tr("Birth number planet text")},
     }};
     for (std::size_t box = 0; box < txtResult.size(); ++box) {
         txtResult[box] = createTextBox(this, 3 * m_page + box);
@@ -125,7 +134,9 @@ void ReadingPage::createRows()
         QLabel* value = named(new QLabel(this), QStringLiteral("lblResult_%1").arg(10 * m_page + row));
         // A screen reader says the value, then what it is: "Sun, Life path ruling planet".
         const QString what = captions[row].toLower();
-        value->setAccessibleDescription(m_page == 0 ? tr("Life path %1").arg(what) : tr("Destiny %1").arg(what));
+        value->setAccessibleDescription(m_page == 0 ? tr("Life path %1").arg(what)
+                : m_page == 1                       ? tr("Destiny %1").arg(what)
+                                                    : tr("Birth number %1").arg(what));
         value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setColours(value, Colours::White);
         if (row == 1) {
@@ -200,9 +211,10 @@ void ReadingPage::showNumber(
     // "Life path number: 15 + 8 + 1985 = 2008 ...", the number read first.
     const QString steps = sys::translatedWorking(working);
     lblResult[0]->setToolTip(steps);
-    lblResult[0]->setAccessibleDescription(
-        m_page == 0 ? tr("Life path number: %1").arg(steps) : tr("Destiny number: %1").arg(steps));
-    txtResult[0]->setPlainText(sys::translatedParagraphs("core::Numerology", personalityText));
+    lblResult[0]->setAccessibleDescription(m_page == 0 ? tr("Life path number: %1").arg(steps)
+            : m_page == 1                              ? tr("Destiny number: %1").arg(steps)
+                                                       : tr("Birth number: %1").arg(steps));
+    txtResult[0]->setPlainText(sys::translatedParagraphs(textContext(), personalityText));
     txtResult[1]->setPlainText(sys::translatedCore("core::Catalogue", bead.Description));
     txtResult[2]->setPlainText(sys::translatedCore("core::Catalogue", bead.PlanetText));
     showPictures(n, n);

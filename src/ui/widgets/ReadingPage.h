@@ -22,15 +22,16 @@ namespace ui {
 // values until a number is shown on it.
 //
 // The window's control arrays are divided between its two pages; each control
-// is named after its place there. On page p (0 life path, 1 destiny) value k
-// is lblResult_(10p + k), text box k is txtResult_(3p + k) and picture k is
-// imgImage_(2p + k); caption k is lblLabels_k on page 0 and lblLabels_(19 - k)
-// on page 1 (caption 0 is the heading).
+// is named after its place there. On page p (0 life path, 1 destiny, and 2 the
+// chart's birth number) value k is lblResult_(10p + k), text box k is
+// txtResult_(3p + k) and picture k is imgImage_(2p + k); caption k is
+// lblLabels_k on page 0, lblLabels_(19 - k) on page 1 and lblLabels_(20 + k)
+// on page 2 (caption 0 is the heading).
 class ReadingPage final : public QWidget {
     Q_OBJECT
 
 public:
-    enum class Number { LifePath, Destiny };
+    enum class Number { LifePath, Destiny, BirthNumber };
 
     ReadingPage(Number number, QWidget* parent);
 
@@ -54,7 +55,10 @@ private:
     std::size_t captionIndex(std::size_t row) const;
     void showPictures(int bead, int planet);
 
-    std::size_t m_page = 0; // 0 life path, 1 destiny
+    // The context the texts of the page's number are translated in.
+    const char* textContext() const { return m_page == 2 ? "core::Chart" : "core::Numerology"; }
+
+    std::size_t m_page = 0; // 0 life path, 1 destiny, 2 birth number
 
     std::array<QLabel*, 10> lblLabels{};
     std::array<QLabel*, 10> lblResult{};

@@ -480,9 +480,17 @@ private slots:
         for (const QString& expected : {QStringLiteral("VQ Rudraksha Numerology\nJohn/Smith\n15 August 1985"),
                  q(workingText(reading.LifePathWorking)), q(workingText(reading.DestinyWorking)),
                  QStringLiteral("EIGHT MUKHI RUDRAKSHA"), QStringLiteral("Rituals To Wear"),
-                 QStringLiteral("3.Keep them in a clean and holy place."), QStringLiteral("Page 2 of 2")}) {
+                 QStringLiteral("3.Keep them in a clean and holy place."),
+                 // The chart after the two numbers: the birth number's page, every number, the grid and its rules.
+                 QStringLiteral("Birth number"), QStringLiteral("15 \u2192 1 + 5 = 6"),
+                 QStringLiteral("SIX MUKHI RUDRAKSHA"), QStringLiteral("All numbers"),
+                 QStringLiteral("Personal year %1").arg(QDate::currentDate().year()), QStringLiteral("Lo Shu grid"),
+                 QStringLiteral("What the numbers say"), QStringLiteral("A, E, I, O and U are vowels")}) {
             QVERIFY2(text.contains(expected), qPrintable(expected));
         }
+        // Every page says which it is, of how many.
+        const qsizetype pages = text.count(QStringLiteral("Page "));
+        QVERIFY2(pages >= 4 && text.contains(QStringLiteral("Page %1 of %1").arg(pages)), qPrintable(text.right(200)));
     }
 
     // A reading in Hindi: the pages and the PDF speak it, the file holds the
