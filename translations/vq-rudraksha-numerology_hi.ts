@@ -494,6 +494,397 @@ They stay until the program ends; the next start will not have them.</source>
     </message>
 </context>
 <context>
+    <name>core::Chart</name>
+    <message>
+        <source>Your birth number is the day of the month on which you were born, reduced to a single digit: someone born on the 23rd adds 2 and 3 and has the birth number 5. In Indian practice it is the first number consulted when choosing a Rudraksha bead or a gemstone, before the life path number and the number of your name.</source>
+        <translation>मूलांक आपके जन्म के दिन से बनने वाला अंक है: महीने की जिस तारीख़ को आपका जन्म हुआ, उसके अंकों को जोड़कर एक अंक बनाया जाता है। जैसे 23 तारीख़ को जन्मे व्यक्ति का मूलांक 5 होता है (2 + 3 = 5)। भारतीय परंपरा में रुद्राक्ष या रत्न चुनते समय सबसे पहले इसी अंक को देखा जाता है; भाग्यांक और नामांक इसके बाद आते हैं।</translation>
+    </message>
+    <message>
+        <source>Born on the 1st, 10th, 19th or 28th, you carry the number of the Sun. You start things on your own and rarely wait for anyone&apos;s permission or push. When a decision has to be made, people tend to look to you, and taking the lead feels natural. You have a proud streak and a firm sense of your own worth; it gives you dignity, though it can make a mistake hard to admit. Being watched over or told what to do at every step chafes at you, and you do your best work when you are trusted to find your own way. Learn to share the credit and to hear advice without feeling smaller, and your light will brighten everyone around you. Your day is Sunday.</source>
+        <translation>1, 10, 19 या 28 तारीख़ को जन्मे लोगों का मूलांक 1 होता है, जिसका स्वामी ग्रह सूर्य है। आप अपने काम की शुरुआत स्वयं करते हैं, और किसी की अनुमति या प्रेरणा की प्रतीक्षा शायद ही कभी करते हैं। जब कोई निर्णय लेना हो, तो लोग प्रायः आपकी ओर देखते हैं, और आगे बढ़कर नेतृत्व सँभालना आपको स्वाभाविक लगता है। आपमें स्वाभिमान है और अपनी योग्यता का दृढ़ बोध भी; इससे आपको गरिमा मिलती है, पर कभी-कभी अपनी भूल मानना कठिन हो जाता है। कोई हर कदम पर आप पर नज़र रखे या आपको बताता रहे कि क्या करना है, यह आपको खटकता है; जब आप पर भरोसा करके आपको अपना रास्ता स्वयं खोजने दिया जाता है, तब आप सबसे अच्छा काम करते हैं। श्रेय बाँटना और स्वयं को छोटा समझे बिना सलाह सुनना सीखें, तो आपकी चमक आसपास के सभी लोगों के जीवन में उजाला भर देगी। रविवार आपका दिन माना जाता है।</translation>
+    </message>
+    <message>
+        <source>If you were born on the 2nd, 11th, 20th or 29th, the Moon rules your number. You are gentle by nature and quick to sense the moods of the people around you, often knowing what they feel before a word is spoken. Your imagination is rich, and you may have a gift for art, music or storytelling. Like the Moon, your moods wax and wane, and on low days you may doubt yourself far more than you should. You would rather persuade than push, and you bloom among people who value kindness. Trust your own judgement a little more, and give your own ideas the care you so readily give to others. Your day is Monday.</source>
+        <translation>यदि आपका जन्म 2, 11, 20 या 29 तारीख़ को हुआ है, तो आपके मूलांक का स्वामी ग्रह चंद्र है। आप स्वभाव से सौम्य हैं और आसपास के लोगों की मनोदशा तुरंत भाँप लेते हैं; कई बार उनके कुछ कहने से पहले ही आप जान जाते हैं कि उनके मन में क्या है। आपकी कल्पनाशक्ति समृद्ध है, और कला, संगीत या कहानी कहने में आपकी विशेष प्रतिभा हो सकती है। चंद्र की कलाओं की तरह आपकी मनोदशा भी घटती-बढ़ती रहती है, और उदासी के दिनों में आप स्वयं पर ज़रूरत से ज़्यादा संदेह करने लगते हैं। आप दबाव डालने के बजाय प्यार से मनाना पसंद करते हैं, और जो लोग दयालुता का मूल्य समझते हैं, उनके बीच आपका स्वभाव खिल उठता है। अपने विवेक पर थोड़ा और भरोसा करें, और अपने विचारों को भी उतना ही महत्व दें जितना आप दूसरों को देते हैं। सोमवार आपका दिन माना जाता है।</translation>
+    </message>
+    <message>
+        <source>Born on the 3rd, 12th, 21st or 30th, you belong to Jupiter, the planet of wisdom. You aim high and are willing to work steadily to get there; discipline comes more easily to you than to most. Learning is one of your lasting pleasures, whether it comes from books, teachers or experience, and you enjoy passing on what you know. People trust you to keep things in order and to carry a plan through to the end. Because you are so sure of the right way, you can slip into giving orders where a suggestion would do, so watch for that habit. When you guide rather than command, others follow you gladly. Your day is Thursday.</source>
+        <translation>3, 12, 21 या 30 तारीख़ को जन्मे लोगों का मूलांक 3 होता है। इसका स्वामी ग्रह बृहस्पति है, जो ज्ञान का ग्रह है। आपके लक्ष्य ऊँचे होते हैं, और उन तक पहुँचने के लिए आप लगातार परिश्रम करने को तैयार रहते हैं; अनुशासन आपको अधिकांश लोगों की तुलना में सहज ही आता है। सीखना आपके जीवन का स्थायी आनंद है, चाहे वह पुस्तकों से हो, गुरुओं से या अनुभव से, और जो आप जानते हैं उसे दूसरों तक पहुँचाना भी आपको अच्छा लगता है। लोग भरोसा करते हैं कि आप व्यवस्था बनाए रखेंगे और किसी भी योजना को अंत तक पहुँचाएँगे। सही रास्ते के बारे में आप इतने निश्चित रहते हैं कि जहाँ एक सुझाव काफ़ी हो, वहाँ भी आदेश देने लगते हैं, इसलिए इस आदत पर ध्यान रखें। जब आप आदेश देने के बजाय राह दिखाते हैं, तो लोग ख़ुशी-ख़ुशी आपके पीछे चलते हैं। गुरुवार आपका दिन माना जाता है।</translation>
+    </message>
+    <message>
+        <source>If you were born on the 4th, 13th, 22nd or 31st, your number belongs to Rahu. You naturally see the other side of every question, and you are not afraid to argue against what everyone else takes for granted. That makes you a reformer at heart: you want to know why a rule exists and whether a better one could take its place. Not everyone welcomes such questions, so you may have only a few close friends, but those few know how loyal you are. Your life can take sudden turns that you never imagined. Meet them with patience, keep a steady routine, and your fresh way of seeing things will open new doors for you and for others. Your day is Saturday.</source>
+        <translation>यदि आपका जन्म 4, 13, 22 या 31 तारीख़ को हुआ है, तो आपके मूलांक का स्वामी ग्रह राहु है। आप हर प्रश्न का दूसरा पहलू सहज ही देख लेते हैं, और जिस बात को सब बिना सोचे मान लेते हैं, उसके विरोध में तर्क देने से भी नहीं हिचकते। इसीलिए आप मन से सुधारक हैं: आप जानना चाहते हैं कि कोई नियम क्यों बना है और क्या उसकी जगह कोई बेहतर नियम हो सकता है। ऐसे प्रश्नों का स्वागत हर कोई नहीं करता, इसलिए आपके घनिष्ठ मित्र कम ही होते हैं, पर जो होते हैं, वे आपकी निष्ठा को भली-भाँति जानते हैं। आपके जीवन में अचानक ऐसे मोड़ आ सकते हैं जिनकी आपने कल्पना भी नहीं की थी। उनका सामना धैर्य से करें और अपनी दिनचर्या स्थिर रखें, तो चीज़ों को नए ढंग से देखने की आपकी क्षमता आपके लिए भी और दूसरों के लिए भी नए द्वार खोलेगी। शनिवार आपका दिन माना जाता है।</translation>
+    </message>
+    <message>
+        <source>Born on the 5th, 14th or 23rd, you are ruled by Mercury, the planet of quick wit and speech. Your mind moves fast, and you settle into new places, jobs and company with ease. Words come readily to you, and so does a knack for money: you can spot a good deal, strike a bargain and explain a plan so well that others want to join in. Sameness tires you, and you are happiest with something new on the horizon. The other side of all that speed is restlessness, and when too much happens at once your nerves can fray. Make room for rest and quiet, finish one thing before you start the next, and your versatility will serve you all your life. Your day is Wednesday.</source>
+        <translation>5, 14 या 23 तारीख़ को जन्मे लोगों का मूलांक 5 होता है। इसका स्वामी ग्रह बुध है, जिसे बुद्धि और वाणी का ग्रह माना जाता है। आपका मन तेज़ी से चलता है, और नई जगहों, नए कामों और नए लोगों के बीच आप आसानी से रम जाते हैं। शब्द आपको सहज ही सूझते हैं, और धन की समझ भी आपमें स्वाभाविक है: आप अच्छा सौदा पहचान लेते हैं, मोल-भाव कर लेते हैं और अपनी योजना इतनी अच्छी तरह समझाते हैं कि दूसरे भी उससे जुड़ना चाहते हैं। एक-सी दिनचर्या आपको थका देती है, और जब कुछ नया सामने हो, तभी आप सबसे अधिक प्रसन्न रहते हैं। इस तेज़ी का दूसरा पहलू बेचैनी है; जब एक साथ बहुत कुछ होने लगे, तो आपका मन जल्दी घबराने लगता है। आराम और शांति के लिए समय निकालें और एक काम पूरा करके ही दूसरा आरंभ करें, तो आपकी बहुमुखी प्रतिभा जीवन भर आपका साथ देगी। बुधवार आपका दिन माना जाता है।</translation>
+    </message>
+    <message>
+        <source>If you were born on the 6th, 15th or 24th, Venus rules your number. People are drawn to you without quite knowing why; there is a warmth and grace about you that puts them at ease. You have an eye for beauty in colour, music, clothes and rooms, and you may express it through an art or simply through a lovely home. Home and family matter deeply to you, and caring for the people you love gives you real joy. Quarrels upset you more than most, and you will put up with a great deal to keep the peace. Just take care not to bury every disagreement, because honest words spoken kindly are what keep a home in harmony. Your day is Friday.</source>
+        <translation>यदि आपका जन्म 6, 15 या 24 तारीख़ को हुआ है, तो आपके मूलांक का स्वामी ग्रह शुक्र है। लोग अनजाने ही आपकी ओर खिंचे चले आते हैं; आपमें ऐसी आत्मीयता और शालीनता है जो उन्हें सहज कर देती है। रंगों, संगीत, पहनावे और घर की सजावट में सौंदर्य की आपको अच्छी परख है, और आप इसे किसी कला के रूप में या बस अपने घर को सुंदर बनाकर व्यक्त कर सकते हैं। घर और परिवार आपके लिए बहुत मायने रखते हैं, और अपने प्रियजनों की देखभाल से आपको सच्चा आनंद मिलता है। कलह आपको दूसरों की तुलना में कहीं अधिक विचलित करती है, और शांति बनाए रखने के लिए आप बहुत कुछ सह लेते हैं। बस ध्यान रखें कि हर असहमति को मन में ही न दबा लें, क्योंकि प्रेम से कही गई सच्ची बात ही घर में सामंजस्य बनाए रखती है। शुक्रवार आपका दिन माना जाता है।</translation>
+    </message>
+    <message>
+        <source>Born on the 7th, 16th or 25th, you carry the number of Ketu. You think for yourself and seldom borrow your opinions; your ideas often come from an angle nobody else had considered. You prize your independence and would rather follow your own rhythm than the crowd&apos;s. Distant places call to you, and travel, whether to the other side of the world or into the pages of a book, refreshes your spirit. The mystical draws you too: the meaning of life, faith and the unseen side of the world. Time alone is not a luxury for you but a need. Share what you discover, because your insight can guide others. Your day is Monday, though some traditions give Tuesday.</source>
+        <translation>7, 16 या 25 तारीख़ को जन्मे लोगों का मूलांक 7 होता है, जिसका स्वामी ग्रह केतु है। आप अपने ढंग से सोचते हैं और दूसरों की राय उधार नहीं लेते; आपके विचार प्रायः ऐसे कोण से आते हैं जिसकी ओर किसी और का ध्यान ही नहीं गया था। आप अपनी स्वतंत्रता को बहुत महत्व देते हैं और भीड़ के पीछे चलने के बजाय अपनी ही लय में चलना पसंद करते हैं। दूर के स्थान आपको अपनी ओर खींचते हैं, और यात्रा, चाहे दुनिया के दूसरे छोर तक हो या किसी पुस्तक के पन्नों में, आपके मन को ताज़ा कर देती है। रहस्यमय विषय भी आपको आकर्षित करते हैं: जीवन का अर्थ, आस्था और संसार का अदृश्य पक्ष। एकांत में बिताया गया समय आपके लिए शौक़ नहीं, आवश्यकता है। जो कुछ आप खोजें, उसे दूसरों के साथ बाँटें, क्योंकि आपकी अंतर्दृष्टि उन्हें राह दिखा सकती है। सोमवार आपका दिन माना जाता है, हालाँकि कुछ परंपराओं में मंगलवार बताया गया है।</translation>
+    </message>
+    <message>
+        <source>If you were born on the 8th, 17th or 26th, Saturn rules your number. You take life seriously, and once you have set your course you rarely give up; where others quit, you hold on. Your ambitions are large, and you are prepared to build toward them slowly, year after year. Because you show little of what you feel, people may take you for cold or hard when in truth you are deeply loyal. You tend to swing from one extreme to the other, working flat out or pulling away completely, rising high and then meeting hard setbacks. Look for a middle path, let a few trusted people see your softer side, and what you achieve will last. Your day is Saturday.</source>
+        <translation>यदि आपका जन्म 8, 17 या 26 तारीख़ को हुआ है, तो आपके मूलांक का स्वामी ग्रह शनि है। आप जीवन को गंभीरता से लेते हैं, और एक बार राह तय कर लेने के बाद शायद ही कभी हार मानते हैं; जहाँ दूसरे हिम्मत छोड़ देते हैं, वहाँ भी आप डटे रहते हैं। आपकी महत्वाकांक्षाएँ बड़ी हैं, और उन तक पहुँचने के लिए आप साल-दर-साल धीरे-धीरे आगे बढ़ने को तैयार रहते हैं। आप अपनी भावनाएँ कम ही प्रकट करते हैं, इसलिए लोग आपको रूखा या कठोर समझ बैठते हैं, जबकि सच यह है कि आप बहुत निष्ठावान हैं। आपका स्वभाव प्रायः एक अति से दूसरी अति पर जाता है: कभी आप पूरी ताक़त से काम में जुट जाते हैं, तो कभी पूरी तरह अलग हो जाते हैं, और बड़ी ऊँचाइयों के बाद कड़े झटके भी झेलते हैं। बीच का रास्ता अपनाएँ और कुछ भरोसेमंद लोगों को अपना कोमल पक्ष देखने दें, तो आपकी उपलब्धियाँ लंबे समय तक टिकेंगी। शनिवार आपका दिन माना जाता है।</translation>
+    </message>
+    <message>
+        <source>Born on the 9th, 18th or 27th, you belong to Mars. You have courage in good supply and the energy to match it; difficulty tends to wake you up rather than wear you down. You are a born organiser who can gather people, share out the work and not rest until the task is done. When something is unfair, you stand up and fight, whether the cause is your own or someone else&apos;s. Your temper is quick, flaring fast and usually cooling just as fast, but words said in the heat of the moment can sting for a long time. Pause for a breath before you answer, spend your fire on the right battles, and few obstacles will stand in your way. Your day is Tuesday.</source>
+        <translation>9, 18 या 27 तारीख़ को जन्मे लोगों का मूलांक 9 होता है, जिसका स्वामी ग्रह मंगल है। आपमें साहस भरपूर है और उतनी ही ऊर्जा भी; कठिनाइयाँ आपको थकाती नहीं, बल्कि आपमें और जोश भर देती हैं। आप जन्मजात संगठनकर्ता हैं: लोगों को जुटाना, काम बाँटना और उसे पूरा करवाकर ही दम लेना आपको ख़ूब आता है। जब कहीं अन्याय होता दिखे, तो आप डटकर उसके विरुद्ध खड़े होते हैं और लड़ते हैं, चाहे मामला आपका अपना हो या किसी और का। आपको क्रोध जल्दी आता है; वह जितनी तेज़ी से भड़कता है, प्रायः उतनी ही तेज़ी से शांत भी हो जाता है, पर आवेश में कहे गए शब्द देर तक चुभते रहते हैं। उत्तर देने से पहले एक पल ठहरें और अपना जोश सही लड़ाइयों में लगाएँ, तो बहुत कम बाधाएँ आपका रास्ता रोक पाएँगी। मंगलवार आपका दिन माना जाता है।</translation>
+    </message>
+    <message>
+        <source>Deep down, you want to stand on your own feet and steer your own life. You feel most content when a task is in your hands and you are free to do it your way, and inwardly you long to be the one who leads. Give that wish room to grow, and let others walk the road beside you.</source>
+        <translation>मन की गहराई में आप अपने पैरों पर खड़े होना और अपने जीवन की बागडोर स्वयं सँभालना चाहते हैं। जब कोई काम आपके हाथ में हो और उसे अपने ढंग से करने की छूट हो, तब आपको सबसे अधिक संतोष मिलता है, और आप चाहते हैं कि नेतृत्व आप ही करें। इस इच्छा को पनपने दें, और दूसरों को भी इस राह पर अपने साथ चलने दें।</translation>
+    </message>
+    <message>
+        <source>What your heart asks for most is love and harmony. You want to share your life with someone, to belong to a close circle and to know that the people around you are at peace with one another. Partnership brings out the best in you. Remember that in every partnership your own needs deserve a voice too.</source>
+        <translation>आपके हृदय की सबसे बड़ी इच्छा प्रेम और सामंजस्य है। आप अपना जीवन किसी के साथ बाँटना चाहते हैं, अपनों के एक घनिष्ठ दायरे का हिस्सा बनना चाहते हैं, और चाहते हैं कि आपके आसपास के लोग आपस में मेल से रहें। साझेदारी में आपके सबसे अच्छे गुण निखरते हैं। याद रखें कि हर साझेदारी में आपकी अपनी आवश्यकताओं को भी स्थान मिलना चाहिए।</translation>
+    </message>
+    <message>
+        <source>Inwardly you long to express yourself: to create, to tell, to make something that was not there before. You want your life to hold laughter, good company and room to enjoy it. When you let that joy flow into words, art or music, you feel truly alive, and your happiness reaches everyone near you.</source>
+        <translation>भीतर से आप स्वयं को व्यक्त करना चाहते हैं: कुछ रचना, कुछ कहना, कुछ ऐसा बनाना जो पहले नहीं था। आप चाहते हैं कि आपके जीवन में हँसी हो, अच्छी संगत हो और उसका आनंद लेने का अवसर हो। जब आप इस उमंग को शब्दों, कला या संगीत में ढलने देते हैं, तो आप सचमुच जीवंत हो उठते हैं, और आपकी प्रसन्नता आसपास के सभी लोगों तक पहुँचती है।</translation>
+    </message>
+    <message>
+        <source>At heart you want security: a sound roof, a steady income and a plan you can rely on. Order calms you, and you feel at ease when things are in their place and promises are kept. This wish is what makes you a builder. Just leave a little room for surprises, since not every good thing arrives on schedule.</source>
+        <translation>दिल से आप सुरक्षा चाहते हैं: सिर पर मज़बूत छत, नियमित आय और एक ऐसी योजना जिस पर भरोसा किया जा सके। व्यवस्था से आपके मन को शांति मिलती है; जब हर चीज़ अपनी जगह हो और दिए गए वचन निभाए जाएँ, तब आप निश्चिंत रहते हैं। यही इच्छा आपको निर्माता बनाती है। बस अनपेक्षित बातों के लिए भी थोड़ी गुंजाइश रखें, क्योंकि हर अच्छी चीज़ तय समय पर नहीं आती।</translation>
+    </message>
+    <message>
+        <source>Your inner self craves freedom and variety. You want to see new places, meet new people and try things you have never done, and a life that repeats itself feels like a closed room. Feed that hunger for experience, but choose a few commitments worth keeping, so that freedom gives you depth as well as excitement.</source>
+        <translation>आपका अंतर्मन स्वतंत्रता और विविधता के लिए तरसता है। आप नई जगहें देखना, नए लोगों से मिलना और ऐसे काम आज़माना चाहते हैं जो आपने पहले कभी नहीं किए; एक ही ढर्रे पर चलता जीवन आपको बंद कमरे जैसा लगता है। अनुभवों की इस प्यास को बुझाएँ, पर कुछ ऐसी प्रतिबद्धताएँ भी चुनें जिन्हें निभाना सार्थक हो, ताकि स्वतंत्रता आपको रोमांच के साथ गहराई भी दे।</translation>
+    </message>
+    <message>
+        <source>What you want most is to look after the people you love. A warm home, a happy family and friends who know they can count on you give your life its meaning, and you feel fulfilled when you are needed. Let others care for you in return, because love is whole only when it flows both ways.</source>
+        <translation>आपकी सबसे बड़ी इच्छा अपने प्रियजनों की देखभाल करना है। स्नेह से भरा घर, सुखी परिवार और ऐसे मित्र जो जानते हों कि वे आप पर भरोसा कर सकते हैं, यही आपके जीवन को अर्थ देते हैं, और जब किसी को आपकी आवश्यकता होती है, तब आपको संतोष मिलता है। दूसरों को भी अपनी देखभाल करने दें, क्योंकि प्रेम तभी पूरा होता है जब वह दोनों ओर से बहे।</translation>
+    </message>
+    <message>
+        <source>Inwardly you seek understanding. You want to know what lies beneath the surface of things and what is simply true, and you need quiet and solitude to find it; your best thoughts arrive in silence. Honour that need for time alone, and share what you learn with the few who truly want to know.</source>
+        <translation>भीतर से आप समझ की खोज में रहते हैं। आप जानना चाहते हैं कि चीज़ों की सतह के नीचे क्या छिपा है और सत्य क्या है, और इसे पाने के लिए आपको शांति और एकांत चाहिए; आपके सबसे अच्छे विचार मौन में ही जन्म लेते हैं। एकांत की इस आवश्यकता का सम्मान करें, और जो सीखें उसे उन गिने-चुने लोगों के साथ बाँटें जो सचमुच जानना चाहते हैं।</translation>
+    </message>
+    <message>
+        <source>Deep within, you want to achieve. You long to master the practical world of work, money and influence, and to see your effort take a solid shape that others respect. Success is not vanity for you but proof of what you can do. Pair that drive with generosity, and your achievements will bring you peace of mind as well.</source>
+        <translation>आपके भीतर उपलब्धि की गहरी इच्छा है। आप काम, धन और प्रभाव की व्यावहारिक दुनिया में पूरी दक्षता पाना चाहते हैं, और चाहते हैं कि आपका प्रयास ऐसा ठोस रूप ले जिसका दूसरे सम्मान करें। सफलता आपके लिए दिखावा नहीं, बल्कि आपकी क्षमता का प्रमाण है। इस लगन के साथ उदारता को भी जोड़ें, तो आपकी उपलब्धियाँ आपको मन की शांति भी देंगी।</translation>
+    </message>
+    <message>
+        <source>Your heart is set on ideals larger than yourself. You want to serve humanity, to ease suffering and to leave the world a little kinder than you found it, and you feel close to people far beyond your own circle. Keep that wide vision, but look after those near you too, so that your service begins at home.</source>
+        <translation>आपका मन उन आदर्शों से जुड़ा है जो आपसे कहीं बड़े हैं। आप मानवता की सेवा करना, दुख कम करना और संसार को पहले से थोड़ा अधिक दयालु बनाना चाहते हैं, और अपने दायरे से बहुत दूर के लोगों से भी आप अपनापन अनुभव करते हैं। इस व्यापक दृष्टि को बनाए रखें, पर अपने निकट के लोगों का भी ध्यान रखें, ताकि आपकी सेवा घर से ही आरंभ हो।</translation>
+    </message>
+    <message>
+        <source>Others see you as confident and decisive. You walk into a room as if you know exactly why you are there, and when a choice has to be made you make it without fuss. In a crisis people often turn to you. Add a ready smile to that strong first impression, and they will find you warm as well as capable.</source>
+        <translation>दूसरों की नज़र में आप आत्मविश्वासी हैं और दृढ़ता से निर्णय लेते हैं। आप जहाँ भी जाते हैं, ऐसे आत्मविश्वास से जाते हैं मानो आपको ठीक-ठीक पता हो कि आप वहाँ क्यों हैं, और जब कुछ तय करना हो, तो बिना उलझे तुरंत तय कर लेते हैं। संकट के समय लोग प्रायः आपकी ओर देखते हैं। इस प्रभावशाली पहली छाप के साथ एक सहज मुस्कान भी जोड़ दें, तो लोग आपको केवल सक्षम ही नहीं, आत्मीय भी पाएँगे।</translation>
+    </message>
+    <message>
+        <source>People find you gentle and easy to talk to. Your manner is soft, you listen without judging, and even strangers open up to you sooner than they expected. You come across as someone who would never hurt them, so they readily confide in you. Just make sure nobody mistakes your kindness for weakness.</source>
+        <translation>लोग आपको सौम्य पाते हैं, और उन्हें लगता है कि आपसे बात करना आसान है। आपका व्यवहार कोमल है, आप बिना कोई राय बनाए सुनते हैं, और अनजान लोग भी उम्मीद से कहीं जल्दी आपके सामने अपना मन खोल देते हैं। आपको देखकर लगता है कि आप किसी को ठेस नहीं पहुँचाएँगे, इसलिए लोग सहज ही आपको अपना राज़दार बना लेते हैं। बस ध्यान रखें कि कोई आपकी दयालुता को आपकी कमज़ोरी न समझ ले।</translation>
+    </message>
+    <message>
+        <source>You come across as charming and sociable, the kind of person who livens up a gathering simply by arriving. Your humour, your stories and your genuine interest in others make people warm to you quickly, and invitations find you easily. Let a few friends see your serious side as well, so that they value your depth as much as your sparkle.</source>
+        <translation>लोगों को आप आकर्षक और मिलनसार लगते हैं, ऐसे व्यक्ति जिनके आते ही महफ़िल में जान आ जाती है। आपके विनोदी स्वभाव, आपकी बातों और दूसरों में आपकी सच्ची रुचि के कारण लोग जल्दी ही आपसे घुल-मिल जाते हैं, और निमंत्रण आपके पास सहज ही आते हैं। कुछ मित्रों को अपना गंभीर पक्ष भी देखने दें, ताकि वे आपकी चमक के साथ आपकी गहराई को भी पहचानें।</translation>
+    </message>
+    <message>
+        <source>Others see you as reliable and down to earth. You mean what you say, arrive when you said you would and finish what you start, so people trust you with the things that matter. You seem steady in any weather. Show your lighter, playful side now and then, and that trust will deepen into real warmth.</source>
+        <translation>दूसरों की नज़र में आप भरोसेमंद और ज़मीन से जुड़े व्यक्ति हैं। आप जो कहते हैं वही करते हैं, कहे हुए समय पर पहुँचते हैं और जो काम आरंभ करते हैं उसे पूरा करते हैं, इसलिए लोग महत्वपूर्ण काम भी निश्चिंत होकर आपको सौंप देते हैं। हर परिस्थिति में आप स्थिर दिखाई देते हैं। कभी-कभी अपना हल्का-फुल्का, हँसमुख पक्ष भी दिखाएँ, तो यह भरोसा सच्ची आत्मीयता में बदल जाएगा।</translation>
+    </message>
+    <message>
+        <source>People see you as lively and adventurous, always ready for the next plan or journey. Your energy is catching, and in your company an ordinary day can feel like an outing. Others count on you to suggest something new. They may also wonder whether you will stay, so show those close to you that your loyalty is as real as your love of change.</source>
+        <translation>लोगों को आप जीवंत और रोमांच-प्रेमी लगते हैं, ऐसे व्यक्ति जो अगली योजना या अगली यात्रा के लिए सदा तैयार रहते हैं। आपकी ऊर्जा दूसरों में भी उत्साह भर देती है, और आपके साथ साधारण दिन भी सैर जैसा लगता है। कुछ नया सुझाने के लिए लोग आपकी ओर देखते हैं। उन्हें यह संदेह भी हो सकता है कि आप टिकेंगे या नहीं, इसलिए अपने निकट के लोगों को दिखाएँ कि आपकी निष्ठा भी उतनी ही सच्ची है जितना परिवर्तन के प्रति आपका प्रेम।</translation>
+    </message>
+    <message>
+        <source>Others see you as warm and responsible: someone who remembers birthdays, notices when a friend is low and steps in when help is needed. People feel looked after in your company. Because you seem so dependable, you may be asked for more than is fair, so learn to say no kindly when your own load is full.</source>
+        <translation>दूसरों की नज़र में आप आत्मीय और ज़िम्मेदार व्यक्ति हैं: ऐसे व्यक्ति जो जन्मदिन याद रखते हैं, किसी मित्र की उदासी तुरंत भाँप लेते हैं और सहायता की आवश्यकता हो तो आगे आ जाते हैं। आपके साथ लोगों को लगता है कि कोई उनका ध्यान रख रहा है। आप इतने भरोसेमंद दिखते हैं कि लोग आपसे उचित से अधिक अपेक्षा कर सकते हैं, इसलिए जब आप पर पहले से ही काफ़ी बोझ हो, तो विनम्रता से मना करना सीखें।</translation>
+    </message>
+    <message>
+        <source>You strike others as reserved and a little mysterious. You speak when you have something to say, keep your private life private and seem to know more than you reveal. People are curious about you, yet it takes them a long time to feel they truly know you. Open up a little to those you trust, and they will find a thoughtful, loyal friend.</source>
+        <translation>दूसरों को आप मितभाषी और कुछ-कुछ रहस्यमय लगते हैं। आप तभी बोलते हैं जब कहने को कुछ हो, अपने निजी जीवन को निजी ही रखते हैं, और ऐसा लगता है कि आप जितना बताते हैं उससे अधिक जानते हैं। लोग आपके बारे में जानने को उत्सुक रहते हैं, फिर भी उन्हें यह अनुभव होने में लंबा समय लगता है कि वे आपको सचमुच जानते हैं। जिन पर आपको भरोसा है, उनके सामने थोड़ा खुलें, तो वे आपमें एक विचारशील और निष्ठावान मित्र पाएँगे।</translation>
+    </message>
+    <message>
+        <source>People see you as authoritative and capable, someone who could take charge of the whole place. Your word carries weight, and others often defer to you without being asked. Big responsibilities are handed to you with confidence. Let some warmth show through your firmness, so that the respect people feel for you comes with affection.</source>
+        <translation>लोगों को आप रौबदार और सक्षम लगते हैं, ऐसे व्यक्ति जो पूरी व्यवस्था अपने हाथ में ले सकते हों। आपकी बात में वज़न होता है, और बिना आपके कहे ही लोग प्रायः आपको आगे कर देते हैं। बड़ी ज़िम्मेदारियाँ लोग भरोसे के साथ आपको सौंपते हैं। अपनी दृढ़ता के बीच थोड़ी आत्मीयता भी झलकने दें, ताकि लोग आपका सम्मान करने के साथ-साथ आपसे स्नेह भी करें।</translation>
+    </message>
+    <message>
+        <source>Others see you as compassionate and worldly: someone who has seen a good deal of life and judges people gently because of it. You seem at home with every kind of person, strangers sense your sympathy at once, and many bring their troubles to you. Keep a little of that kindness for yourself, so that your generosity never runs dry.</source>
+        <translation>दूसरों की नज़र में आप करुणामय और अनुभवी व्यक्ति हैं: ऐसे व्यक्ति जिन्होंने जीवन को क़रीब से देखा है और इसीलिए लोगों को नरमी से परखते हैं। हर तरह के लोगों के बीच आप सहज दिखते हैं, अनजान लोग भी आपकी सहानुभूति तुरंत भाँप लेते हैं, और बहुत-से लोग अपनी परेशानियाँ लेकर आपके पास आते हैं। अपनी दयालुता का कुछ अंश अपने लिए भी बचाकर रखें, ताकि आपकी उदारता का स्रोत कभी न सूखे।</translation>
+    </message>
+    <message>
+        <source>This is a year of fresh starts. A new cycle of nine years opens now, and whatever you begin in these months can keep growing for a long time. Start the project, the habit or the course you have been putting off. Think of yourself as sowing seeds: choose them with care, plant them boldly and trust them to grow.</source>
+        <translation>यह नई शुरुआत का वर्ष है। नौ वर्षों का एक नया चक्र अब शुरू हो रहा है, और इन महीनों में आप जो भी आरंभ करेंगे, वह लंबे समय तक फलता-फूलता रह सकता है। जिस काम, आदत या पढ़ाई को आप टालते आ रहे हैं, उसे अब हाथ में लें। यह बीज बोने का समय है: बीज सोच-समझकर चुनें, साहस से बोएँ और भरोसा रखें कि वे उगेंगे।</translation>
+    </message>
+    <message>
+        <source>This year asks for patience. Things are growing quietly, beneath the surface, and pushing hard will get you less than waiting wisely. It is a good time for partnership: work with others, listen closely and strengthen the bonds that matter to you. In the months ahead, small kindnesses and care over details will count for more than grand gestures.</source>
+        <translation>यह वर्ष धैर्य माँगता है। चीज़ें भीतर-ही-भीतर चुपचाप बढ़ रही हैं, और ज़ोर लगाने से उतना नहीं मिलेगा जितना समझदारी से प्रतीक्षा करने से। साझेदारी के लिए यह अच्छा समय है: दूसरों के साथ मिलकर काम करें, ध्यान से सुनें और उन संबंधों को मज़बूत करें जो आपके लिए मायने रखते हैं। आने वाले महीनों में बड़े दिखावे नहीं, बल्कि छोटी-छोटी भलाइयाँ और बारीकियों पर दिया गया ध्यान अधिक काम आएगा।</translation>
+    </message>
+    <message>
+        <source>This is a year to express yourself and to enjoy other people. Invitations, new friendships and creative ideas come more easily now. Write, speak up, make something, and let people see what you can do. Your social life may blossom, so enjoy good company to the full, but keep enough focus that your many plans become finished work.</source>
+        <translation>यह स्वयं को व्यक्त करने और लोगों के साथ का आनंद लेने का वर्ष है। इन दिनों निमंत्रण, नई मित्रताएँ और रचनात्मक विचार सहज ही आते हैं। लिखें, अपनी बात कहें, कुछ रचें, और लोगों को देखने दें कि आप क्या कर सकते हैं। आपका सामाजिक जीवन खिल सकता है, इसलिए अच्छी संगत का भरपूर आनंद लें, पर इतना ध्यान बनाए रखें कि आपकी अनेक योजनाएँ अधूरी न रह जाएँ।</translation>
+    </message>
+    <message>
+        <source>This is a year of hard work and firm foundations. Progress may feel slow, yet whatever you build carefully now will support you for years. Put your finances, your health and your home in order, and keep to a steady routine. The work is real, but so is the reward: a solid base for everything that follows.</source>
+        <translation>यह कड़े परिश्रम और मज़बूत नींव रखने का वर्ष है। प्रगति धीमी लग सकती है, पर जो कुछ आप अभी सावधानी से बनाएँगे, वह वर्षों तक आपका सहारा बनेगा। अपने आर्थिक मामलों, स्वास्थ्य और घर को व्यवस्थित करें, और नियमित दिनचर्या पर टिके रहें। परिश्रम सचमुच करना होगा, पर उसका प्रतिफल भी उतना ही सच्चा है: आगे आने वाली हर चीज़ के लिए एक ठोस आधार।</translation>
+    </message>
+    <message>
+        <source>Change is in the air this year. Expect movement: travel, new people, new ideas and perhaps a change of work or home. You will feel freer than you have for some time and eager to try new things. Welcome the surprises, stay flexible and avoid rash promises, because this is a year for exploring rather than settling down.</source>
+        <translation>इस वर्ष परिवर्तन की हवा चल रही है। हलचल के लिए तैयार रहें: यात्राएँ, नए लोग, नए विचार और संभवतः काम या घर में कोई परिवर्तन। पिछले कुछ समय की तुलना में आप स्वयं को अधिक स्वतंत्र अनुभव करेंगे और नई चीज़ें आज़माने को उत्सुक रहेंगे। अप्रत्याशित मोड़ों का स्वागत करें, लचीले बने रहें और जल्दबाज़ी में वचन न दें, क्योंकि यह वर्ष कहीं जमकर बसने का नहीं, बल्कि नई राहें खोजने का है।</translation>
+    </message>
+    <message>
+        <source>Home and family take centre stage this year. Your loved ones may need more of your time, and new duties may fall to you, such as caring for a relative, settling a household matter or strengthening your marriage. Meet them with an open heart. Beauty and comfort at home matter now, and so does caring for yourself as you care for others.</source>
+        <translation>इस वर्ष घर और परिवार आपके जीवन के केंद्र में रहेंगे। प्रियजनों को आपके अधिक समय की आवश्यकता हो सकती है, और कुछ नए दायित्व आप पर आ सकते हैं, जैसे किसी संबंधी की देखभाल, घर का कोई मामला सुलझाना या अपने वैवाहिक संबंध को और मज़बूत करना। इन्हें खुले मन से निभाएँ। इन दिनों घर का सौंदर्य और सुख-सुविधा महत्वपूर्ण हैं, और उतना ही महत्वपूर्ण है कि दूसरों की देखभाल के साथ-साथ आप अपनी देखभाल भी करें।</translation>
+    </message>
+    <message>
+        <source>This is a quieter year, made for reflection and study. Step back from the rush, spend time alone and ask yourself what you truly want from the years ahead. Reading, learning, meditation and rest will serve you better than chasing results. Answers come from within now, so listen to your intuition and do not force decisions.</source>
+        <translation>यह अपेक्षाकृत शांत वर्ष है, जो चिंतन और अध्ययन के लिए बना है। भाग-दौड़ से थोड़ा पीछे हटें, एकांत में समय बिताएँ और स्वयं से पूछें कि आने वाले वर्षों से आप सचमुच क्या चाहते हैं। परिणामों के पीछे भागने से अधिक लाभ आपको पढ़ने, सीखने, ध्यान और विश्राम से मिलेगा। इन दिनों उत्तर भीतर से आते हैं, इसलिए अपने अंतर्ज्ञान की बात सुनें और निर्णयों के लिए स्वयं पर दबाव न डालें।</translation>
+    </message>
+    <message>
+        <source>This is a year of harvest. The work of earlier years can now bear results in your career and your finances, through a promotion, a profitable deal or recognition long deserved. Act with confidence, ask for what you are worth and handle money wisely. Authority and success come more readily now; use them fairly, and they will stay.</source>
+        <translation>यह परिश्रम की फ़सल काटने का वर्ष है। पिछले वर्षों में किया गया काम अब आपके करियर और आर्थिक स्थिति में रंग ला सकता है, चाहे पदोन्नति के रूप में, किसी लाभदायक सौदे के रूप में या उस मान्यता के रूप में जिसके आप लंबे समय से हक़दार थे। आत्मविश्वास से काम लें, अपनी योग्यता के अनुसार उचित माँग रखें और धन को समझदारी से सँभालें। इन दिनों अधिकार और सफलता अधिक सहजता से मिलते हैं; उनका उपयोग न्याय से करें, तो वे टिके रहेंगे।</translation>
+    </message>
+    <message>
+        <source>This year completes a cycle of nine. It is a time to finish what is unfinished, forgive what can be forgiven and let go of whatever no longer fits your life: old habits, worn-out plans, even some relationships. Clear the ground with gratitude rather than regret, because the space you make now is where your next fresh start will grow.</source>
+        <translation>यह वर्ष नौ वर्षों के एक चक्र का समापन है। यह अधूरे कामों को पूरा करने, जो क्षमा किया जा सके उसे क्षमा करने और वह सब छोड़ देने का समय है जो अब आपके जीवन से मेल नहीं खाता: पुरानी आदतें, घिसी-पिटी योजनाएँ, यहाँ तक कि कुछ संबंध भी। यह सब पछतावे के साथ नहीं, कृतज्ञता के साथ विदा करें, क्योंकि अभी आप जो जगह बनाएँगे, वहीं आपकी अगली नई शुरुआत पनपेगी।</translation>
+    </message>
+    <message>
+        <source>A single 1 makes you a good speaker who can put your thoughts into clear words, though you tend to keep your deeper feelings to yourself.</source>
+        <translation>ग्रिड में 1 एक बार हो, तो आप अच्छे वक्ता होते हैं और अपने विचार स्पष्ट शब्दों में रख पाते हैं, हालाँकि अपनी गहरी भावनाएँ प्रायः मन में ही छिपाए रखते हैं।</translation>
+    </message>
+    <message>
+        <source>A single 2 makes you intuitive and sensitive; you often sense what people feel before they tell you.</source>
+        <translation>ग्रिड में 2 एक बार हो, तो आपका अंतर्ज्ञान प्रबल होता है और आप संवेदनशील होते हैं; लोगों के बताने से पहले ही आप प्रायः उनकी भावनाएँ भाँप लेते हैं।</translation>
+    </message>
+    <message>
+        <source>A single 3 gives you a good memory and an alert, lively mind.</source>
+        <translation>ग्रिड में 3 एक बार हो, तो आपकी स्मरण शक्ति अच्छी होती है और मन सजग तथा फुर्तीला रहता है।</translation>
+    </message>
+    <message>
+        <source>A single 4 makes you practical and organised, someone who likes every task done properly.</source>
+        <translation>ग्रिड में 4 एक बार हो, तो आप व्यावहारिक और व्यवस्थित होते हैं, और चाहते हैं कि हर काम ठीक ढंग से हो।</translation>
+    </message>
+    <message>
+        <source>A single 5 in the centre of the grid gives you emotional balance and a compassionate heart.</source>
+        <translation>ग्रिड के बीच वाले खाने में 5 एक बार हो, तो आपकी भावनाएँ संतुलित रहती हैं और हृदय करुणा से भरा होता है।</translation>
+    </message>
+    <message>
+        <source>A single 6 makes you creative and deeply attached to your home.</source>
+        <translation>ग्रिड में 6 एक बार हो, तो आप रचनात्मक होते हैं और अपने घर से आपको गहरा लगाव होता है।</translation>
+    </message>
+    <message>
+        <source>A single 7 suggests that some of your deepest lessons come through a loss or a disappointment.</source>
+        <translation>ग्रिड में 7 एक बार हो, तो जीवन के कुछ सबसे गहरे सबक आपको किसी हानि या निराशा से मिलते हैं।</translation>
+    </message>
+    <message>
+        <source>A single 8 makes you methodical and careful with detail.</source>
+        <translation>ग्रिड में 8 एक बार हो, तो आप हर काम एक पद्धति से करते हैं और बारीकियों पर पूरा ध्यान देते हैं।</translation>
+    </message>
+    <message>
+        <source>A single 9 brings ambition, a sense of responsibility and high ideals.</source>
+        <translation>ग्रिड में 9 एक बार हो, तो आपमें महत्वाकांक्षा, ज़िम्मेदारी की भावना और ऊँचे आदर्श होते हैं।</translation>
+    </message>
+    <message>
+        <source>Two 1s bring balanced self-expression: you can say what you think and feel at the right moment. With three or more the balance tips, and you may become very talkative or, just as often, very quiet.</source>
+        <translation>ग्रिड में 1 दो बार हो, तो आपकी अभिव्यक्ति संतुलित रहती है: आप अपने विचार और भावनाएँ सही समय पर व्यक्त कर पाते हैं। तीन या अधिक बार हो, तो यह संतुलन बिगड़ जाता है, और आप या तो बहुत बोलने लगते हैं या फिर बहुत चुप रहने लगते हैं।</translation>
+    </message>
+    <message>
+        <source>Two 2s make you a quick and usually accurate judge of people. With three or more you may become oversensitive and withdraw into yourself when you feel hurt.</source>
+        <translation>ग्रिड में 2 दो बार हो, तो आप लोगों को जल्दी और प्रायः सही परख लेते हैं। तीन या अधिक बार हो, तो आप अति संवेदनशील हो सकते हैं और ठेस लगने पर अपने में सिमट जाते हैं।</translation>
+    </message>
+    <message>
+        <source>Two 3s bring a vivid imagination and a gift for writing. With three or more, imagination can crowd out reality, so keep your feet on the ground.</source>
+        <translation>ग्रिड में 3 दो बार हो, तो आपकी कल्पनाशक्ति प्रखर होती है और लेखन में आपकी विशेष प्रतिभा होती है। तीन या अधिक बार हो, तो कल्पना यथार्थ पर हावी हो सकती है, इसलिए पाँव ज़मीन पर टिकाए रखें।</translation>
+    </message>
+    <message>
+        <source>Two 4s turn your attention strongly toward material things. With three or more you may become so tied to material work that stepping away from it feels hard.</source>
+        <translation>ग्रिड में 4 दो बार हो, तो आपका ध्यान भौतिक बातों पर अधिक केंद्रित रहता है। तीन या अधिक बार हो, तो आप भौतिक कामकाज से इतने बँध सकते हैं कि उससे हटना कठिन लगे।</translation>
+    </message>
+    <message>
+        <source>Two 5s give you strong determination. With three or more your emotions run high and can be hard to temper.</source>
+        <translation>ग्रिड में 5 दो बार हो, तो आपका संकल्प दृढ़ होता है। तीन या अधिक बार हो, तो भावनाएँ उफान पर रहती हैं और उन्हें सँभालना कठिन हो सकता है।</translation>
+    </message>
+    <message>
+        <source>Two 6s can bring worry over home and family. With three or more, care may turn into a wish to shield your loved ones from everything, so let them find their own way.</source>
+        <translation>ग्रिड में 6 दो बार हो, तो घर-परिवार को लेकर चिंता बनी रह सकती है। तीन या अधिक बार हो, तो यह देखभाल अपनों को हर बात से बचाए रखने की अति में बदल सकती है, इसलिए उन्हें अपनी राह स्वयं खोजने दें।</translation>
+    </message>
+    <message>
+        <source>Two 7s draw you toward the metaphysical and the hidden side of life. Three or more can bring heavy losses, but if you come through them you gain real wisdom.</source>
+        <translation>ग्रिड में 7 दो बार हो, तो आध्यात्मिक विषय और जीवन का गूढ़ पक्ष आपको अपनी ओर खींचते हैं। तीन या अधिक बार हो, तो बड़ी हानियाँ झेलनी पड़ सकती हैं, पर यदि आप उनसे उबर जाएँ, तो आपको सच्चा ज्ञान प्राप्त होता है।</translation>
+    </message>
+    <message>
+        <source>Two 8s give you sharp judgement and a love of travel. With three or more, that energy can turn into restlessness.</source>
+        <translation>ग्रिड में 8 दो बार हो, तो आपकी परख पैनी होती है और आपको यात्रा से प्रेम होता है। तीन या अधिक बार हो, तो यही ऊर्जा बेचैनी में बदल सकती है।</translation>
+    </message>
+    <message>
+        <source>Two 9s make you idealistic and sometimes quick to criticise those who fall short. With three or more you may exaggerate and become hard for others to manage, so temper your high standards with patience.</source>
+        <translation>ग्रिड में 9 दो बार हो, तो आप आदर्शवादी होते हैं, और कभी-कभी उन लोगों की जल्दी आलोचना करने लगते हैं जो आपकी अपेक्षाओं पर खरे नहीं उतरते। तीन या अधिक बार हो, तो आप बातों को बढ़ा-चढ़ाकर कहने लगते हैं और दूसरों के लिए आपको सँभालना कठिन हो सकता है, इसलिए अपने ऊँचे मानदंडों के साथ धैर्य भी रखें।</translation>
+    </message>
+    <message>
+        <source>With no 1 in your grid, speaking up with confidence, especially in front of others, takes conscious effort.</source>
+        <translation>ग्रिड में 1 न हो, तो आत्मविश्वास के साथ अपनी बात कहने के लिए, विशेषकर दूसरों के सामने, सचेत प्रयास करना पड़ता है।</translation>
+    </message>
+    <message>
+        <source>With no 2 in your grid, you may miss what others leave unsaid, so ask rather than guess.</source>
+        <translation>ग्रिड में 2 न हो, तो दूसरों की अनकही बातें आपसे छूट सकती हैं, इसलिए अनुमान लगाने के बजाय पूछ लेना बेहतर है।</translation>
+    </message>
+    <message>
+        <source>With no 3 in your grid, putting your ideas in order and explaining them to others takes extra effort.</source>
+        <translation>ग्रिड में 3 न हो, तो अपने विचारों को क्रम देने और उन्हें दूसरों को समझाने के लिए अधिक प्रयास करना पड़ता है।</translation>
+    </message>
+    <message>
+        <source>With no 4 in your grid, order and discipline do not come by themselves; you build them step by step, through practice.</source>
+        <translation>ग्रिड में 4 न हो, तो व्यवस्था और अनुशासन अपने-आप नहीं आते; उन्हें अभ्यास से धीरे-धीरे विकसित करना पड़ता है।</translation>
+    </message>
+    <message>
+        <source>With no 5 in your grid, change can feel frightening, and getting your meaning across to others calls for extra care.</source>
+        <translation>ग्रिड में 5 न हो, तो परिवर्तन से डर लग सकता है, और अपनी बात ठीक से दूसरों तक पहुँचाने के लिए अधिक सावधानी बरतनी पड़ती है।</translation>
+    </message>
+    <message>
+        <source>With no 6 in your grid, your home life and a creative outlet need time and attention given on purpose.</source>
+        <translation>ग्रिड में 6 न हो, तो घर-परिवार के जीवन और अपनी रचनात्मकता के लिए सोच-समझकर समय और ध्यान देना पड़ता है।</translation>
+    </message>
+    <message>
+        <source>With no 7 in your grid, a lesson of sacrifice may lie ahead: something will have to be given up so that something better can come.</source>
+        <translation>ग्रिड में 7 न हो, तो आगे जीवन में त्याग का कोई सबक मिल सकता है: कुछ बेहतर पाने के लिए कुछ छोड़ना पड़ेगा।</translation>
+    </message>
+    <message>
+        <source>With no 8 in your grid, attention to detail and a methodical way of working take conscious effort.</source>
+        <translation>ग्रिड में 8 न हो, तो बारीकियों पर ध्यान देने और पद्धति से काम करने के लिए सचेत प्रयास करना पड़ता है।</translation>
+    </message>
+    <message>
+        <source>With no 9 in your grid, responsibility does not come naturally; you take it on by choosing it consciously.</source>
+        <translation>ग्रिड में 9 न हो, तो ज़िम्मेदारी उठाना स्वभाव से नहीं आता; इसे आपको सोच-समझकर, सचेत रूप से चुनना पड़ता है।</translation>
+    </message>
+    <message>
+        <source>Mental plane</source>
+        <translation>मानसिक तल</translation>
+    </message>
+    <message>
+        <source>With 4, 9 and 2 all in your grid, the mental plane is complete: you think sharply, remember well and enjoy getting to the root of a problem.</source>
+        <translation>ग्रिड में 4, 9 और 2 तीनों हों, तो मानसिक तल की पूर्ण रेखा बनती है: आप पैनी बुद्धि से सोचते हैं, बातें अच्छी तरह याद रखते हैं और किसी भी समस्या की जड़ तक पहुँचने में आपको आनंद आता है।</translation>
+    </message>
+    <message>
+        <source>With none of 4, 9 and 2 in your grid, the mental plane is empty: staying focused and remembering things take conscious effort, and lists and routines will help.</source>
+        <translation>ग्रिड में 4, 9 और 2 में से कोई भी अंक न हो, तो मानसिक तल की रेखा खाली रहती है: ध्यान टिकाए रखने और बातें याद रखने के लिए सचेत प्रयास करना पड़ता है, और सूचियाँ तथा नियमित दिनचर्या इसमें सहायक होंगी।</translation>
+    </message>
+    <message>
+        <source>Emotional plane</source>
+        <translation>भावनात्मक तल</translation>
+    </message>
+    <message>
+        <source>With 3, 5 and 7 all in your grid, the emotional plane is complete: you feel deeply, trust your intuition and lean naturally toward the spiritual.</source>
+        <translation>ग्रिड में 3, 5 और 7 तीनों हों, तो भावनात्मक तल की पूर्ण रेखा बनती है: आपकी भावनाएँ गहरी होती हैं, आप अपने अंतर्ज्ञान पर भरोसा रखते हैं और आपका मन स्वभाव से आध्यात्मिकता की ओर झुका रहता है।</translation>
+    </message>
+    <message>
+        <source>With none of 3, 5 and 7 in your grid, the emotional plane is empty: you keep your feelings closely guarded, and even with people you trust, opening up takes time.</source>
+        <translation>ग्रिड में 3, 5 और 7 में से कोई भी अंक न हो, तो भावनात्मक तल की रेखा खाली रहती है: आप अपनी भावनाओं पर कड़ा पहरा रखते हैं, और भरोसेमंद लोगों के सामने भी मन खोलने में आपको समय लगता है।</translation>
+    </message>
+    <message>
+        <source>Practical plane</source>
+        <translation>व्यावहारिक तल</translation>
+    </message>
+    <message>
+        <source>With 8, 1 and 6 all in your grid, the practical plane is complete: you like to work with your own hands, you stay organised, and you handle tools, money and material things with skill.</source>
+        <translation>ग्रिड में 8, 1 और 6 तीनों हों, तो व्यावहारिक तल की पूर्ण रेखा बनती है: आप अपने हाथों से काम करना पसंद करते हैं, व्यवस्थित रहते हैं और औज़ारों, धन तथा भौतिक चीज़ों को कुशलता से सँभालते हैं।</translation>
+    </message>
+    <message>
+        <source>With none of 8, 1 and 6 in your grid, the practical plane is empty: starting a task is easy, but seeing it through to the end takes conscious effort.</source>
+        <translation>ग्रिड में 8, 1 और 6 में से कोई भी अंक न हो, तो व्यावहारिक तल की रेखा खाली रहती है: काम आरंभ करना तो आसान है, पर उसे अंत तक पहुँचाने के लिए सचेत प्रयास करना पड़ता है।</translation>
+    </message>
+    <message>
+        <source>Thought plane</source>
+        <translation>विचार तल</translation>
+    </message>
+    <message>
+        <source>With 4, 3 and 8 all in your grid, the thought plane is complete: you form clear plans and carry them out step by step.</source>
+        <translation>ग्रिड में 4, 3 और 8 तीनों हों, तो विचार तल की पूर्ण रेखा बनती है: आप स्पष्ट योजनाएँ बनाते हैं और उन्हें चरण-दर-चरण पूरा करते हैं।</translation>
+    </message>
+    <message>
+        <source>With none of 4, 3 and 8 in your grid, the thought plane is empty: ideas come, but they stay scattered until you write them down and put them in order.</source>
+        <translation>ग्रिड में 4, 3 और 8 में से कोई भी अंक न हो, तो विचार तल की रेखा खाली रहती है: विचार तो आते हैं, पर जब तक आप उन्हें लिखकर क्रम न दें, वे बिखरे ही रहते हैं।</translation>
+    </message>
+    <message>
+        <source>Will plane</source>
+        <translation>इच्छाशक्ति तल</translation>
+    </message>
+    <message>
+        <source>With 9, 5 and 1 all in your grid, the will plane is complete: your willpower is strong, and you keep going until the goal is reached.</source>
+        <translation>ग्रिड में 9, 5 और 1 तीनों हों, तो इच्छाशक्ति तल की पूर्ण रेखा बनती है: आपकी इच्छाशक्ति प्रबल है, और लक्ष्य तक पहुँचे बिना आप रुकते नहीं।</translation>
+    </message>
+    <message>
+        <source>With none of 9, 5 and 1 in your grid, the will plane is empty: you may waver once the first enthusiasm cools, so small but firm resolutions will help.</source>
+        <translation>ग्रिड में 9, 5 और 1 में से कोई भी अंक न हो, तो इच्छाशक्ति तल की रेखा खाली रहती है: आरंभिक उत्साह ठंडा पड़ते ही आपका मन डगमगा सकता है, इसलिए छोटे पर पक्के संकल्प सहायक होंगे।</translation>
+    </message>
+    <message>
+        <source>Action plane</source>
+        <translation>कर्म तल</translation>
+    </message>
+    <message>
+        <source>With 2, 7 and 6 all in your grid, the action plane is complete: you turn ideas into deeds without waiting to be asked.</source>
+        <translation>ग्रिड में 2, 7 और 6 तीनों हों, तो कर्म तल की पूर्ण रेखा बनती है: आप विचारों को कर्म में बदलते हैं, और इसके लिए किसी के कहने की प्रतीक्षा नहीं करते।</translation>
+    </message>
+    <message>
+        <source>With none of 2, 7 and 6 in your grid, the action plane is empty: you may hesitate before you act, so decide on a small first step and take it.</source>
+        <translation>ग्रिड में 2, 7 और 6 में से कोई भी अंक न हो, तो कर्म तल की रेखा खाली रहती है: कुछ करने से पहले आप हिचकिचा सकते हैं, इसलिए पहला छोटा कदम तय करें और उसे उठा लें।</translation>
+    </message>
+    <message>
+        <source>Golden Rajyog</source>
+        <translation>स्वर्ण राजयोग</translation>
+    </message>
+    <message>
+        <source>With 4, 5 and 6 all in your grid, the line of the Golden Rajyog, the line of success, is complete: you turn chances into results, and prosperity tends to follow your work.</source>
+        <translation>ग्रिड में 4, 5 और 6 तीनों हों, तो स्वर्ण राजयोग की पूर्ण रेखा बनती है, जो सफलता की रेखा है: आप अवसरों को परिणामों में बदलते हैं, और समृद्धि प्रायः आपके परिश्रम के पीछे-पीछे आती है।</translation>
+    </message>
+    <message>
+        <source>With none of 4, 5 and 6 in your grid, the line of the Golden Rajyog is empty: for a while your efforts may go unrewarded, but steady work pays in the end.</source>
+        <translation>ग्रिड में 4, 5 और 6 में से कोई भी अंक न हो, तो स्वर्ण राजयोग की रेखा खाली रहती है: कुछ समय तक आपके प्रयासों का उचित प्रतिफल नहीं मिल पाता, पर लगातार परिश्रम अंततः रंग लाता है।</translation>
+    </message>
+    <message>
+        <source>Silver Rajyog</source>
+        <translation>रजत राजयोग</translation>
+    </message>
+    <message>
+        <source>With 2, 5 and 8 all in your grid, the line of the Silver Rajyog is complete: you negotiate well, stay steady under pressure and keep your emotions in balance.</source>
+        <translation>ग्रिड में 2, 5 और 8 तीनों हों, तो रजत राजयोग की पूर्ण रेखा बनती है: आप बातचीत से मामले सुलझाने में कुशल होते हैं, दबाव में भी स्थिर रहते हैं और आपकी भावनाएँ संतुलित रहती हैं।</translation>
+    </message>
+    <message>
+        <source>With none of 2, 5 and 8 in your grid, the line of the Silver Rajyog is empty: you may take things too much to heart, so give yourself a moment before you react.</source>
+        <translation>ग्रिड में 2, 5 और 8 में से कोई भी अंक न हो, तो रजत राजयोग की रेखा खाली रहती है: आप बातों को ज़रूरत से ज़्यादा दिल पर ले सकते हैं, इसलिए प्रतिक्रिया देने से पहले थोड़ा ठहरें।</translation>
+    </message>
+    <message>
+        <source>Traditionally, the %1 is worn to make up for this missing number.</source>
+        <translation>इस अंक की कमी पूरी करने के लिए परंपरागत रूप से %1 धारण किया जाता है।</translation>
+    </message>
+    <message>
+        <source>A, E, I, O and U are vowels, and Y counts as a vowel when neither letter beside it in the name is one of them (Lynn, Mary, Yvonne) but as a consonant when a vowel stands beside it (Yolanda, Murray, Joy). A space, a hyphen, or the start or end of the name counts as no vowel.</source>
+        <translation>A, E, I, O और U स्वर हैं; Y तब स्वर माना जाता है जब नाम में इसके आगे-पीछे इनमें से कोई अक्षर न हो, जैसे Lynn, Mary और Yvonne में, और तब व्यंजन, जब इसके आगे या पीछे स्वर हो, जैसे Yolanda, Murray और Joy में। शब्दों के बीच का रिक्त स्थान, हाइफ़न और नाम का आरंभ या अंत स्वर नहीं गिने जाते।</translation>
+    </message>
+    <message>
+        <source>Every number is reduced by adding its digits, again and again, until one digit is left, so 29 becomes 11 and then 2; no master numbers are kept. Each letter is worth 1 to 9 by its place in the alphabet, counted in rows of nine: A, J and S are 1, B, K and T are 2, and so on up to I and R, which are 9.</source>
+        <translation>हर संख्या के अंकों को तब तक बार-बार जोड़ा जाता है जब तक एक ही अंक न बच जाए, जैसे 29 से 11 और फिर 2; कोई मास्टर अंक अलग से नहीं रखा जाता। हर अक्षर का मान अंग्रेज़ी वर्णमाला में उसके स्थान के अनुसार, नौ-नौ के क्रम में, 1 से 9 तक होता है: A, J और S का 1, B, K और T का 2, और इसी तरह आगे I और R का 9।</translation>
+    </message>
+    <message>
+        <source>The Lo Shu grid holds the digits of your birth date as it is written (day, month and year): zeros are left out, nothing is reduced, and a digit that appears twice is placed twice.</source>
+        <translation>लो-शू ग्रिड के खानों में आपकी जन्म तिथि के अंक ठीक वैसे ही रखे जाते हैं जैसे तिथि लिखी जाती है (दिन, महीना और वर्ष): 0 को छोड़ दिया जाता है, किसी संख्या को जोड़कर एक अंक में नहीं बदला जाता, और जो अंक दो बार आए, वह दो बार रखा जाता है।</translation>
+    </message>
+    <message>
+        <source>The grid can also hold your birth number and your life path number; they are marked as added, so that you can tell them apart from the digits of the date.</source>
+        <translation>ग्रिड में आपके मूलांक और भाग्यांक को भी जोड़ा जा सकता है; इन्हें जोड़े गए अंकों के रूप में चिह्नित किया जाता है, ताकि जन्म तिथि के अंकों से इनकी अलग पहचान हो सके।</translation>
+    </message>
+    <message>
+        <source>Y counts as a vowel: no vowel beside it</source>
+        <translation>Y को स्वर माना गया: इसके आगे-पीछे कोई स्वर नहीं</translation>
+    </message>
+    <message>
+        <source>Y counts as a consonant: a vowel beside it</source>
+        <translation>Y को व्यंजन माना गया: इसके आगे या पीछे स्वर है</translation>
+    </message>
+    <message>
+        <source>The soul urge comes from the vowels of a name, and this name has none.</source>
+        <translation>आत्मांक नाम के स्वरों से निकाला जाता है, और इस नाम में कोई स्वर नहीं है।</translation>
+    </message>
+    <message>
+        <source>The personality number comes from the consonants of a name, and this name has none.</source>
+        <translation>व्यक्तित्व अंक नाम के व्यंजनों से निकाला जाता है, और इस नाम में कोई व्यंजन नहीं है।</translation>
+    </message>
+</context>
+<context>
     <name>core::Guidance</name>
     <message>
         <source>Do &apos;s  for keeping Rudraksh</source>
@@ -776,6 +1167,89 @@ They stay until the program ends; the next start will not have them.</source>
     </message>
 </context>
 <context>
+    <name>ui::ChartWords</name>
+    <message>
+        <source>once</source>
+        <translation>एक बार</translation>
+    </message>
+    <message>
+        <source>twice</source>
+        <translation>दो बार</translation>
+    </message>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 बार</translation>
+    </message>
+    <message>
+        <source>Birth number</source>
+        <translation>मूलांक</translation>
+    </message>
+    <message>
+        <source>from the day of birth</source>
+        <translation>जन्म के दिन से</translation>
+    </message>
+    <message>
+        <source>Life path number</source>
+        <translation>भाग्यांक</translation>
+    </message>
+    <message>
+        <source>from the whole birth date</source>
+        <translation>पूरी जन्म तिथि से</translation>
+    </message>
+    <message>
+        <source>Destiny number</source>
+        <translation>नामांक</translation>
+    </message>
+    <message>
+        <source>from all the letters of the name</source>
+        <translation>नाम के सभी अक्षरों से</translation>
+    </message>
+    <message>
+        <source>Soul urge</source>
+        <translation>आत्मांक</translation>
+    </message>
+    <message>
+        <source>from the vowels of the name</source>
+        <translation>नाम के स्वरों से</translation>
+    </message>
+    <message>
+        <source>Personality number</source>
+        <translation>व्यक्तित्व अंक</translation>
+    </message>
+    <message>
+        <source>from the consonants of the name</source>
+        <translation>नाम के व्यंजनों से</translation>
+    </message>
+    <message>
+        <source>Personal year %1</source>
+        <translation>%1 का व्यक्तिगत वर्ष अंक</translation>
+    </message>
+    <message>
+        <source>from the birth day and month and the year %1</source>
+        <translation>जन्म के दिन, जन्म के महीने और वर्ष %1 से</translation>
+    </message>
+    <message>
+        <source>%1: missing</source>
+        <translation>%1: अनुपस्थित</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2, added</source>
+        <translation>%1: %2, जोड़ा गया</translation>
+    </message>
+    <message>
+        <source>%1: %2 from the date, %3 added</source>
+        <translation>%1: जन्म तिथि से %2, और %3 जोड़ा गया</translation>
+    </message>
+    <message>
+        <source>The added numbers stand in brackets.</source>
+        <translation>जोड़े गए अंक कोष्ठक में दिखाए गए हैं।</translation>
+    </message>
+</context>
+<context>
     <name>ui::FileDialogs</name>
     <message>
         <source>VQ Rudraksh Numerology (*.rkn)</source>
@@ -877,6 +1351,30 @@ They stay until the program ends; the next start will not have them.</source>
         <source>Page %1 of %2</source>
         <translation>पृष्ठ %1 (कुल %2)</translation>
     </message>
+    <message>
+        <source>All numbers</source>
+        <translation>सभी अंक</translation>
+    </message>
+    <message>
+        <source>Lo Shu grid</source>
+        <translation>लो-शू ग्रिड</translation>
+    </message>
+    <message>
+        <source>Complete lines</source>
+        <translation>पूर्ण रेखाएँ</translation>
+    </message>
+    <message>
+        <source>Empty lines</source>
+        <translation>खाली रेखाएँ</translation>
+    </message>
+    <message>
+        <source>What the numbers say</source>
+        <translation>अंक क्या कहते हैं</translation>
+    </message>
+    <message>
+        <source>Birth number</source>
+        <translation>मूलांक</translation>
+    </message>
 </context>
 <context>
     <name>ui::ReadingPage</name>
@@ -948,6 +1446,30 @@ They stay until the program ends; the next start will not have them.</source>
         <source>No symbol for %1</source>
         <translation>%1 का कोई प्रतीक नहीं</translation>
     </message>
+    <message>
+        <source>Birth number</source>
+        <translation>मूलांक</translation>
+    </message>
+    <message>
+        <source>Birth number personality text</source>
+        <translation>मूलांक के अनुसार व्यक्तित्व का विवरण</translation>
+    </message>
+    <message>
+        <source>Birth number bead description</source>
+        <translation>मूलांक के रुद्राक्ष का विवरण</translation>
+    </message>
+    <message>
+        <source>Birth number planet text</source>
+        <translation>मूलांक के ग्रह का विवरण</translation>
+    </message>
+    <message>
+        <source>Birth number %1</source>
+        <translation>मूलांक: %1</translation>
+    </message>
+    <message>
+        <source>Birth number: %1</source>
+        <translation>मूलांक: %1</translation>
+    </message>
 </context>
 <context>
     <name>ui::RecentReadingsMenu</name>
@@ -1000,6 +1522,61 @@ They stay until the program ends; the next start will not have them.</source>
     <message>
         <source>VQ Rudraksha Numerology gives you the benefits of using Rudraksh beads based on numerology. These beads are said to have many medicinal and spiritual properties that can help you overcome many problems in life.</source>
         <translation>VQ Rudraksha Numerology के साथ आप अंक ज्योतिष के आधार पर रुद्राक्ष धारण करने का लाभ उठा सकते हैं। कहा जाता है कि इन दानों में अनेक औषधीय और आध्यात्मिक गुण होते हैं, जो जीवन की बहुत-सी समस्याओं से पार पाने में आपकी सहायता कर सकते हैं।</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmChart</name>
+    <message>
+        <source>&amp;Birth Number</source>
+        <translation>मूलांक (&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;All Numbers</source>
+        <translation>सभी अंक (&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Lo Shu Grid</source>
+        <translation>लो-शू ग्रिड (&amp;L)</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>अंक</translation>
+    </message>
+    <message>
+        <source>How it is reached</source>
+        <translation>अंक कैसे बना</translation>
+    </message>
+    <message>
+        <source>What it says</source>
+        <translation>यह क्या कहता है</translation>
+    </message>
+    <message>
+        <source>Bead</source>
+        <translation>रुद्राक्ष</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Add the birth number and the life path number</source>
+        <translation>मूलांक और भाग्यांक भी जोड़ें</translation>
+    </message>
+    <message>
+        <source>Complete lines</source>
+        <translation>पूर्ण रेखाएँ</translation>
+    </message>
+    <message>
+        <source>Empty lines</source>
+        <translation>खाली रेखाएँ</translation>
+    </message>
+    <message>
+        <source>What the numbers say</source>
+        <translation>अंक क्या कहते हैं</translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <translation>कोई नहीं।</translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1703,14 @@ It will be saved as &quot;%2&quot;.</source>
     <message>
         <source>The reading could not be printed on &quot;%1&quot;.</source>
         <translation>अंक ज्योतिष फल &quot;%1&quot; पर प्रिंट नहीं हो सका।</translation>
+    </message>
+    <message>
+        <source>&amp;Chart…</source>
+        <translation>अंक कुंडली (&amp;C)…</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>अंक कुंडली (&amp;C)</translation>
     </message>
 </context>
 </TS>

@@ -60,7 +60,7 @@ def program(pid=None):
 def press(node):
     actions = node.queryAction()
     for i in range(actions.nActions):
-        if actions.getName(i) in ("press", "Press", "click"):
+        if actions.getName(i) in ("press", "Press", "click", "toggle", "Toggle"):
             actions.doAction(i)
             return
     raise AssertionError("no press action on " + node.name)

@@ -28,7 +28,7 @@ import traceback
 
 import pyatspi
 
-from driving import descendants, find, menu_item, press, program, wait_for
+from driving import click, descendants, find, menu_item, press, program, wait_for
 
 PROGRAM = sys.argv[1]
 # AddressSanitizer maps terabytes of shadow memory: no limit on the address
@@ -292,6 +292,37 @@ def settings_of_version_1_0_0(home):
         assert stored_reminder(home) == seeded, f"stored {stored_reminder(home)!r}, expected {seeded!r}"
 
 
+def open_grid(run):
+    """The chart of the result window, its Lo Shu grid in front; the grid's choice."""
+    press(run.wait("Chart", pyatspi.ROLE_PUSH_BUTTON, "Chart"))
+    tab = run.wait("the grid's tab", pyatspi.ROLE_PAGE_TAB, "Lo Shu Grid")
+    click(tab)
+    return run.wait("the choice", pyatspi.ROLE_CHECK_BOX, "Add the birth number and the life path number")
+
+
+def close_chart(run):
+    press(run.wait("Close", pyatspi.ROLE_PUSH_BUTTON, "Close"))
+    wait_for("the chart gone", lambda: None if showing(run.app, pyatspi.ROLE_CHECK_BOX) else True)
+
+
+def grid_choice_kept(home):
+    path = home.reading("ann.rkn", "Ann Lee", 2, 3, "March", 2000)
+    run = Run(home, [path])
+    run.result_window()
+    choice = open_grid(run)
+    assert not choice.getState().contains(pyatspi.STATE_CHECKED), "chosen before it was"
+    press(choice)
+    wait_for("the choice made", lambda: True if choice.getState().contains(pyatspi.STATE_CHECKED) else None)
+    close_chart(run)
+    run.exit()
+    run = Run(home, [path])
+    run.result_window()
+    choice = open_grid(run)
+    assert choice.getState().contains(pyatspi.STATE_CHECKED), "the grid's choice was not kept"
+    close_chart(run)
+    run.exit()
+
+
 def reminder(days, asked):
     def row(home):
         seeded = reminder_line(TODAY - datetime.timedelta(days=days))
@@ -535,6 +566,7 @@ ROWS = [
     ("a reading opened", reading_opened),
     ("a reading whose name is not UTF-8", reading_named_not_utf8),
     ("a window moved", window_moved),
+    ("the chart's grid with the added numbers", grid_choice_kept),
     ("a reminder date 14 days old: kept", reminder(14, False)),
     ("a reminder date 15 days old: asked, then today", reminder(15, True)),
     ("the settings of version 1.0.0", settings_of_version_1_0_0),

@@ -8,21 +8,26 @@
 #include "WindowsOnly.h"
 
 #include "core/catalogue/BeadCatalogue.h"
+#include "core/numerology/DigitReduction.h"
 #include "core/numerology/Numerology.h"
 #include "core/numerology/Working.h"
 #include "system/CoreText.h"
+#include "system/Settings.h"
 #include "system/Translation.h"
 #include "ui/result/frmRudrakshNumerologyResult.h"
 #include "ui/widgets/Named.h"
 #include "ui/widgets/Pictures.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QDate>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 using sys::fromCore;
@@ -491,6 +496,64 @@ private slots:
         // Every page says which it is, of how many.
         const qsizetype pages = text.count(QStringLiteral("Page "));
         QVERIFY2(pages >= 4 && text.contains(QStringLiteral("Page %1 of %1").arg(pages)), qPrintable(text.right(200)));
+    }
+
+    // The chart, from Chart or Ctrl+K, as a reader meets it: its three tabs,
+    // the birth number's page, the table's numbers, the grid's cells as a
+    // screen reader says them, and the choice of the added numbers, kept.
+    void chart_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Chart") << "cmdChart";
+        QTest::newRow("Ctrl+K") << "Ctrl+K";
+    }
+    void chart()
+    {
+        QFETCH(QString, how);
+        core::ReadingInput input = sampleReading();
+        input.PersonName = "John Smith";
+        QWidget* result = openResult(input);
+        sys::Settings::setGridHoldsNumbers(false);
+        QStringList seen;
+        ModalWatcher watcher([&](QWidget* chart) {
+            auto* tabs = child<QTabWidget>(chart, "tabChart");
+            for (int i = 0; i < tabs->count(); ++i) {
+                seen << tabs->tabText(i);
+            }
+            seen << child<QLabel>(chart, "lblResult_20")->text() << child<QLabel>(chart, "lblResult_20")->toolTip()
+                 << child<QLabel>(chart, "lblResult_21")->text();
+            for (int row = 0; row < 6; ++row) {
+                seen << child<QLabel>(chart, QStringLiteral("lblNumber_%1").arg(row))->accessibleName();
+            }
+            const auto cells = [&] {
+                for (const int n : {4, 8, 1, 6}) {
+                    seen << child<QLabel>(chart, QStringLiteral("lblCell_%1").arg(n))->accessibleName();
+                }
+            };
+            cells();
+            // The birth number 6 and the life path 1 join the grid, marked.
+            child<QCheckBox>(chart, "chkAddNumbers")->click();
+            cells();
+            seen << child<QLabel>(chart, "lblCell_1")->text();
+            QTest::keyClick(chart, Qt::Key_Escape);
+        });
+        if (how == QLatin1String("Ctrl+K")) {
+            QTest::keySequence(result, QKeySequence(Qt::CTRL | Qt::Key_K));
+        } else {
+            QTest::mouseClick(child(result, "cmdChart"), Qt::LeftButton);
+        }
+        QVERIFY(watcher.seen());
+        const QStringList expected{"&Birth Number", "&All Numbers", "&Lo Shu Grid", "6", "15 \u2192 1 + 5 = 6",
+            "SIX MUKHI RUDRAKSHA", "Birth number: 6", "Life path number: 1", "Destiny number: 8", "Soul urge: 6",
+            "Personality number: 2",
+            QStringLiteral("Personal year %1: %2")
+                .arg(QDate::currentDate().year())
+                .arg(core::reduceDigits(15 + 8 + static_cast<std::uint64_t>(QDate::currentDate().year()))),
+            "4: missing", "8: twice", "1: twice", "6: missing", "4: missing", "8: twice",
+            "1: twice from the date, once added", "6: once, added", "1 1 (1)"};
+        QCOMPARE(seen, expected);
+        QVERIFY(sys::Settings::gridHoldsNumbers());
+        sys::Settings::setGridHoldsNumbers(false);
     }
 
     // A reading in Hindi: the pages and the PDF speak it, the file holds the
