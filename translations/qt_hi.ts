@@ -361,7 +361,7 @@ Please verify the correct file name was given.</source>
     </message>
     <message>
         <source>Date Modified</source>
-        <translation>बदलने की तिथि</translation>
+        <translation>बदलाव की तिथि</translation>
     </message>
 </context>
 <context>
@@ -438,11 +438,11 @@ Please verify the correct file name was given.</source>
     </message>
     <message>
         <source>Paper</source>
-        <translation>काग़ज़</translation>
+        <translation>कागज़</translation>
     </message>
     <message>
         <source>Paper source:</source>
-        <translation>काग़ज़ का स्रोत:</translation>
+        <translation>कागज़ का स्रोत:</translation>
     </message>
     <message>
         <source>right margin</source>
@@ -1127,7 +1127,7 @@ Please turn one of those options off.</source>
         <source>%1 already exists.
 Do you want to overwrite it?</source>
         <translation>%1 पहले से मौजूद है।
-क्या आप इसके ऊपर नई फ़ाइल लिखना चाहते हैं?</translation>
+क्या आप इसकी जगह नई फ़ाइल रखना चाहते हैं?</translation>
     </message>
     <message>
         <source>2 (2x1)</source>

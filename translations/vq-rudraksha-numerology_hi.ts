@@ -939,7 +939,7 @@ They stay until the program ends; the next start will not have them.</source>
     <name>core::Numerology</name>
     <message>
         <source>This is one of the most important numbers. Sometimes it is also called the Life Direction Number. It is drawn from your date of birth and shows the road your life is meant to walk, the lessons waiting for you along the way, and the gifts you carry to meet them.</source>
-        <translation>यह सबसे महत्वपूर्ण अंकों में से एक है। इसे कभी-कभी जीवन दिशा अंक भी कहा जाता है। यह आपकी जन्म तिथि से निकाला जाता है और बताता है कि आपके जीवन को किस मार्ग पर चलना है, उस मार्ग पर कौन-सी शिक्षाएँ आपकी प्रतीक्षा कर रही हैं, और उनका सामना करने के लिए आप कौन-से गुण अपने साथ लेकर आए हैं।</translation>
+        <translation>यह सबसे महत्वपूर्ण अंकों में से एक है। इसे कभी-कभी जीवन दिशा अंक भी कहा जाता है। यह आपकी जन्म तिथि से निकाला जाता है और बताता है कि आपके जीवन को किस मार्ग पर चलना है, उस मार्ग पर कौन-से सबक आपकी प्रतीक्षा कर रहे हैं, और उनका सामना करने के लिए आप कौन-से गुण अपने साथ लेकर आए हैं।</translation>
     </message>
     <message>
         <source>Your main purpose should be attaining independency. The Life Path 1&apos;s life is a journey toward standing on your own feet and trusting the voice within you. You are a natural pioneer, happiest when you are opening a new door rather than walking through one that others have held open. Your mind is original and quick, and you often see a way forward long before the people around you do. Learn to accept help without feeling smaller for it, and to listen as warmly as you lead. When you balance strength with kindness, your independence becomes a gift to everyone around you, and many will gladly follow the path you have cleared for them with such resolve.</source>
@@ -955,7 +955,7 @@ They stay until the program ends; the next start will not have them.</source>
     </message>
     <message>
         <source>The Life Path 4 produces the most reliable, practical, and down-to-earth of individuals; you are the builders upon whom families, firms and communities depend. You believe in honest effort, careful planning and doing a task properly from start to finish. Order and routine give you comfort, and you are at your best when you can see solid results from your work. Others trust your word because you keep it. Take care not to become too rigid or to resist change simply because it is new. When you allow yourself a little flexibility, your strong foundations will hold firm.</source>
-        <translation>भाग्यांक 4 वाले लोग सबसे अधिक विश्वसनीय, व्यावहारिक और ज़मीन से जुड़े होते हैं; आप वे निर्माता हैं जिन पर परिवार, व्यापारिक प्रतिष्ठान और समाज निर्भर रहते हैं। आप ईमानदार परिश्रम, सोच-समझकर बनाई गई योजना और किसी भी काम को आरंभ से अंत तक ठीक ढंग से करने में विश्वास रखते हैं। व्यवस्था और नियमित दिनचर्या आपको सुकून देती हैं, और जब आप अपने काम के ठोस परिणाम देख पाते हैं तब आप अपने सर्वश्रेष्ठ रूप में होते हैं। लोग आपकी बात पर भरोसा करते हैं, क्योंकि आप अपना वचन निभाते हैं। ध्यान रखें कि आप बहुत कठोर न हो जाएँ, और किसी परिवर्तन का विरोध केवल इसलिए न करें कि वह नया है। जब आप स्वयं को थोड़ा लचीलापन देते हैं, तब आपकी मज़बूत नींव अडिग बनी रहती है।</translation>
+        <translation>भाग्यांक 4 वाले लोग सबसे अधिक विश्वसनीय, व्यावहारिक और ज़मीन से जुड़े होते हैं; आप वे निर्माता हैं जिन पर परिवार, व्यापारिक प्रतिष्ठान और समाज निर्भर रहते हैं। आप ईमानदार परिश्रम, सोच-समझकर बनाई गई योजना और किसी भी काम को आरंभ से अंत तक ठीक ढंग से करने में विश्वास रखते हैं। व्यवस्था और नियमित दिनचर्या आपको सुकून देती हैं, और जब आप अपने काम के ठोस परिणाम देख पाते हैं तब आप अपने सर्वश्रेष्ठ रूप में होते हैं। लोग आपकी बात पर भरोसा करते हैं, क्योंकि आप अपना वचन निभाते हैं। ध्यान रखें कि आप बहुत कठोर न हो जाएँ, और किसी परिवर्तन का विरोध केवल इसलिए न करें कि वह नया है। जब आप अपने स्वभाव में थोड़ा लचीलापन लाते हैं, तब आपकी मज़बूत नींव अडिग बनी रहती है।</translation>
     </message>
     <message>
         <source>Generally people with 5 are very multitalented, bold, and progressive. You love freedom, travel and fresh experiences, and you learn best by tasting life directly rather than reading about it. Your curiosity is endless, and you adapt to new places and new people with remarkable grace. You are a lively speaker and often persuade others without effort. Routine can feel like a cage to you, so you thrive in work that offers variety and movement. Your lesson is to use your freedom wisely, choosing depth over constant change. When you learn to stay with what truly matters, your adventurous spirit becomes a fountain of wisdom.</source>
@@ -967,7 +967,7 @@ They stay until the program ends; the next start will not have them.</source>
     </message>
     <message>
         <source>You tend to be calm and affectionate by nature. Beneath your quiet surface lies a deep and searching mind that wants to understand the hidden meaning of life. You are drawn to study, reflection and the spiritual path, and you need time alone to regain your balance. Your intuition is strong, and you often sense the truth before it is spoken. Try not to withdraw too far from others, for your wisdom grows richer when shared.</source>
-        <translation>स्वभाव से आप प्रायः शांत और स्नेही होते हैं। आपके मौन बाहरी रूप के पीछे एक गहरा और खोजी मन छिपा है, जो जीवन के गूढ़ अर्थ को समझना चाहता है। अध्ययन, चिंतन और आध्यात्मिक मार्ग आपको अपनी ओर आकर्षित करते हैं, और अपना संतुलन फिर से पाने के लिए आपको एकांत में समय बिताने की आवश्यकता होती है। आपका अंतर्ज्ञान प्रबल है, और प्रायः सत्य के कहे जाने से पहले ही आप उसे भाँप लेते हैं। प्रयास करें कि आप दूसरों से बहुत दूर न हो जाएँ, क्योंकि बाँटने से आपका ज्ञान और भी समृद्ध होता है।</translation>
+        <translation>स्वभाव से आप प्रायः शांत और स्नेही होते हैं। आपकी चुप्पी के पीछे एक गहरा और खोजी मन छिपा है, जो जीवन के गूढ़ अर्थ को समझना चाहता है। अध्ययन, चिंतन और आध्यात्मिक मार्ग आपको अपनी ओर आकर्षित करते हैं, और अपना संतुलन फिर से पाने के लिए आपको एकांत में समय बिताने की आवश्यकता होती है। आपका अंतर्ज्ञान प्रबल है, और प्रायः सत्य के कहे जाने से पहले ही आप उसे भाँप लेते हैं। प्रयास करें कि आप दूसरों से बहुत दूर न हो जाएँ, क्योंकि बाँटने से आपका ज्ञान और भी समृद्ध होता है।</translation>
     </message>
     <message>
         <source>You are very materialistic and are focused on learning the ways to fulfill these needs. You have a natural gift for business, finance and management, and you understand how power and money move in the world. Ambition drives you forward, and you will work long hours to reach your aims. You are practical, confident and ready to lead when others hesitate. Your task is to balance material success with generosity and inner peace. When you use your wealth and authority to uplift others, your rewards multiply in ways money cannot measure.</source>
@@ -991,7 +991,7 @@ They stay until the program ends; the next start will not have them.</source>
     </message>
     <message>
         <source>This number gives you good people managing skills. You understand feelings, moods and hidden tensions, and you know how to bring people together in a spirit of cooperation. You are a patient listener and a wise mediator, often the calm centre of any storm. Your destiny lies in partnership, diplomacy and service, where your gentle tact can heal quarrels and build lasting bonds. Success comes to you through the quiet support you offer, rather than through force or display.</source>
-        <translation>यह अंक आपको लोगों को साथ लेकर चलने और उन्हें संभालने का अच्छा कौशल देता है। आप भावनाओं, मनोदशाओं और भीतर छिपे तनावों को समझते हैं, और सहयोग की भावना से लोगों को एकजुट करना जानते हैं। आप धैर्य से सुनने वाले और समझदार मध्यस्थ हैं; किसी भी उथल-पुथल के बीच प्रायः आप ही शांत धुरी बने रहते हैं। आपकी नियति साझेदारी, कूटनीति और सेवा में है, जहाँ आपकी कोमल व्यवहार-कुशलता मनमुटाव दूर कर सकती है और स्थायी संबंध बना सकती है। सफलता आपको बल या दिखावे से नहीं, बल्कि आपके दिए हुए मौन सहयोग से मिलती है।</translation>
+        <translation>यह अंक आपको लोगों को साथ लेकर चलने और उन्हें संभालने का अच्छा कौशल देता है। आप भावनाओं, मनोदशाओं और भीतर छिपे तनावों को समझते हैं, और सहयोग की भावना से लोगों को एकजुट करना जानते हैं। आप धैर्य से सुनने वाले और समझदार मध्यस्थ हैं; किसी भी उथल-पुथल के बीच प्रायः आप ही शांत धुरी बने रहते हैं। आपकी नियति साझेदारी, मेल-मिलाप और सेवा में है, जहाँ आपकी कोमल व्यवहार-कुशलता मनमुटाव दूर कर सकती है और स्थायी संबंध बना सकती है। सफलता आपको बल या दिखावे से नहीं, बल्कि आपके दिए हुए मौन सहयोग से मिलती है।</translation>
     </message>
     <message>
         <source>The negative trait of this number is that you can be sensitive to certain issues and be affected very easily. You may hide your true feelings to avoid conflict, which can leave you feeling ignored. Indecision and worry may also hold you back.</source>
@@ -1027,7 +1027,7 @@ They stay until the program ends; the next start will not have them.</source>
     </message>
     <message>
         <source>The negative traits associated with this number, are stubbornness, arrogance and feeling o superficial self-esteem. You may interfere in the lives of others in the name of love, or expect too much gratitude for what you give. Learn to give without condition.</source>
-        <translation>इस अंक से जुड़ी नकारात्मक प्रवृत्तियाँ हैं हठ, अहंकार और दिखावटी आत्मसम्मान की भावना। आप प्रेम के नाम पर दूसरों के जीवन में हस्तक्षेप कर सकते हैं, या जो कुछ देते हैं उसके बदले बहुत अधिक कृतज्ञता की अपेक्षा कर सकते हैं। बिना किसी शर्त के देना सीखें।</translation>
+        <translation>हठ, अहंकार और दिखावटी आत्मसम्मान की भावना इस अंक से जुड़ी नकारात्मक प्रवृत्तियाँ हैं। आप प्रेम के नाम पर दूसरों के जीवन में हस्तक्षेप कर सकते हैं, या जो कुछ देते हैं उसके बदले बहुत अधिक कृतज्ञता की अपेक्षा कर सकते हैं। बिना किसी शर्त के देना सीखें।</translation>
     </message>
     <message>
         <source>You will be interested in analysis and the development of a mind skilled at searching out the truth ad mysticism. You are a thinker, a researcher and a seeker, never content with easy answers. Science, philosophy, religion and the hidden side of life hold a natural fascination for you. You need quiet and solitude to reflect, and your best insights arrive in silence. Your destiny is to gather wisdom through study and inner experience and then to share it with those who are ready to receive it. Trust your intuition, for it is one of your strongest guides. Your calm presence offers others a sense of depth and meaning.</source>
@@ -1047,11 +1047,11 @@ They stay until the program ends; the next start will not have them.</source>
     </message>
     <message>
         <source>Your prime focus will be in activities of compassion, and in worldly understanding. You feel a deep connection with all people and a wish to make the world a gentler place. Humanitarian work, teaching, healing and the arts may call to you. Your destiny is to give freely of your wisdom and love, letting go of personal gain for the good of the many, and to find joy in doing so.</source>
-        <translation>आपका मुख्य ध्यान करुणा के कार्यों पर और सांसारिक समझ पर रहेगा। आप सभी लोगों से एक गहरा जुड़ाव अनुभव करते हैं, और संसार को अधिक सौम्य स्थान बनाने की इच्छा रखते हैं। मानव-सेवा, शिक्षण, उपचार और कलाएँ आपको अपनी ओर पुकार सकती हैं। आपकी नियति है कि आप अपना ज्ञान और प्रेम मुक्त हृदय से बाँटें, बहुतों के हित के लिए निजी लाभ का त्याग करें, और ऐसा करने में आनंद पाएँ।</translation>
+        <translation>आपका मुख्य ध्यान करुणा के कार्यों पर और सांसारिक समझ पर रहेगा। आप सभी लोगों से एक गहरा जुड़ाव अनुभव करते हैं, और संसार को अधिक दयालु और कोमल बनाने की इच्छा रखते हैं। मानव-सेवा, शिक्षण, उपचार और कलाएँ आपको अपनी ओर खींच सकती हैं। आपकी नियति है कि आप अपना ज्ञान और प्रेम मुक्त हृदय से बाँटें, बहुतों के हित के लिए निजी लाभ का त्याग करें, और ऐसा करने में आनंद पाएँ।</translation>
     </message>
     <message>
         <source>The negative traits of 9 Destiny can be selfishness and an egoistic attitude. You may hold on to old hurts or give so much that you feel used. Forgiveness and balance bring peace.</source>
-        <translation>नामांक 9 की नकारात्मक प्रवृत्तियाँ स्वार्थ और अहंकारपूर्ण रवैया हो सकती हैं। आप पुरानी कड़वाहट मन में पाले रख सकते हैं, या इतना अधिक दे सकते हैं कि आपको लगे कि आपका उपयोग किया जा रहा है। क्षमा और संतुलन से शांति मिलती है।</translation>
+        <translation>नामांक 9 की नकारात्मक प्रवृत्तियाँ स्वार्थ और अहंकारपूर्ण रवैया हो सकती हैं। आप पुरानी कड़वाहट मन में पाले रख सकते हैं, या इतना अधिक दे सकते हैं कि आपको लगे कि लोग आपका फ़ायदा उठा रहे हैं। क्षमा और संतुलन से शांति मिलती है।</translation>
     </message>
     <message>
         <source>All with Destiny 4, and especially the master number 22/4, are potentially equipped to handle large-scale undertakings in the material world. You have the vision to imagine great works and the patience to build them step by step. Used wisely, this power can bless whole communities.</source>
@@ -1081,7 +1081,7 @@ They stay until the program ends; the next start will not have them.</source>
     </message>
     <message>
         <source>Windows keeps this name for a device; choose another name.</source>
-        <translation>Windows यह नाम किसी उपकरण के लिए रखता है; कोई दूसरा नाम चुनें।</translation>
+        <translation>Windows में यह नाम किसी डिवाइस के लिए आरक्षित है; कोई दूसरा नाम चुनें।</translation>
     </message>
     <message>
         <source>The file is read-only.</source>
@@ -1257,7 +1257,7 @@ They stay until the program ends; the next start will not have them.</source>
     </message>
     <message>
         <source>Select the source file</source>
-        <translation>स्रोत फ़ाइल चुनें</translation>
+        <translation>खोलने के लिए फ़ाइल चुनें</translation>
     </message>
     <message>
         <source>VQ Rudraksh Numerology</source>
@@ -1276,7 +1276,7 @@ They stay until the program ends; the next start will not have them.</source>
     <name>ui::ForumBanner</name>
     <message>
         <source>Discuss Rudraksha and numerology with us in our online forum at vq-software.example.com</source>
-        <translation>vq-software.example.com पर हमारे ऑनलाइन फ़ोरम में हमारे साथ रुद्राक्ष और अंक ज्योतिष पर चर्चा करें</translation>
+        <translation>vq-software.example.com पर हमारे ऑनलाइन फ़ोरम में रुद्राक्ष और अंक ज्योतिष पर हमसे चर्चा करें</translation>
     </message>
     <message>
         <source>Opens our forum in your web browser</source>

@@ -36,6 +36,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -60,7 +61,8 @@ void save(QWidget* window, const QString& name)
     // In another language: the main window, both pages and one message.
     static const QStringList kShownInEveryLanguage
         = {QStringLiteral("main-window"), QStringLiteral("result-life-path"), QStringLiteral("result-destiny"),
-            QStringLiteral("message-letters"), QStringLiteral("message-letters-left-out")};
+            QStringLiteral("message-letters"), QStringLiteral("message-letters-left-out"),
+            QStringLiteral("chart-birth-number"), QStringLiteral("chart-all-numbers"), QStringLiteral("chart-lo-shu")};
     if (!g_language.isEmpty() && !kShownInEveryLanguage.contains(name)) {
         return;
     }
@@ -156,6 +158,17 @@ int main(int argc, char* argv[])
     save(result, QStringLiteral("result-life-path"));
     control<QTabBar>(result, QStringLiteral("TS"))->setCurrentIndex(1);
     save(result, QStringLiteral("result-destiny"));
+
+    // The chart's three tabs.
+    saveNextModal(QStringLiteral("chart-birth-number"), [](QWidget* chart) {
+        auto* tabs = control<QTabWidget>(chart, QStringLiteral("tabChart"));
+        tabs->setCurrentIndex(1);
+        save(chart, QStringLiteral("chart-all-numbers"));
+        tabs->setCurrentIndex(2);
+        save(chart, QStringLiteral("chart-lo-shu"));
+        chart->close();
+    });
+    control<QPushButton>(result, QStringLiteral("cmdChart"))->click();
 
     // Export as PDF, through the menu; the dialog looks like Save's, so no picture of it.
     saveNextModal(QString(),
