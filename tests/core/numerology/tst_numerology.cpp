@@ -1,4 +1,5 @@
 #include "core/numerology/Chart.h"
+#include "core/numerology/Compatibility.h"
 #include "core/numerology/DigitReduction.h"
 #include "core/numerology/Numerology.h"
 #include "core/numerology/Reading.h"
@@ -13,6 +14,8 @@
 #include <string>
 
 using namespace core;
+
+Q_DECLARE_METATYPE(core::Grade)
 
 namespace {
 
@@ -520,6 +523,79 @@ private slots:
         }
         QCOMPARE(completeLines, complete);
         QCOMPARE(emptyLines, empty);
+    }
+
+    // The natural friendship of the numbers' planets, row by row as the
+    // classical table gives it, and the grades of pairs in both directions.
+    void relations_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("friends");
+        QTest::addColumn<QString>("enemies"); // the rest are neutral
+        QTest::newRow("1 Sun") << 1 << "1239"
+                               << "4678";
+        QTest::newRow("2 Moon") << 2 << "125"
+                                << "";
+        QTest::newRow("3 Jupiter") << 3 << "1239"
+                                   << "56";
+        QTest::newRow("4 Rahu") << 4 << "4568"
+                                << "123";
+        QTest::newRow("5 Mercury") << 5 << "156"
+                                   << "2";
+        QTest::newRow("6 Venus") << 6 << "568"
+                                 << "12";
+        QTest::newRow("7 Ketu") << 7 << "5678"
+                                << "123";
+        QTest::newRow("8 Saturn") << 8 << "568"
+                                  << "129";
+        QTest::newRow("9 Mars") << 9 << "1239"
+                                << "5";
+    }
+    void relations()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, friends);
+        QFETCH(QString, enemies);
+        QString foundFriends;
+        QString foundEnemies;
+        for (int other = 1; other <= 9; ++other) {
+            const Relation relation = relationOf(number, other);
+            (relation == Relation::Friend         ? foundFriends
+                    : relation == Relation::Enemy ? foundEnemies
+                                                  : friends)
+                += relation == Relation::Neutral ? QString() : QString::number(other);
+        }
+        QCOMPARE(foundFriends, friends);
+        QCOMPARE(foundEnemies, enemies);
+        QCOMPARE(relationOf(number, 0), Relation::Neutral);
+    }
+
+    void grades_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::addColumn<Grade>("grade");
+        QTest::newRow("1 and 2, friends both ways") << 1 << 2 << Grade::Harmony;
+        QTest::newRow("a number and itself") << 8 << 8 << Grade::Harmony;
+        QTest::newRow("2 and 3, a friend and a neutral") << 2 << 3 << Grade::Friendly;
+        QTest::newRow("3 and 2, the other way") << 3 << 2 << Grade::Friendly;
+        QTest::newRow("4 and 7, neutral both ways") << 4 << 7 << Grade::Neutral;
+        QTest::newRow("2 and 4, a neutral and an enemy") << 2 << 4 << Grade::Strained;
+        QTest::newRow("5 and 3, a neutral and an enemy") << 5 << 3 << Grade::Strained;
+        QTest::newRow("1 and 5, a neutral and a friend: friendly") << 1 << 5 << Grade::Friendly;
+        QTest::newRow("5 and 2, an enemy and a friend") << 5 << 2 << Grade::Strained;
+        QTest::newRow("1 and 6, enemies both ways") << 1 << 6 << Grade::Opposed;
+        QTest::newRow("8 and 9, an enemy and a neutral") << 8 << 9 << Grade::Strained;
+        QTest::newRow("1 and 7, enemies both ways") << 1 << 7 << Grade::Opposed;
+    }
+    void grades()
+    {
+        QFETCH(int, first);
+        QFETCH(int, second);
+        QFETCH(Grade, grade);
+        QCOMPARE(gradeOf(first, second), grade);
+        QCOMPARE(gradeOf(second, first), grade);
+        QVERIFY(!gradeName(grade).empty() && !gradeText(grade).empty());
     }
 };
 
