@@ -885,6 +885,53 @@ They stay until the program ends; the next start will not have them.</source>
     </message>
 </context>
 <context>
+    <name>core::Compatibility</name>
+    <message>
+        <source>in harmony</source>
+        <translation>सामंजस्यपूर्ण</translation>
+    </message>
+    <message>
+        <source>friendly</source>
+        <translation>मित्रवत्</translation>
+    </message>
+    <message>
+        <source>neutral</source>
+        <translation>तटस्थ</translation>
+    </message>
+    <message>
+        <source>strained</source>
+        <translation>तनावपूर्ण</translation>
+    </message>
+    <message>
+        <source>opposed</source>
+        <translation>विरोधी</translation>
+    </message>
+    <message>
+        <source>Each of the two numbers counts the other as a friend, so the two of you are in harmony. Understanding comes easily, support flows both ways, and differences are settled without lasting hurt. Such a bond tends to grow warmer with time.</source>
+        <translation>दोनों अंक एक-दूसरे को मित्र मानते हैं, इसलिए यह संबंध सामंजस्यपूर्ण है। आपस में समझ सहज ही बन जाती है, सहयोग दोनों ओर से मिलता है, और मतभेद बिना स्थायी कड़वाहट के सुलझ जाते हैं। समय के साथ ऐसा संबंध और भी आत्मीय होता जाता है।</translation>
+    </message>
+    <message>
+        <source>One number counts the other as a friend, while the other is neutral in return, so the relation is friendly. The goodwill is real but not quite equal, and one of you may give a little more warmth. With patience the bond can grow deeper over time.</source>
+        <translation>एक अंक दूसरे को मित्र मानता है, जबकि दूसरा उसके प्रति तटस्थ रहता है, इसलिए यह संबंध मित्रवत् है। सद्भाव सच्चा है, पर पूरी तरह बराबर नहीं, और आप दोनों में से कोई एक थोड़ी अधिक आत्मीयता दे सकता है। धैर्य रखें, तो समय के साथ यह संबंध और गहरा हो सकता है।</translation>
+    </message>
+    <message>
+        <source>Each number regards the other as neutral, so the relation is neutral: no natural pull and no natural clash. What the two of you build depends on shared aims, respect and effort rather than on instinct. Such a bond can become a good one, but it has to be made.</source>
+        <translation>दोनों अंक एक-दूसरे के प्रति तटस्थ हैं, इसलिए यह संबंध तटस्थ है: इसमें न स्वाभाविक आकर्षण है, न स्वाभाविक टकराव। आप दोनों मिलकर क्या बनाते हैं, यह सहज प्रवृत्ति पर नहीं, बल्कि साझे लक्ष्यों, आपसी सम्मान और प्रयास पर निर्भर करता है। ऐसा संबंध अच्छा बन सकता है, पर उसे बनाना पड़ता है।</translation>
+    </message>
+    <message>
+        <source>One number counts the other as an enemy, while the other regards it as a friend or as neutral, so the relation is strained. Misunderstandings arise easily, and one of you may feel less welcome than the other. Plain words and patience can ease much of the tension.</source>
+        <translation>एक अंक दूसरे को शत्रु मानता है, जबकि दूसरा उसे मित्र मानता है या उसके प्रति तटस्थ रहता है, इसलिए यह संबंध तनावपूर्ण है। यहाँ एक-दूसरे की बात का उलटा अर्थ निकल जाना आसान है, और आप दोनों में से किसी एक को लग सकता है कि उसे उतना अपनाया नहीं जा रहा। स्पष्ट बातचीत और धैर्य से यह तनाव काफ़ी हद तक कम हो सकता है।</translation>
+    </message>
+    <message>
+        <source>Each number counts the other as an enemy, so the relation is opposed. The two of you may pull in different directions and clash over small things. Such a bond asks both of you for extra understanding, clear agreements and generous patience.</source>
+        <translation>दोनों अंक एक-दूसरे को शत्रु मानते हैं, इसलिए यह संबंध विरोधी है। आप दोनों अलग-अलग दिशाओं में खिंच सकते हैं और छोटी-छोटी बातों पर टकरा सकते हैं। ऐसा संबंध दोनों ओर से अधिक समझ, स्पष्ट सहमति और भरपूर धैर्य माँगता है।</translation>
+    </message>
+    <message>
+        <source>Compatibility follows the natural friendship of the planets that rule the numbers (1 Sun, 2 Moon, 3 Jupiter, 4 Rahu, 5 Mercury, 6 Venus, 7 Ketu, 8 Saturn, 9 Mars): the classical table of the seven planets, with Rahu and Ketu added as Indian numerologists place them. The table works in one direction only: each number&apos;s row says whether it counts another as a friend, as neutral or as an enemy, a number always counts the same number a friend, and a pair the table leaves open is neutral. The birth numbers are compared first, for day-to-day life, then the life path numbers, for the long run, and then the destiny numbers.</source>
+        <translation>अनुकूलता अंकों के स्वामी ग्रहों की नैसर्गिक मैत्री पर आधारित है (1 सूर्य, 2 चंद्र, 3 बृहस्पति, 4 राहु, 5 बुध, 6 शुक्र, 7 केतु, 8 शनि, 9 मंगल): यह सात ग्रहों की शास्त्रीय तालिका है, जिसमें भारतीय अंक ज्योतिषी राहु और केतु को भी जोड़ते हैं। यह तालिका एकतरफ़ा है: हर अंक की पंक्ति बताती है कि वह दूसरे अंक को मित्र, सम (तटस्थ) या शत्रु मानता है; हर अंक अपने ही जैसे अंक को मित्र मानता है, और जिस जोड़ी के बारे में तालिका कुछ नहीं कहती, उसे सम ही माना जाता है। सबसे पहले दोनों के मूलांकों की तुलना की जाती है (रोज़मर्रा के जीवन के लिए), फिर भाग्यांकों की (लंबे समय के लिए), और अंत में नामांकों की।</translation>
+    </message>
+</context>
+<context>
     <name>core::Guidance</name>
     <message>
         <source>Do &apos;s  for keeping Rudraksh</source>
@@ -1056,6 +1103,21 @@ They stay until the program ends; the next start will not have them.</source>
     <message>
         <source>All with Destiny 4, and especially the master number 22/4, are potentially equipped to handle large-scale undertakings in the material world. You have the vision to imagine great works and the patience to build them step by step. Used wisely, this power can bless whole communities.</source>
         <translation>नामांक 4 वाले सभी लोगों में, और विशेष रूप से मास्टर अंक 22/4 वालों में, भौतिक जगत के बड़े-बड़े कार्यों को संभालने की क्षमता छिपी होती है। आपके पास महान कार्यों की कल्पना करने की दूरदृष्टि भी है और उन्हें चरण-दर-चरण साकार करने का धैर्य भी। बुद्धिमानी से उपयोग करने पर यह शक्ति पूरे-पूरे समुदायों का कल्याण कर सकती है।</translation>
+    </message>
+</context>
+<context>
+    <name>core::Relation</name>
+    <message>
+        <source>friend</source>
+        <translation>मित्र</translation>
+    </message>
+    <message>
+        <source>enemy</source>
+        <translation>शत्रु</translation>
+    </message>
+    <message>
+        <source>neutral</source>
+        <translation>सम</translation>
     </message>
 </context>
 <context>
@@ -1315,6 +1377,17 @@ They stay until the program ends; the next start will not have them.</source>
     </message>
 </context>
 <context>
+    <name>ui::Paper</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>पृष्ठ %1 (कुल %2)</translation>
+    </message>
+    <message>
+        <source>The PDF document could not be made.</source>
+        <translation>PDF दस्तावेज़ नहीं बनाया जा सका।</translation>
+    </message>
+</context>
+<context>
     <name>ui::PromotionStrip</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
@@ -1346,10 +1419,6 @@ They stay until the program ends; the next start will not have them.</source>
     <message>
         <source>Destiny number</source>
         <translation>नामांक</translation>
-    </message>
-    <message>
-        <source>Page %1 of %2</source>
-        <translation>पृष्ठ %1 (कुल %2)</translation>
     </message>
     <message>
         <source>All numbers</source>
@@ -1671,10 +1740,6 @@ They stay until the program ends; the next start will not have them.</source>
         <translation>अंक ज्योतिष फल &quot;%1&quot; में सहेजा नहीं जा सका।
 
 %2</translation>
-    </message>
-    <message>
-        <source>The PDF document could not be made.</source>
-        <translation>PDF दस्तावेज़ नहीं बनाया जा सका।</translation>
     </message>
     <message>
         <source>The reading could not be exported to &quot;%1&quot;.

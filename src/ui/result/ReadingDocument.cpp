@@ -11,16 +11,12 @@
 #include "ui/chart/ChartWords.h"
 #include "ui/widgets/BeadRows.h"
 #include "ui/widgets/Look.h"
+#include "ui/widgets/Paper.h"
 #include "ui/widgets/Pictures.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDate>
-#include <QLocale>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -32,14 +28,7 @@
 namespace ui {
 namespace {
 
-// Points: the body text, and the page numbers in the footer.
-constexpr double kTextSize = 10;
-constexpr double kFooterSize = 8;
-
-// Margins in millimetres, wider than the edge any printer leaves blank.
-const QMarginsF kMargins(20, 15, 20, 12);
-
-const QString kHeadingColour = QStringLiteral("#c05000");
+const QString kHeadingColour = paperHeadingColour();
 
 // The heading of the do's and don'ts, the last part of the document.
 QString guidanceHeading()
@@ -226,19 +215,9 @@ void keepGuidanceTogether(QTextDocument& document, qreal pageHeight)
 
 std::unique_ptr<QTextDocument> readingDocument(const core::Reading& reading)
 {
-    auto document = std::make_unique<QTextDocument>();
-    QFont font = programFont(kTextSize);
-    // Any letter spacing turns the "fi" and "ff" ligatures off, so that a
-    // search of the PDF for "confidence" finds the word. A twentieth of a
-    // pixel is too little to see, and just above what a QFont keeps (1/64).
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
-    document->setDefaultFont(font);
-    document->setDocumentMargin(0);
-
-    QString html = QStringLiteral("<h1 align=\"center\" style=\"color:%1;\">%2</h1>")
-                       .arg(kHeadingColour, sys::ApplicationTitle().toHtmlEscaped());
-    html += QStringLiteral("<p align=\"center\" style=\"font-size:14pt;\"><b>%1</b><br>%2</p>")
-                .arg(escaped(reading.PersonName), birthDate(reading).toHtmlEscaped());
+    auto document = newPaperDocument();
+    QString html = paperTitle(
+        QStringLiteral("<b>%1</b><br>%2").arg(escaped(reading.PersonName), birthDate(reading).toHtmlEscaped()));
     html += numberSection(*document,
         {QCoreApplication::translate("ui::ReadingDocument", "Life path number"), reading.LifePathNumber,
             core::lifePathIntroduction(), reading.LifePathText, reading.LifePathWorking},
@@ -266,83 +245,12 @@ std::unique_ptr<QTextDocument> readingDocument(const core::Reading& reading)
     return document;
 }
 
-// Letter where the locale measures in US units, A4 everywhere else.
-QPageSize paperOfLocale(const QLocale& locale = QLocale())
-{
-    return {locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4};
-}
-
 } // namespace
 
-bool printReadingOn(const core::Reading& reading, QPagedPaintDevice& device)
+PaperDocument readingPaper(const core::Reading& reading)
 {
-    device.setPageMargins(kMargins, QPageLayout::Millimeter);
-    QPainter painter;
-    if (!painter.begin(&device)) {
-        return false;
-    }
-    // Laid out for the device, so that points and pictures keep their size.
-    const std::unique_ptr<QTextDocument> document = readingDocument(reading);
-    QAbstractTextDocumentLayout* layout = document->documentLayout();
-    layout->setPaintDevice(&device);
-
-    const QFont footerFont = programFont(kFooterSize);
-    const QFontMetricsF footerMetrics(footerFont, &device);
-    const qreal width = device.width();
-    const qreal height = device.height();
-    // The body ends two footer lines above the foot of the printable area.
-    const qreal bodyHeight = height - 2 * footerMetrics.height();
-    document->setPageSize(QSizeF(width, bodyHeight));
-    keepGuidanceTogether(*document, bodyHeight);
-    const int pages = document->pageCount();
-
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.palette.setColor(QPalette::Text, Qt::black);
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0 && !device.newPage()) {
-            return false;
-        }
-        const qreal top = page * bodyHeight;
-        context.clip = QRectF(0, top, width, bodyHeight);
-        painter.save();
-        painter.translate(0, -top);
-        painter.setClipRect(context.clip);
-        layout->draw(&painter, context);
-        painter.restore();
-
-        painter.setFont(footerFont);
-        painter.setPen(Qt::black);
-        painter.drawText(QRectF(0, height - footerMetrics.height(), width, footerMetrics.height()),
-            Qt::AlignHCenter | Qt::AlignBottom,
-            QCoreApplication::translate("ui::ReadingDocument", "Page %1 of %2").arg(page + 1).arg(pages));
-    }
-    return painter.end();
-}
-
-QByteArray readingPdf(const core::Reading& reading)
-{
-    return readingPdf(reading, QPageLayout(paperOfLocale(), QPageLayout::Portrait, QMarginsF()));
-}
-
-QByteArray readingPdf(const core::Reading& reading, const QPageLayout& page)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly)) {
-        return {};
-    }
-    {
-        QPdfWriter writer(&buffer);
-        writer.setPageSize(page.pageSize());
-        writer.setPageOrientation(page.orientation());
-        writer.setCreator(sys::ApplicationTitle());
-        writer.setTitle(QStringLiteral("%1: %2").arg(sys::ApplicationTitle(), sys::fromCore(reading.PersonName)));
-        if (!printReadingOn(reading, writer)) {
-            return {};
-        }
-    }
-    buffer.close();
-    return bytes;
+    return {QStringLiteral("%1: %2").arg(sys::ApplicationTitle(), sys::fromCore(reading.PersonName)),
+        [reading] { return readingDocument(reading); }, &keepGuidanceTogether};
 }
 
 } // namespace ui

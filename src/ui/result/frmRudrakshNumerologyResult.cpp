@@ -17,64 +17,17 @@
 #include "ui/widgets/ReadingPage.h"
 
 #include <QAction>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QHBoxLayout>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedLayout>
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include <functional>
-
 namespace ui {
-namespace {
-
-// Qt's own print dialog, which opens a file it is to print to, for writing, to
-// see whether it can: on a named pipe that open would wait for good. Its OK
-// first looks at the name typed, without opening anything, and refuses a pipe,
-// a device or a folder there with the reason, the dialog staying open; then
-// Qt's own checks run. (The system's own dialog, on Windows, has no such box.)
-class PrintDialog final : public QPrintDialog {
-public:
-    PrintDialog(QPrinter* printer, QWidget* parent, std::function<void(const QString&, const QString&)> refuse)
-        : QPrintDialog(printer, parent)
-        , m_refuse(std::move(refuse))
-    {
-        auto* buttons = findChild<QDialogButtonBox*>();
-        if (buttons != nullptr && disconnect(buttons, &QDialogButtonBox::accepted, this, nullptr)) {
-            connect(buttons, &QDialogButtonBox::accepted, this, &PrintDialog::checkFile);
-        }
-    }
-
-private:
-    void checkFile()
-    {
-        // The file name box, enabled while the dialog prints to a file.
-        const auto* file = findChild<QLineEdit*>(QStringLiteral("filename"));
-        if (file != nullptr && file->isEnabled()) {
-            if (const QString why = sys::whyNotReplaceable(file->text()); !why.isEmpty()) {
-                m_refuse(file->text(), why);
-                return;
-            }
-        }
-        // Qt's checks: a name that may not be written, replacing a file.
-        if (!QMetaObject::invokeMethod(this, "_q_checkFields")) {
-            accept();
-        }
-    }
-
-    std::function<void(const QString&, const QString&)> m_refuse;
-};
-
-} // namespace
-
 frmRudrakshNumerologyResult::frmRudrakshNumerologyResult()
     : WindowFrame(QStringLiteral("frmRudrakshNumerologyResult"), QSize(9105, 6765), QStringLiteral("Label61"), 4965)
 {
@@ -263,44 +216,20 @@ bool frmRudrakshNumerologyResult::acceptLettersLeftOut()
             .arg(letters.join(QLatin1Char(' ')), sys::fromCore(core::textAsSaved(m_reading.PersonName))));
 }
 
-void frmRudrakshNumerologyResult::exportReading()
+PaperMessages frmRudrakshNumerologyResult::paperMessages()
 {
-    const QString path = choosePdfToExport(this, sys::fromCore(m_reading.PersonName));
-    if (!path.isEmpty()) {
-        writePdf(path, readingPdf(m_reading), tr("The reading could not be exported to \"%1\".\n\n%2"));
-    }
+    return {tr("The reading could not be exported to \"%1\".\n\n%2"),
+        tr("The reading could not be printed to \"%1\".\n\n%2"), tr("The reading could not be printed on \"%1\".")};
 }
 
-void frmRudrakshNumerologyResult::writePdf(const QString& path, const QByteArray& pdf, const QString& failure)
+void frmRudrakshNumerologyResult::exportReading()
 {
-    // The whole document first, then the file whole or not at all.
-    const QString error = pdf.isEmpty() ? tr("The PDF document could not be made.") : sys::writeWholeFile(path, pdf);
-    if (!error.isEmpty()) {
-        showFileError(failure, path, error);
-    }
+    exportPaper(this, sys::fromCore(m_reading.PersonName), readingPaper(m_reading), paperMessages());
 }
 
 void frmRudrakshNumerologyResult::printReading()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    // The name of the job, and of the file a printer that writes files suggests.
-    printer.setDocName(sys::suggestedPdfName(sys::fromCore(m_reading.PersonName)));
-    const QString failure = tr("The reading could not be printed to \"%1\".\n\n%2");
-    PrintDialog dialog(&printer, this,
-        [this, &failure](const QString& path, const QString& why) { showFileError(failure, path, why); });
-    dialog.setObjectName(QStringLiteral("printDialog"));
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        // A printer that writes a file writes it as Export does.
-        writePdf(printer.outputFileName(), readingPdf(m_reading, printer.pageLayout()), failure);
-        return;
-    }
-    if (!printReadingOn(m_reading, printer)) {
-        showMessage(
-            this, tr("The reading could not be printed on \"%1\".").arg(printer.printerName()), MessageIcon::Error);
-    }
+    printPaper(this, sys::fromCore(m_reading.PersonName), readingPaper(m_reading), paperMessages());
 }
 
 } // namespace ui

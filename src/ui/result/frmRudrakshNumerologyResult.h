@@ -2,6 +2,7 @@
 
 #include "core/numerology/Reading.h"
 
+#include "ui/widgets/Paper.h"
 #include "ui/widgets/WindowFrame.h"
 
 class QAction;
@@ -55,12 +56,10 @@ private:
     bool acceptLettersLeftOut();
     // Writes the whole reading as a PDF document to a file the user picks.
     void exportReading();
-    // Writes the document pdf to path; where it cannot (or pdf is empty, as
-    // when the document could not be made), tells why with failure (%1 the
-    // path, %2 the reason).
-    void writePdf(const QString& path, const QByteArray& pdf, const QString& failure);
     // Prints the same document on a printer the user picks.
     void printReading();
+    // What Export and Print say when they fail.
+    static PaperMessages paperMessages();
     // Tells that the reading could not be written to the file at path, and why:
     // message holds %1 for the path and %2 for the reason.
     void showFileError(const QString& message, const QString& path, const QString& reason);
