@@ -59,10 +59,9 @@ void wait(int milliseconds)
 void save(QWidget* window, const QString& name)
 {
     // In another language: the main window, both pages and one message.
-    static const QStringList kShownInEveryLanguage
-        = {QStringLiteral("main-window"), QStringLiteral("result-life-path"), QStringLiteral("result-destiny"),
-            QStringLiteral("message-letters"), QStringLiteral("message-letters-left-out"),
-            QStringLiteral("chart-birth-number"), QStringLiteral("chart-all-numbers"), QStringLiteral("chart-lo-shu")};
+    static const QStringList kShownInEveryLanguage = {QStringLiteral("main-window"), QStringLiteral("result-life-path"),
+        QStringLiteral("result-destiny"), QStringLiteral("message-letters"), QStringLiteral("message-letters-left-out"),
+        QStringLiteral("chart-birth-number"), QStringLiteral("chart-all-numbers"), QStringLiteral("chart-lo-shu")};
     if (!g_language.isEmpty() && !kShownInEveryLanguage.contains(name)) {
         return;
     }
