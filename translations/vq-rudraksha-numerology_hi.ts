@@ -1388,6 +1388,45 @@ They stay until the program ends; the next start will not have them.</source>
     </message>
 </context>
 <context>
+    <name>ui::PersonInputs</name>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>कृपया अपना नाम दर्ज करें</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name Using The Letters A To Z</source>
+        <translation>कृपया अपना नाम केवल अंग्रेज़ी अक्षरों (A से Z) में दर्ज करें</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>कृपया जन्म का सही दिन या महीना दर्ज करें!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>कृपया जन्म का सही दिन या महीना दर्ज करें!</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>कृपया फ़ाइल की जाँच करें।</translation>
+    </message>
+    <message>
+        <source>Birth day</source>
+        <translation>जन्म का दिन</translation>
+    </message>
+    <message>
+        <source>Birth month</source>
+        <translation>जन्म का महीना</translation>
+    </message>
+    <message>
+        <source>Birth year</source>
+        <translation>जन्म का वर्ष</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+</context>
+<context>
     <name>ui::PromotionStrip</name>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
@@ -1663,18 +1702,6 @@ They stay until the program ends; the next start will not have them.</source>
         <translation>जन्म तिथि</translation>
     </message>
     <message>
-        <source>Birth day</source>
-        <translation>जन्म का दिन</translation>
-    </message>
-    <message>
-        <source>Birth month</source>
-        <translation>जन्म का महीना</translation>
-    </message>
-    <message>
-        <source>Birth year</source>
-        <translation>जन्म का वर्ष</translation>
-    </message>
-    <message>
         <source>&amp;Open Previously Saved Reading</source>
         <translation>पहले सहेजा गया अंक ज्योतिष फल खोलें (&amp;O)</translation>
     </message>
@@ -1685,26 +1712,6 @@ They stay until the program ends; the next start will not have them.</source>
     <message>
         <source>&amp;Get My Rudraksha Numerology Reading</source>
         <translation>मेरा रुद्राक्ष अंक ज्योतिष फल देखें (&amp;G)</translation>
-    </message>
-    <message>
-        <source>Please Enter Your Name</source>
-        <translation>कृपया अपना नाम दर्ज करें</translation>
-    </message>
-    <message>
-        <source>Please Enter Your Name Using The Letters A To Z</source>
-        <translation>कृपया अपना नाम केवल अंग्रेज़ी अक्षरों (A से Z) में दर्ज करें</translation>
-    </message>
-    <message>
-        <source>Please Enter Correct Date Or Month!</source>
-        <translation>कृपया जन्म का सही दिन या महीना दर्ज करें!</translation>
-    </message>
-    <message>
-        <source>Please Enter Correct Date Or Month !</source>
-        <translation>कृपया जन्म का सही दिन या महीना दर्ज करें!</translation>
-    </message>
-    <message>
-        <source>Please Check The File.</source>
-        <translation>कृपया फ़ाइल की जाँच करें।</translation>
     </message>
 </context>
 <context>

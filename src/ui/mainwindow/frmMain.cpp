@@ -1,9 +1,6 @@
 #include "ui/mainwindow/frmMain.h"
 
 #include "core/catalogue/GuidanceTexts.h"
-#include "core/numerology/BirthDate.h"
-#include "core/numerology/ReadingCheck.h"
-#include "core/storage/TextCodec.h"
 #include "system/CoreText.h"
 #include "system/FileAccess.h"
 #include "system/RecentReadings.h"
@@ -14,9 +11,9 @@
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/Named.h"
+#include "ui/widgets/PersonInputs.h"
 #include "ui/widgets/PromotionStrip.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -32,26 +29,6 @@
 #include <QVBoxLayout>
 
 namespace ui {
-namespace {
-
-constexpr int kFirstYear = 1900;
-constexpr int kLastYear = 2050;
-
-// The name without leading and trailing spaces; other characters stay.
-QString trimSpaces(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' ')) {
-        ++first;
-    }
-    while (last > first && text.at(last - 1) == QLatin1Char(' ')) {
-        --last;
-    }
-    return text.mid(first, last - first);
-}
-
-} // namespace
 
 frmMain::frmMain()
     : WindowFrame(QStringLiteral("frmMain"), QSize(8640, 5685), QStringLiteral("Label14"), 5190)
@@ -95,40 +72,18 @@ void frmMain::createInputs()
 
     Label1 = named(new QLabel(tr("Name"), fraDetails), QStringLiteral("Label1"));
     Label2 = named(new QLabel(tr("Birth Date"), fraDetails), QStringLiteral("Label2"));
-    txtName = named(new QLineEdit(fraDetails), QStringLiteral("txtName"));
-    cboDate = named(new QComboBox(fraDetails), QStringLiteral("cboDate"));
-    cboMonth = named(new QComboBox(fraDetails), QStringLiteral("cboMonth"));
-    cboYear = named(new QComboBox(fraDetails), QStringLiteral("cboYear"));
+    m_inputs = createPersonInputs(fraDetails);
+    txtName = m_inputs.name;
+    cboDate = m_inputs.day;
+    cboMonth = m_inputs.month;
+    cboYear = m_inputs.year;
     for (QLabel* label : {Label1, Label2}) {
         label->setFont(programFont());
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         setColours(label, Colours::Orange);
     }
-    for (QWidget* input : std::initializer_list<QWidget*>{txtName, cboDate, cboMonth, cboYear}) {
-        input->setFont(programFont());
-        setColours(input, Colours::White, Colours::DarkGrey);
-    }
-    txtName->setAccessibleName(tr("Name"));
-    // No longer than a reading file can hold, so every reading can be saved.
-    txtName->setMaxLength(static_cast<int>(core::MaxTextLength));
-    // On Linux a drop-down list is named by its entry, so the description says what it is.
-    for (const auto& [list, name] : {std::pair{cboDate, tr("Birth day")}, std::pair{cboMonth, tr("Birth month")},
-             std::pair{cboYear, tr("Birth year")}}) {
-        list->setAccessibleName(name);
-        list->setAccessibleDescription(name);
-    }
     Label1->setBuddy(txtName);
     Label2->setBuddy(cboDate);
-    cboDate->setMinimumWidth(px(495));
-    cboMonth->setMinimumWidth(px(1425));
-    cboYear->setMinimumWidth(px(825));
-    // Sized by their longest entry ("September", "2050") without measuring every entry.
-    for (const auto& [list, characters] : {std::pair{cboDate, 2}, std::pair{cboMonth, 9}, std::pair{cboYear, 4}}) {
-        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        list->setMinimumContentsLength(characters);
-        // The list that drops down keeps the box's colours.
-        setColours(list->view(), Colours::White, Colours::DarkGrey);
-    }
 
     auto* details = new QGridLayout(fraDetails);
     details->setContentsMargins(px(105), px(150), px(90), px(150));
@@ -222,16 +177,6 @@ void frmMain::connectControls()
 
 void frmMain::loadForm()
 {
-    for (int day = 1; day <= 31; ++day) {
-        cboDate->addItem(QString::number(day));
-    }
-    for (int month = 1; month <= 12; ++month) {
-        cboMonth->addItem(sys::translatedCore("core::Calendar", core::monthName(month)));
-    }
-    for (int year = kFirstYear; year <= kLastYear; ++year) {
-        cboYear->addItem(QString::number(year));
-    }
-
     const auto texts = core::LoadGuidanceTexts();
     lblLabel[1]->setText(sys::guidanceCaption(texts.GuidanceDos));
     lblLabel[2]->setText(sys::guidanceCaption(texts.GuidanceDonts));
@@ -247,46 +192,14 @@ void frmMain::showCoBrandOffer(bool coBrand)
     fraFullBrand->showCoBrandOffer(coBrand);
 }
 
-core::ReadingInput frmMain::typedInput() const
-{
-    core::ReadingInput input;
-    input.PersonName = trimSpaces(txtName->text()).toStdString();
-    input.BirthDay = static_cast<std::int16_t>(cboDate->currentIndex() + 1);
-    input.BirthMonth = static_cast<std::int16_t>(cboMonth->currentIndex() + 1);
-    // The English name whatever the list shows: a reading file keeps it so.
-    input.BirthMonthName = std::string(core::monthName(input.BirthMonth));
-    input.BirthYear = static_cast<std::int16_t>(cboYear->currentText().toInt());
-    return input;
-}
-
 bool frmMain::Validate_Input(const core::ReadingInput& input)
 {
-    switch (core::checkReading(input)) {
-    case core::ReadingProblem::None:
-        return true;
-    case core::ReadingProblem::EmptyName:
-        showMessage(this, tr("Please Enter Your Name"), MessageIcon::Error);
-        txtName->setFocus();
-        return false;
-    case core::ReadingProblem::NoLetterAToZ:
-        // Only the letters A to Z carry a value; a name without one has no destiny.
-        showMessage(this, tr("Please Enter Your Name Using The Letters A To Z"), MessageIcon::Error);
-        txtName->setFocus();
-        return false;
-    case core::ReadingProblem::DateOutOfRange: // the lists offer no such date
-    case core::ReadingProblem::FebruaryDay:
-        showMessage(this, tr("Please Enter Correct Date Or Month!"), MessageIcon::Information);
-        return false;
-    case core::ReadingProblem::ThirtyDayMonth:
-        showMessage(this, tr("Please Enter Correct Date Or Month !"), MessageIcon::Information);
-        return false;
-    }
-    return false;
+    return checkInput(this, input, txtName);
 }
 
 void frmMain::proceed()
 {
-    const core::ReadingInput input = typedInput();
+    const core::ReadingInput input = typedInput(m_inputs);
     if (Validate_Input(input)) {
         handOver(input);
     }
@@ -304,7 +217,7 @@ bool frmMain::openReadingFile(const QString& path)
 {
     const std::optional<core::ReadingInput> input = sys::readReadingFile(path);
     if (!input) {
-        showMessage(this, tr("Please Check The File."), MessageIcon::Error);
+        refuseReadingFile(this);
         return false;
     }
     sys::noteRecentReading(path, sys::fromCore(input->PersonName));

@@ -2,6 +2,7 @@
 
 #include "core/numerology/Reading.h"
 
+#include "ui/widgets/PersonInputs.h"
 #include "ui/widgets/WindowFrame.h"
 
 #include <array>
@@ -50,9 +51,6 @@ private:
     void layOutControls();
     void connectControls();
     void loadForm();
-    // The five input fields as typed and picked, the name without leading and
-    // trailing spaces.
-    core::ReadingInput typedInput() const;
     // Whether the input may be used for a reading; shows a message when not.
     bool Validate_Input(const core::ReadingInput& input);
     void proceed();
@@ -66,6 +64,7 @@ private:
     QLabel* Label4 = nullptr;
     QGroupBox* fraDetails = nullptr;
     QLabel* Label1 = nullptr;
+    PersonInputs m_inputs;
     QLineEdit* txtName = nullptr;
     QLabel* Label2 = nullptr;
     QComboBox* cboDate = nullptr;
