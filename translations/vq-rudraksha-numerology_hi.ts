@@ -1312,6 +1312,89 @@ They stay until the program ends; the next start will not have them.</source>
     </message>
 </context>
 <context>
+    <name>ui::Comparison</name>
+    <message>
+        <source>How each regards the other</source>
+        <translation>एक-दूसरे को कैसे देखते हैं</translation>
+    </message>
+    <message>
+        <source>Together</source>
+        <translation>दोनों का संबंध</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>निष्कर्ष</translation>
+    </message>
+    <message>
+        <source>The beads their numbers call for</source>
+        <translation>दोनों के अंकों के लिए उपयुक्त रुद्राक्ष</translation>
+    </message>
+    <message>
+        <source>The rule</source>
+        <translation>नियम</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>अंक</translation>
+    </message>
+    <message>
+        <source>Friends</source>
+        <translation>मित्र</translation>
+    </message>
+    <message>
+        <source>Neutral</source>
+        <translation>सम (तटस्थ)</translation>
+    </message>
+    <message>
+        <source>Enemies</source>
+        <translation>शत्रु</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>कोई नहीं</translation>
+    </message>
+    <message>
+        <source>%1 counts %2 as a friend.</source>
+        <translation>%1 अंक %2 को मित्र मानता है।</translation>
+    </message>
+    <message>
+        <source>%1 counts %2 as an enemy.</source>
+        <translation>%1 अंक %2 को शत्रु मानता है।</translation>
+    </message>
+    <message>
+        <source>%1 is neutral to %2.</source>
+        <translation>%1 अंक %2 के प्रति सम (तटस्थ) है।</translation>
+    </message>
+    <message>
+        <source>Birth number</source>
+        <translation>मूलांक</translation>
+    </message>
+    <message>
+        <source>Day to day, the birth numbers %1 and %2 are %3.</source>
+        <translation>रोज़मर्रा के जीवन में मूलांक %1 और %2 का संबंध %3 है।</translation>
+    </message>
+    <message>
+        <source>Life path number</source>
+        <translation>भाग्यांक</translation>
+    </message>
+    <message>
+        <source>In the long run, the life path numbers %1 and %2 are %3.</source>
+        <translation>लंबे समय में भाग्यांक %1 और %2 का संबंध %3 है।</translation>
+    </message>
+    <message>
+        <source>Destiny number</source>
+        <translation>नामांक</translation>
+    </message>
+    <message>
+        <source>In what they set out to do, the destiny numbers %1 and %2 are %3.</source>
+        <translation>जीवन के लक्ष्यों में नामांक %1 और %2 का संबंध %3 है।</translation>
+    </message>
+    <message>
+        <source>Compatibility</source>
+        <translation>अनुकूलता</translation>
+    </message>
+</context>
+<context>
     <name>ui::FileDialogs</name>
     <message>
         <source>VQ Rudraksh Numerology (*.rkn)</source>
@@ -1685,6 +1768,86 @@ They stay until the program ends; the next start will not have them.</source>
     <message>
         <source>None.</source>
         <translation>कोई नहीं।</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpatibility</source>
+        <translation>अनुकूलता (&amp;M)</translation>
+    </message>
+    <message>
+        <source>The other person</source>
+        <translation>दूसरा व्यक्ति</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>नाम (&amp;N)</translation>
+    </message>
+    <message>
+        <source>Birth &amp;Date</source>
+        <translation>जन्म तिथि (&amp;D)</translation>
+    </message>
+    <message>
+        <source>R&amp;ecent readings</source>
+        <translation>हाल के अंक ज्योतिष फल (&amp;E)</translation>
+    </message>
+    <message>
+        <source>Recent readings</source>
+        <translation>हाल के अंक ज्योतिष फल</translation>
+    </message>
+    <message>
+        <source>Com&amp;pare</source>
+        <translation>तुलना करें (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Reading…</source>
+        <translation>अंक ज्योतिष फल खोलें (&amp;O)…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport as PDF…</source>
+        <translation>PDF के रूप में निर्यात करें (&amp;X)…</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int…</source>
+        <translation>प्रिंट करें (&amp;I)…</translation>
+    </message>
+    <message>
+        <source>Compatibility</source>
+        <translation>अनुकूलता</translation>
+    </message>
+    <message>
+        <source>Type the other person&apos;s name and birth date and choose Compare, or open their saved reading, to see how your numbers regard each other.</source>
+        <translation>दूसरे व्यक्ति का नाम और जन्म तिथि भरकर &quot;तुलना करें&quot; चुनें या उनका सहेजा गया अंक ज्योतिष फल खोलें। फिर यहाँ दिखेगा कि आप दोनों के अंक एक-दूसरे को किस नज़र से देखते हैं।</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 और %2</translation>
+    </message>
+    <message>
+        <source>The comparison could not be exported to &quot;%1&quot;.
+
+%2</source>
+        <translation>तुलना &quot;%1&quot; में निर्यात नहीं की जा सकी।
+
+%2</translation>
+    </message>
+    <message>
+        <source>The comparison could not be printed to &quot;%1&quot;.
+
+%2</source>
+        <translation>तुलना &quot;%1&quot; में प्रिंट नहीं की जा सकी।
+
+%2</translation>
+    </message>
+    <message>
+        <source>The comparison could not be printed on &quot;%1&quot;.</source>
+        <translation>तुलना &quot;%1&quot; पर प्रिंट नहीं की जा सकी।</translation>
+    </message>
+    <message>
+        <source>Choose a reading</source>
+        <translation>कोई अंक ज्योतिष फल चुनें</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <translation>अभी कोई नहीं</translation>
     </message>
 </context>
 <context>

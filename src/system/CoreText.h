@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/catalogue/GuidanceTexts.h"
+#include "core/numerology/BirthDate.h"
+#include "core/numerology/Reading.h"
 #include "core/numerology/Working.h"
 
 #include <QCoreApplication>
@@ -59,6 +61,16 @@ inline QString translatedWorking(const core::Working& working)
 {
     return fromCore(
         core::workingText(working, translatedCore("core::Working", core::lettersCountFormat()).toStdString()));
+}
+
+// The birth date of an input as paper and the comparison write it: "12 March
+// 1985", the month in the reader's language.
+inline QString birthDateText(const core::ReadingInput& input)
+{
+    return QStringLiteral("%1 %2 %3")
+        .arg(input.BirthDay)
+        .arg(translatedCore("core::Calendar", core::monthName(input.BirthMonth)))
+        .arg(input.BirthYear);
 }
 
 } // namespace sys

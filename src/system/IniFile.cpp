@@ -89,6 +89,31 @@ QString unescapedKey(const QByteArray& text)
     return key;
 }
 
+// The escape of a control character that has one of its own (\n), or nothing.
+const char* letterEscape(char16_t c)
+{
+    switch (c) {
+    case '\0':
+        return "\\0";
+    case '\a':
+        return "\\a";
+    case '\b':
+        return "\\b";
+    case '\f':
+        return "\\f";
+    case '\n':
+        return "\\n";
+    case '\r':
+        return "\\r";
+    case '\t':
+        return "\\t";
+    case '\v':
+        return "\\v";
+    default:
+        return nullptr;
+    }
+}
+
 // A value's text in the file. Control characters are escaped (\n, \x1f ...),
 // and so are a backslash and a quote; a text with ";", "," or "=", or with a
 // space at either end, is quoted. Other characters are UTF-8, but in the byte
@@ -109,49 +134,22 @@ QByteArray escapedValue(const QString& text)
             continue;
         }
         escapeHexDigit = false;
-        switch (c) {
-        case '\0':
-            escaped += "\\0";
-            escapeHexDigit = true;
-            break;
-        case '\a':
-            escaped += "\\a";
-            break;
-        case '\b':
-            escaped += "\\b";
-            break;
-        case '\f':
-            escaped += "\\f";
-            break;
-        case '\n':
-            escaped += "\\n";
-            break;
-        case '\r':
-            escaped += "\\r";
-            break;
-        case '\t':
-            escaped += "\\t";
-            break;
-        case '\v':
-            escaped += "\\v";
-            break;
-        case '"':
-        case '\\':
+        if (const char* letter = letterEscape(c)) {
+            escaped += letter;
+            escapeHexDigit = c == '\0';
+        } else if (c == '"' || c == '\\') {
             escaped += '\\';
             escaped += static_cast<char>(c);
-            break;
-        default:
-            if (c <= 0x1F || (c >= 0x7F && asBytes)) {
-                escaped += "\\x" + QByteArray::number(c, 16);
-                escapeHexDigit = true;
-            } else if (c >= 0x80) {
-                // A pair of surrogates goes to UTF-8 together.
-                const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-                escaped += text.mid(i, length).toUtf8();
-                i += length - 1;
-            } else {
-                escaped += static_cast<char>(c);
-            }
+        } else if (c <= 0x1F || (c >= 0x7F && asBytes)) {
+            escaped += "\\x" + QByteArray::number(c, 16);
+            escapeHexDigit = true;
+        } else if (c >= 0x80) {
+            // A pair of surrogates goes to UTF-8 together.
+            const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            escaped += text.mid(i, length).toUtf8();
+            i += length - 1;
+        } else {
+            escaped += static_cast<char>(c);
         }
     }
     if (quoted || escaped.startsWith(' ') || escaped.endsWith(' ')) {

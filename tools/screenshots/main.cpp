@@ -61,7 +61,8 @@ void save(QWidget* window, const QString& name)
     // In another language: the main window, both pages and one message.
     static const QStringList kShownInEveryLanguage = {QStringLiteral("main-window"), QStringLiteral("result-life-path"),
         QStringLiteral("result-destiny"), QStringLiteral("message-letters"), QStringLiteral("message-letters-left-out"),
-        QStringLiteral("chart-birth-number"), QStringLiteral("chart-all-numbers"), QStringLiteral("chart-lo-shu")};
+        QStringLiteral("chart-birth-number"), QStringLiteral("chart-all-numbers"), QStringLiteral("chart-lo-shu"),
+        QStringLiteral("chart-compatibility")};
     if (!g_language.isEmpty() && !kShownInEveryLanguage.contains(name)) {
         return;
     }
@@ -158,13 +159,25 @@ int main(int argc, char* argv[])
     control<QTabBar>(result, QStringLiteral("TS"))->setCurrentIndex(1);
     save(result, QStringLiteral("result-destiny"));
 
-    // The chart's three tabs.
+    // The chart's four tabs, the last compared with another person, whose
+    // comparison is exported too.
     saveNextModal(QStringLiteral("chart-birth-number"), [](QWidget* chart) {
         auto* tabs = control<QTabWidget>(chart, QStringLiteral("tabChart"));
         tabs->setCurrentIndex(1);
         save(chart, QStringLiteral("chart-all-numbers"));
         tabs->setCurrentIndex(2);
         save(chart, QStringLiteral("chart-lo-shu"));
+        tabs->setCurrentIndex(3);
+        control<QLineEdit>(chart, QStringLiteral("txtOtherName"))->setText(QStringLiteral("Priya Sharma"));
+        control<QComboBox>(chart, QStringLiteral("cboOtherDate"))->setCurrentIndex(2);
+        control<QComboBox>(chart, QStringLiteral("cboOtherMonth"))->setCurrentIndex(10);
+        control<QComboBox>(chart, QStringLiteral("cboOtherYear"))->setCurrentText(QStringLiteral("1988"));
+        control<QPushButton>(chart, QStringLiteral("cmdCompare"))->click();
+        save(chart, QStringLiteral("chart-compatibility"));
+        saveNextModal(QString(),
+            chooseFile(g_output.filePath(g_language.isEmpty() ? QStringLiteral("comparison.pdf")
+                                                              : QStringLiteral("comparison-%1.pdf").arg(g_language))));
+        control<QPushButton>(chart, QStringLiteral("cmdExportComparison"))->click();
         chart->close();
     });
     control<QPushButton>(result, QStringLiteral("cmdChart"))->click();

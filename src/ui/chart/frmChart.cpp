@@ -1,24 +1,36 @@
 #include "ui/chart/frmChart.h"
 
 #include "core/catalogue/BeadCatalogue.h"
+#include "core/numerology/Numerology.h"
 #include "system/CoreText.h"
 #include "system/ProgramNames.h"
+#include "system/RecentReadings.h"
+#include "system/SavedReadings.h"
 #include "system/Settings.h"
 #include "ui/chart/ChartWords.h"
+#include "ui/chart/Comparison.h"
+#include "ui/desktop/FileDialogs.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/Named.h"
+#include "ui/widgets/Paper.h"
 #include "ui/widgets/ReadingPage.h"
 #include "ui/widgets/WindowPlacement.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDate>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -52,6 +64,17 @@ QScrollArea* scrolled(QWidget* content, const QString& name)
     return area;
 }
 
+// A button of the compatibility tab, in the program's look; Enter in the
+// name box compares, so no button is pressed by Enter on its own.
+QPushButton* button(const QString& text, QWidget* parent, const QString& name)
+{
+    auto* button = named(new QPushButton(text, parent), name);
+    button->setFont(programFont(NormalPointSize, true));
+    button->setAutoDefault(false);
+    setColours(button, Colours::Black, Colours::ButtonGrey);
+    return button;
+}
+
 // Where each of the cells' labels can be reached from the keyboard, so a
 // screen reader says what it holds.
 void reachable(QLabel* label)
@@ -76,10 +99,13 @@ frmChart::frmChart(const core::Reading& reading, QWidget* parent)
     tabChart->addTab(createBirthNumberTab(), tr("&Birth Number"));
     tabChart->addTab(createNumbersTab(), tr("&All Numbers"));
     tabChart->addTab(createGridTab(), tr("&Lo Shu Grid"));
+    tabChart->addTab(createCompatibilityTab(), tr("Co&mpatibility"));
 
     auto* buttons = named(new QDialogButtonBox(QDialogButtonBox::Close, this), QStringLiteral("buttons"));
     QPushButton* cmdClose = named(buttons->button(QDialogButtonBox::Close), QStringLiteral("cmdClose"));
     setColours(cmdClose, Colours::Black, Colours::ButtonGrey);
+    // Enter belongs to the comparison's name box; Esc and Close shut the window.
+    cmdClose->setAutoDefault(false);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -146,9 +172,8 @@ QWidget* frmChart::createNumbersTab()
     return scrolled(content, QStringLiteral("tabAllNumbers"));
 }
 
-QWidget* frmChart::createGridTab()
+void frmChart::createAddNumbersBox(QWidget* content)
 {
-    auto* content = new QWidget;
     chkAddNumbers = named(
         new QCheckBox(tr("Add the birth number and the life path number"), content), QStringLiteral("chkAddNumbers"));
     chkAddNumbers->setFont(programFont());
@@ -164,6 +189,12 @@ QWidget* frmChart::createGridTab()
         m_chart.Grid = core::loShuGrid(m_reading, holds, m_chart.BirthNumber.result(), m_reading.LifePathNumber);
         showGrid();
     });
+}
+
+QWidget* frmChart::createGridTab()
+{
+    auto* content = new QWidget;
+    createAddNumbersBox(content);
 
     // The square as it is drawn: 4 9 2 / 3 5 7 / 8 1 6.
     auto* square = new QGridLayout;
@@ -236,10 +267,173 @@ void frmChart::showGrid()
     lblGridRule->setText(gridRule(chkAddNumbers->isChecked()));
 }
 
-void frmChart::showModal(QWidget* parent, const core::Reading& reading, Tab tab)
+QGroupBox* frmChart::createOtherPersonForm(QWidget* page)
+{
+    auto* other = named(new QGroupBox(tr("The other person"), page), QStringLiteral("fraOther"));
+    other->setFont(programFont(NormalPointSize, true));
+    setColours(other, Colours::Orange, Colours::Black);
+    m_otherInputs = createPersonInputs(other, QStringLiteral("Other"));
+    QLabel* nameLabel = named(new QLabel(tr("&Name"), other), QStringLiteral("lblOtherName"));
+    QLabel* dateLabel = named(new QLabel(tr("Birth &Date"), other), QStringLiteral("lblOtherDate"));
+    QLabel* recentLabel = named(new QLabel(tr("R&ecent readings"), other), QStringLiteral("lblRecent"));
+    cboRecent = named(new QComboBox(other), QStringLiteral("cboRecent"));
+    cboRecent->setFont(programFont());
+    setColours(cboRecent, Colours::White, Colours::DarkGrey);
+    cboRecent->setAccessibleName(tr("Recent readings"));
+    cboRecent->setAccessibleDescription(tr("Recent readings"));
+    cboRecent->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboRecent->setMinimumContentsLength(16);
+    for (QLabel* label : {nameLabel, dateLabel, recentLabel}) {
+        label->setFont(programFont());
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        setColours(label, Colours::Orange);
+    }
+    nameLabel->setBuddy(m_otherInputs.name);
+    dateLabel->setBuddy(m_otherInputs.day);
+    recentLabel->setBuddy(cboRecent);
+
+    cmdCompare = button(tr("Com&pare"), other, QStringLiteral("cmdCompare"));
+    cmdOpenOther = button(tr("&Open Reading…"), other, QStringLiteral("cmdOpenOther"));
+
+    auto* form = new QGridLayout(other);
+    form->setContentsMargins(px(105), px(150), px(90), px(150));
+    form->setHorizontalSpacing(px(75));
+    form->setVerticalSpacing(px(105));
+    form->addWidget(nameLabel, 0, 0);
+    form->addWidget(m_otherInputs.name, 0, 1, 1, 3);
+    form->addWidget(cmdCompare, 0, 4);
+    form->addWidget(dateLabel, 1, 0);
+    form->addWidget(m_otherInputs.day, 1, 1);
+    form->addWidget(m_otherInputs.month, 1, 2);
+    form->addWidget(m_otherInputs.year, 1, 3);
+    form->addWidget(recentLabel, 2, 0);
+    form->addWidget(cboRecent, 2, 1, 1, 3);
+    form->addWidget(cmdOpenOther, 2, 4);
+    form->setColumnStretch(2, 1);
+    return other;
+}
+
+QWidget* frmChart::createCompatibilityTab()
+{
+    auto* page = named(new QWidget, QStringLiteral("tabCompatibility"));
+    setColours(page, Colours::White, Colours::Black);
+
+    QGroupBox* other = createOtherPersonForm(page);
+    cmdExportComparison = button(tr("E&xport as PDF…"), page, QStringLiteral("cmdExportComparison"));
+    cmdPrintComparison = button(tr("Pr&int…"), page, QStringLiteral("cmdPrintComparison"));
+    cmdExportComparison->setEnabled(false);
+    cmdPrintComparison->setEnabled(false);
+
+    txtComparison = named(new QTextBrowser(page), QStringLiteral("txtComparison"));
+    txtComparison->setFont(programFont());
+    txtComparison->setOpenLinks(false);
+    txtComparison->setFrameShape(QFrame::NoFrame);
+    setColours(txtComparison, Colours::White, Colours::Black);
+    txtComparison->setAccessibleName(tr("Compatibility"));
+    txtComparison->setPlainText(tr("Type the other person's name and birth date and choose Compare, or open "
+                                   "their saved reading, to see how your numbers regard each other."));
+
+    auto* paper = new QHBoxLayout;
+    paper->addStretch();
+    paper->addWidget(cmdExportComparison);
+    paper->addWidget(cmdPrintComparison);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(px(120), px(120), px(120), px(120));
+    layout->setSpacing(px(120));
+    layout->addWidget(other);
+    layout->addWidget(txtComparison, 1);
+    layout->addLayout(paper);
+
+    connectComparison();
+    return page;
+}
+
+void frmChart::connectComparison()
+{
+    fillRecentReadings();
+    connect(cmdCompare, &QPushButton::clicked, this, &frmChart::compareTyped);
+    connect(m_otherInputs.name, &QLineEdit::returnPressed, this, &frmChart::compareTyped);
+    connect(cmdOpenOther, &QPushButton::clicked, this, [this] {
+        const QString path = chooseReadingToOpen(this);
+        if (!path.isEmpty()) {
+            compareWithFile(path);
+        }
+    });
+    connect(cboRecent, &QComboBox::activated, this, [this](int index) {
+        const QString path = cboRecent->itemData(index).toString();
+        if (!compareWithFile(path)) {
+            // A file that is refused leaves the list, as the main window's.
+            sys::forgetRecentReading(path);
+        }
+        fillRecentReadings();
+    });
+    const auto paperOf = [this] { return comparisonPaper(m_reading, *m_other); };
+    const auto names = [this] {
+        return tr("%1 and %2").arg(sys::fromCore(m_reading.PersonName), sys::fromCore(m_other->PersonName));
+    };
+    const PaperMessages messages{tr("The comparison could not be exported to \"%1\".\n\n%2"),
+        tr("The comparison could not be printed to \"%1\".\n\n%2"),
+        tr("The comparison could not be printed on \"%1\".")};
+    connect(cmdExportComparison, &QPushButton::clicked, this,
+        [this, paperOf, names, messages] { exportPaper(this, names(), paperOf(), messages); });
+    connect(cmdPrintComparison, &QPushButton::clicked, this,
+        [this, paperOf, names, messages] { printPaper(this, names(), paperOf(), messages); });
+}
+
+void frmChart::fillRecentReadings()
+{
+    cboRecent->clear();
+    for (const sys::RecentReading& recent : sys::recentReadings()) {
+        cboRecent->addItem(recent.personName, recent.path);
+        cboRecent->setItemData(cboRecent->count() - 1, QDir::toNativeSeparators(recent.path), Qt::ToolTipRole);
+    }
+    cboRecent->setCurrentIndex(-1);
+    cboRecent->setPlaceholderText(cboRecent->count() > 0 ? tr("Choose a reading") : tr("None yet"));
+    cboRecent->setEnabled(cboRecent->count() > 0);
+}
+
+void frmChart::compareTyped()
+{
+    const core::ReadingInput input = typedInput(m_otherInputs);
+    if (checkInput(this, input, m_otherInputs.name)) {
+        compareWith(input);
+    }
+}
+
+bool frmChart::compareWithFile(const QString& path)
+{
+    const std::optional<core::ReadingInput> input = sys::readReadingFile(path);
+    if (!input) {
+        refuseReadingFile(this);
+        return false;
+    }
+    sys::noteRecentReading(path, sys::fromCore(input->PersonName));
+    compareWith(*input);
+    return true;
+}
+
+void frmChart::compareWith(const core::ReadingInput& other)
+{
+    showInput(m_otherInputs, other);
+    m_other = core::completeReading(other);
+    auto* document = new QTextDocument(txtComparison);
+    document->setDefaultFont(txtComparison->font());
+    document->setHtml(
+        comparisonHtml(m_reading, *m_other, *document, ComparisonFor::Screen, txtComparison->devicePixelRatioF()));
+    txtComparison->setDocument(document);
+    cmdExportComparison->setEnabled(true);
+    cmdPrintComparison->setEnabled(true);
+}
+
+void frmChart::showModal(
+    QWidget* parent, const core::Reading& reading, Tab tab, const std::optional<core::ReadingInput>& other)
 {
     frmChart chart(reading, parent);
     chart.tabChart->setCurrentIndex(static_cast<int>(tab));
+    if (other) {
+        chart.compareWith(*other);
+    }
     chart.exec();
 }
 

@@ -245,7 +245,7 @@ QString chooseReadingToSave(QWidget* parent)
     SaveDialog dialog(
         parent, QCoreApplication::translate("ui::FileDialogs", "VQ Rudraksh Numerology"), sys::firstDialogFolder());
     const QString chosen = chosenPathToSave(dialog, QStringLiteral("saveDialog"), readingFilter(), kReadingSuffix);
-    const QString path = chosen.isEmpty() ? QString() : withReadingSuffix(chosen);
+    QString path = chosen.isEmpty() ? QString() : withReadingSuffix(chosen);
     // The desktop's own dialog saw the name without the suffix: it is asked
     // here whether the file of the new name may be replaced.
     if (path != chosen && QFileInfo::exists(path)) {

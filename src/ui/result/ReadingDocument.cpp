@@ -52,14 +52,6 @@ QString paragraphs(const char* context, std::string_view text)
     return html;
 }
 
-QString birthDate(const core::Reading& reading)
-{
-    return QStringLiteral("%1 %2 %3")
-        .arg(reading.BirthDay)
-        .arg(sys::translatedCore("core::Calendar", core::monthName(reading.BirthMonth)))
-        .arg(reading.BirthYear);
-}
-
 // Paper takes the pictures' @2x drawings: at their printed size the 1x ones
 // come out at under 100 dots per inch.
 constexpr qreal kPrintPixelRatio = 2.0;
@@ -193,31 +185,11 @@ QString guidance(const core::GuidanceList& list)
     return html + QStringLiteral("</p>");
 }
 
-// Moves the do's and don'ts to the next page when they would begin on one page
-// and end on another, so that the lists are read whole.
-void keepGuidanceTogether(QTextDocument& document, qreal pageHeight)
-{
-    // Searched for from the end: the name at the top could read the same.
-    const QTextBlock heading
-        = document.find(guidanceHeading(), document.characterCount(), QTextDocument::FindBackward).block();
-    if (!heading.isValid() || heading.text() != guidanceHeading()) {
-        return;
-    }
-    QAbstractTextDocumentLayout* layout = document.documentLayout();
-    const qreal top = layout->blockBoundingRect(heading).top();
-    const qreal bottom = layout->blockBoundingRect(document.lastBlock()).bottom();
-    if (std::floor(top / pageHeight) != std::floor(bottom / pageHeight) && bottom - top < pageHeight) {
-        QTextBlockFormat format;
-        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        QTextCursor(heading).mergeBlockFormat(format);
-    }
-}
-
 std::unique_ptr<QTextDocument> readingDocument(const core::Reading& reading)
 {
     auto document = newPaperDocument();
-    QString html = paperTitle(
-        QStringLiteral("<b>%1</b><br>%2").arg(escaped(reading.PersonName), birthDate(reading).toHtmlEscaped()));
+    QString html = paperTitle(QStringLiteral("<b>%1</b><br>%2")
+                                  .arg(escaped(reading.PersonName), sys::birthDateText(reading).toHtmlEscaped()));
     html += numberSection(*document,
         {QCoreApplication::translate("ui::ReadingDocument", "Life path number"), reading.LifePathNumber,
             core::lifePathIntroduction(), reading.LifePathText, reading.LifePathWorking},
@@ -250,7 +222,10 @@ std::unique_ptr<QTextDocument> readingDocument(const core::Reading& reading)
 PaperDocument readingPaper(const core::Reading& reading)
 {
     return {QStringLiteral("%1: %2").arg(sys::ApplicationTitle(), sys::fromCore(reading.PersonName)),
-        [reading] { return readingDocument(reading); }, &keepGuidanceTogether};
+        [reading] { return readingDocument(reading); },
+        [](QTextDocument& document, qreal pageHeight) {
+            keepSectionsTogether(document, pageHeight, {guidanceHeading()});
+        }};
 }
 
 } // namespace ui

@@ -177,6 +177,11 @@ void frmRudrakshNumerologyResult::showChart()
     frmChart::showModal(this, m_reading);
 }
 
+void frmRudrakshNumerologyResult::showComparison(const core::ReadingInput& other)
+{
+    frmChart::showModal(this, m_reading, frmChart::Tab::Compatibility, other);
+}
+
 void frmRudrakshNumerologyResult::goBack()
 {
     emit backRequested();

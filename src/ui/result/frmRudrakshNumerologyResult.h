@@ -35,6 +35,10 @@ public:
     // The reading shown.
     const core::Reading& reading() const { return m_reading; }
 
+    // The chart of the reading on its compatibility tab, compared with
+    // other's, modal over the window.
+    void showComparison(const core::ReadingInput& other);
+
 signals:
     // Back was chosen: a fresh main window should come up. The window closes
     // itself right after.

@@ -19,7 +19,11 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+
+#include <cmath>
 
 namespace ui {
 namespace {
@@ -116,6 +120,30 @@ QString paperTitle(const QString& linesHtml)
     return QStringLiteral("<h1 align=\"center\" style=\"color:%1;\">%2</h1>"
                           "<p align=\"center\" style=\"font-size:14pt;\">%3</p>")
         .arg(paperHeadingColour(), sys::ApplicationTitle().toHtmlEscaped(), linesHtml);
+}
+
+void keepSectionsTogether(QTextDocument& document, qreal pageHeight, const QStringList& headings)
+{
+    // Each heading searched for from the end: the name at the top could read the same.
+    QList<QTextBlock> starts;
+    for (const QString& heading : headings) {
+        const QTextBlock block = document.find(heading, document.characterCount(), QTextDocument::FindBackward).block();
+        if (block.isValid() && block.text() == heading) {
+            starts.append(block);
+        }
+    }
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    for (qsizetype i = 0; i < starts.size(); ++i) {
+        // Where the section ends: above the next heading, or at the end.
+        const qreal top = layout->blockBoundingRect(starts[i]).top();
+        const qreal bottom = i + 1 < starts.size() ? layout->blockBoundingRect(starts[i + 1]).top()
+                                                   : layout->blockBoundingRect(document.lastBlock()).bottom();
+        if (std::floor(top / pageHeight) != std::floor((bottom - 1) / pageHeight) && bottom - top < pageHeight) {
+            QTextBlockFormat format;
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(starts[i]).mergeBlockFormat(format);
+        }
+    }
 }
 
 bool printDocumentOn(const PaperDocument& paper, QPagedPaintDevice& device)

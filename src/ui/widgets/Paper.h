@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QPageLayout>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -44,6 +45,12 @@ QString paperHeadingColour();
 
 // The program's name as the title at the top, then the lines under it.
 QString paperTitle(const QString& linesHtml);
+
+// Moves each section of document that begins with one of the headings (in
+// the order they stand) and runs to the next or to the end, to the next page
+// when it would begin on one page and end on another and fits on one, so that
+// it is read whole (a list, a table).
+void keepSectionsTogether(QTextDocument& document, qreal pageHeight, const QStringList& headings);
 
 // Lays the document out on the pages of device, a PDF writer or a printer.
 // False when the device could not be painted on.

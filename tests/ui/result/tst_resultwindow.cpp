@@ -8,10 +8,13 @@
 #include "WindowsOnly.h"
 
 #include "core/catalogue/BeadCatalogue.h"
+#include "core/numerology/BirthDate.h"
 #include "core/numerology/DigitReduction.h"
 #include "core/numerology/Numerology.h"
 #include "core/numerology/Working.h"
 #include "system/CoreText.h"
+#include "system/RecentReadings.h"
+#include "system/SavedReadings.h"
 #include "system/Settings.h"
 #include "system/Translation.h"
 #include "ui/result/frmRudrakshNumerologyResult.h"
@@ -29,6 +32,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 using sys::fromCore;
 
@@ -543,9 +547,9 @@ private slots:
             QTest::mouseClick(child(result, "cmdChart"), Qt::LeftButton);
         }
         QVERIFY(watcher.seen());
-        const QStringList expected{"&Birth Number", "&All Numbers", "&Lo Shu Grid", "6", "15 \u2192 1 + 5 = 6",
-            "SIX MUKHI RUDRAKSHA", "Birth number: 6", "Life path number: 1", "Destiny number: 8", "Soul urge: 6",
-            "Personality number: 2",
+        const QStringList expected{"&Birth Number", "&All Numbers", "&Lo Shu Grid", "Co&mpatibility", "6",
+            "15 \u2192 1 + 5 = 6", "SIX MUKHI RUDRAKSHA", "Birth number: 6", "Life path number: 1", "Destiny number: 8",
+            "Soul urge: 6", "Personality number: 2",
             QStringLiteral("Personal year %1: %2")
                 .arg(QDate::currentDate().year())
                 .arg(core::reduceDigits(15 + 8 + static_cast<std::uint64_t>(QDate::currentDate().year()))),
@@ -554,6 +558,176 @@ private slots:
         QCOMPARE(seen, expected);
         QVERIFY(sys::Settings::gridHoldsNumbers());
         sys::Settings::setGridHoldsNumbers(false);
+    }
+
+    // The chart's compatibility tab, the other person typed (and checked as
+    // the main window checks), opened from a file (refused as Open refuses),
+    // chosen from the recent readings, or handed over with the window.
+    void compatibility_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<QString>("refusal");
+        const QString priya = QStringLiteral("Priya Sharma");
+        QTest::newRow("typed") << "typed" << priya << 3 << 11 << QString();
+        QTest::newRow("typed, Enter") << "enter" << priya << 3 << 11 << QString();
+        QTest::newRow("typed, no name") << "typed"
+                                        << "   " << 3 << 11 << "Please Enter Your Name";
+        QTest::newRow("typed, no letter A to Z")
+            << "typed"
+            << "123" << 3 << 11 << "Please Enter Your Name Using The Letters A To Z";
+        QTest::newRow("typed, 30 February") << "typed" << priya << 30 << 2 << "Please Enter Correct Date Or Month!";
+        QTest::newRow("typed, 31 April") << "typed" << priya << 31 << 4 << "Please Enter Correct Date Or Month !";
+        QTest::newRow("opened") << "opened" << priya << 3 << 11 << QString();
+        QTest::newRow("opened, not a reading") << "opened" << QString() << 0 << 0 << "Please Check The File.";
+        QTest::newRow("recent") << "recent" << priya << 3 << 11 << QString();
+        QTest::newRow("recent, gone") << "recent" << QString() << 0 << 0 << "Please Check The File.";
+        QTest::newRow("handed over") << "given" << priya << 3 << 11 << QString();
+    }
+    void compatibility()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, name);
+        QFETCH(int, day);
+        QFETCH(int, month);
+        QFETCH(QString, refusal);
+        core::ReadingInput first = sampleReading();
+        first.PersonName = "John Smith";
+        core::ReadingInput other = first;
+        other.PersonName = name.toStdString();
+        other.BirthDay = static_cast<std::int16_t>(day);
+        other.BirthMonth = static_cast<std::int16_t>(month);
+        other.BirthMonthName = day > 0 ? std::string(core::monthName(month)) : std::string();
+        other.BirthYear = 1988;
+        const QString file = m_dir->filePath(QStringLiteral("priya.rkn"));
+        if (how == QLatin1String("opened") || how == QLatin1String("recent")) {
+            if (name.isEmpty()) {
+                QVERIFY(writeFile(file, "not a reading"));
+            } else {
+                QCOMPARE(sys::writeReadingFile(file, other), QString());
+            }
+            sys::noteRecentReading(file, QStringLiteral("Priya"));
+        }
+        if (how == QLatin1String("recent") && name.isEmpty()) {
+            QVERIFY(QFile::remove(file));
+        }
+        auto* result = static_cast<ui::frmRudrakshNumerologyResult*>(openResult(first));
+
+        std::optional<Message> message;
+        QString shown;
+        QStringList recent;
+        bool paper = false;
+        ModalWatcher watcher([&](QWidget* chart) {
+            auto* tabs = child<QTabWidget>(chart, "tabChart");
+            if (how != QLatin1String("given")) {
+                tabs->setCurrentIndex(3);
+            }
+            QCOMPARE(tabs->currentWidget()->objectName(), QStringLiteral("tabCompatibility"));
+            if (how == QLatin1String("typed") || how == QLatin1String("enter")) {
+                child<QLineEdit>(chart, "txtOtherName")->setText(name);
+                child<QComboBox>(chart, "cboOtherDate")->setCurrentIndex(day - 1);
+                child<QComboBox>(chart, "cboOtherMonth")->setCurrentIndex(month - 1);
+                child<QComboBox>(chart, "cboOtherYear")->setCurrentText(QStringLiteral("1988"));
+                message = answerMessage([&] {
+                    if (how == QLatin1String("enter")) {
+                        // Enter in the name box compares, and closes nothing.
+                        QTest::keyClick(child(chart, "txtOtherName"), Qt::Key_Return);
+                        QVERIFY(chart->isVisible());
+                    } else {
+                        QTest::mouseClick(child(chart, "cmdCompare"), Qt::LeftButton);
+                    }
+                });
+            } else if (how == QLatin1String("opened")) {
+                message = answerFile([&] { QTest::mouseClick(child(chart, "cmdOpenOther"), Qt::LeftButton); }, file)
+                              .message;
+            } else if (how == QLatin1String("recent")) {
+                auto* list = child<QComboBox>(chart, "cboRecent");
+                QCOMPARE(list->itemText(0), QStringLiteral("Priya"));
+                message = answerMessage([&] { emit list->activated(0); });
+                for (int i = 0; i < list->count(); ++i) {
+                    recent << list->itemText(i) + QLatin1Char('|') + list->itemData(i).toString();
+                }
+            }
+            shown = child<QTextBrowser>(chart, "txtComparison")->toPlainText();
+            paper = child(chart, "cmdExportComparison")->isEnabled() && child(chart, "cmdPrintComparison")->isEnabled();
+            QTest::keyClick(chart, Qt::Key_Escape);
+        });
+        if (how == QLatin1String("given")) {
+            result->showComparison(other);
+        } else {
+            QTest::mouseClick(child(result, "cmdChart"), Qt::LeftButton);
+        }
+        QVERIFY(watcher.seen());
+        QCOMPARE(message ? message->text : QString(), refusal);
+        // 6 and 3, 1 and 4, 8 and 3: the birth numbers first, then the life paths, then the destinies.
+        const QStringList verdicts{"Day to day, the birth numbers 6 and 3 are strained.",
+            "In the long run, the life path numbers 1 and 4 are opposed.",
+            "In what they set out to do, the destiny numbers 8 and 3 are neutral."};
+        const qsizetype firstVerdict = shown.indexOf(verdicts.front());
+        if (!refusal.isEmpty()) {
+            QCOMPARE(firstVerdict, -1);
+            QVERIFY(!paper);
+            // A recent reading that is gone leaves the list.
+            QVERIFY(!recent.join(QLatin1Char('\n')).contains(file));
+            return;
+        }
+        QVERIFY2(firstVerdict >= 0 && shown.indexOf(verdicts[1]) > firstVerdict
+                && shown.indexOf(verdicts[2]) > shown.indexOf(verdicts[1]),
+            qPrintable(shown));
+        for (const char* both : {"6 is neutral to 3.", "3 counts 6 as an enemy.", "1 counts 4 as an enemy.",
+                 "8 is neutral to 3.", "SIX MUKHI RUDRAKSHA", "Priya Sharma", "3 November 1988"}) {
+            QVERIFY2(shown.contains(QLatin1String(both), Qt::CaseInsensitive), both);
+        }
+        QVERIFY(paper);
+        if (how == QLatin1String("recent")) {
+            // Opened, it comes first, under the name it holds.
+            QCOMPARE(recent.value(0), QStringLiteral("Priya Sharma|") + file);
+        }
+    }
+
+    // The comparison on paper: both names and dates at the top, the pairs, the
+    // verdict, the rule and its table, every page numbered.
+    void compatibilityOnPaper()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty()) {
+            QSKIP("pdftotext (Debian's poppler-utils) is not installed");
+        }
+        core::ReadingInput first = sampleReading();
+        first.PersonName = "John Smith";
+        core::ReadingInput other = first;
+        other.PersonName = "Priya Sharma";
+        other.BirthDay = 3;
+        other.BirthMonth = 11;
+        other.BirthMonthName = "November";
+        other.BirthYear = 1988;
+        auto* result = static_cast<ui::frmRudrakshNumerologyResult*>(openResult(first));
+        const QString pdf = m_dir->filePath(QStringLiteral("both.pdf"));
+        std::optional<FileAnswer> answer;
+        QString suggested;
+        ModalWatcher watcher([&](QWidget* chart) {
+            answer = answerFile([&] { QTest::mouseClick(child(chart, "cmdExportComparison"), Qt::LeftButton); }, pdf,
+                QMessageBox::No,
+                [&] { suggested = child<QLineEdit>(QApplication::activeModalWidget(), "fileNameEdit")->text(); });
+            chart->close();
+        });
+        result->showComparison(other);
+        QVERIFY(watcher.seen());
+        QVERIFY(answer && answer->dialog && !answer->message);
+        QCOMPARE(suggested, QStringLiteral("John Smith and Priya Sharma.pdf"));
+        QProcess reader;
+        reader.start(pdftotext, {pdf, QStringLiteral("-")});
+        QVERIFY(reader.waitForFinished());
+        const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+        for (const QString& expected :
+            {QStringLiteral("VQ Rudraksha Numerology\nJohn Smith\n15 August 1985\nPriya Sharma\n3 November 1988"),
+                QStringLiteral("Compatibility"), QStringLiteral("6 is neutral to 3."),
+                QStringLiteral("In the long run, the life path numbers 1 and 4 are opposed."),
+                QStringLiteral("The rule"), QStringLiteral("natural friendship"), QStringLiteral("Page 1 of 2")}) {
+            QVERIFY2(text.contains(expected), qPrintable(expected));
+        }
     }
 
     // A reading in Hindi: the pages and the PDF speak it, the file holds the
