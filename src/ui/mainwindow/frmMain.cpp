@@ -15,6 +15,7 @@
 #include "ui/widgets/Look.h"
 #include "ui/widgets/Named.h"
 #include "ui/widgets/PromotionStrip.h"
+#include "ui/widgets/WrappingLabel.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -75,7 +76,7 @@ frmMain::frmMain()
 void frmMain::createGuidanceLabels()
 {
     for (const int index : {1, 2}) {
-        QLabel* label = named(new QLabel(central()), QStringLiteral("lblLabel_%1").arg(index));
+        QLabel* label = named(new WrappingLabel(central()), QStringLiteral("lblLabel_%1").arg(index));
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setMargin(px(30));
@@ -149,8 +150,8 @@ void frmMain::createButtons()
     cmdOpen->setFont(programFont(9.75, true));
     cmdOpen->setMinimumHeight(px(585));
 
-    Label4 = named(new QLabel(tr("Enter your name and date of birth to get your VQ Rudraksha "
-                                 "Numerology Reading!"),
+    Label4 = named(new WrappingLabel(tr("Enter your name and date of birth to get your VQ Rudraksha "
+                                        "Numerology Reading!"),
                        central()),
         QStringLiteral("Label4"));
     Label4->setFont(programFont(NormalPointSize, true));

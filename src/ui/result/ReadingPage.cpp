@@ -7,6 +7,7 @@
 #include "ui/widgets/Look.h"
 #include "ui/widgets/Named.h"
 #include "ui/widgets/Pictures.h"
+#include "ui/widgets/WrappingLabel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -82,7 +83,7 @@ std::size_t ReadingPage::captionIndex(std::size_t row) const
 
 void ReadingPage::createNumber()
 {
-    QLabel* heading = named(new QLabel(this), QStringLiteral("lblLabels_%1").arg(captionIndex(0)));
+    QLabel* heading = named(new WrappingLabel(this), QStringLiteral("lblLabels_%1").arg(captionIndex(0)));
     heading->setText(sys::translatedCore(
         "core::Numerology", m_page == 0 ? core::lifePathIntroduction() : core::destinyIntroduction()));
     heading->setFont(programFont(NormalPointSize, true));
@@ -122,7 +123,7 @@ void ReadingPage::createRows()
         setColours(caption, Colours::Orange);
         lblLabels[row] = caption;
 
-        QLabel* value = named(new QLabel(this), QStringLiteral("lblResult_%1").arg(10 * m_page + row));
+        QLabel* value = named(new WrappingLabel(this), QStringLiteral("lblResult_%1").arg(10 * m_page + row));
         // A screen reader says the value, then what it is: "Sun, Life path ruling planet".
         const QString what = captions[row].toLower();
         value->setAccessibleDescription(m_page == 0 ? tr("Life path %1").arg(what) : tr("Destiny %1").arg(what));
