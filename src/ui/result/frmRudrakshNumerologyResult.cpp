@@ -10,6 +10,7 @@
 #include "ui/desktop/Messages.h"
 #include "ui/result/ReadingDocument.h"
 #include "ui/result/ReadingPage.h"
+#include "ui/widgets/FrontPageLayout.h"
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/Named.h"
@@ -24,7 +25,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStackedLayout>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -74,7 +74,7 @@ void frmRudrakshNumerologyResult::createPages()
     fraLifePath = named(new ReadingPage(ReadingPage::Number::LifePath, this), QStringLiteral("fraLifePath"));
     fraDestiny = named(new ReadingPage(ReadingPage::Number::Destiny, this), QStringLiteral("fraDestiny"));
     m_pagesWidget = new QWidget(central());
-    m_pages = new QStackedLayout(m_pagesWidget);
+    m_pages = new FrontPageLayout(m_pagesWidget);
     m_pages->addWidget(fraLifePath);
     m_pages->addWidget(fraDestiny);
 }
