@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QShowEvent>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <QtMath>
@@ -211,8 +212,13 @@ void ReadingPage::showNumber(
 
 void ReadingPage::showPictures(int bead, int planet)
 {
-    imgImage[0]->setPixmap(beadPicture(bead, devicePixelRatio()));
-    imgImage[1]->setPixmap(planetPicture(planet, devicePixelRatio()));
+    m_pictures = {bead, planet};
+    m_picturesShown = false;
+    // A picture is read when its page is first seen: a page behind the other,
+    // or showing its sample values until a number comes, needs none yet.
+    if (isVisible()) {
+        loadPictures();
+    }
 
     // Pictures are described by the catalogue row they show.
     const auto* beadRow = core::beadRow(bead);
@@ -229,6 +235,22 @@ void ReadingPage::showPictures(int bead, int planet)
         imgImage[1]->setAccessibleName(
             tr("No symbol for %1").arg(sys::translatedCore("core::Catalogue", planetRow->RulingPlanet)));
     }
+}
+
+void ReadingPage::loadPictures()
+{
+    if (m_picturesShown) {
+        return;
+    }
+    m_picturesShown = true;
+    imgImage[0]->setPixmap(beadPicture(m_pictures[0], devicePixelRatio()));
+    imgImage[1]->setPixmap(planetPicture(m_pictures[1], devicePixelRatio()));
+}
+
+void ReadingPage::showEvent(QShowEvent* event)
+{
+    loadPictures();
+    QWidget::showEvent(event);
 }
 
 } // namespace ui

@@ -46,6 +46,9 @@ public:
     // The three text boxes, in tab order.
     const std::array<QPlainTextEdit*, 3>& textBoxes() const { return txtResult; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createNumber();
     void createRows();
@@ -53,6 +56,8 @@ private:
     // The control index of caption row on this page.
     std::size_t captionIndex(std::size_t row) const;
     void showPictures(int bead, int planet);
+    // Gives the pictures their drawings, once a page is seen.
+    void loadPictures();
 
     std::size_t m_page = 0; // 0 life path, 1 destiny
 
@@ -60,6 +65,8 @@ private:
     std::array<QLabel*, 10> lblResult{};
     std::array<QPlainTextEdit*, 3> txtResult{};
     std::array<QLabel*, 2> imgImage{};
+    std::array<int, 2> m_pictures{}; // the bead and the planet shown
+    bool m_picturesShown = false;
 };
 
 } // namespace ui
