@@ -9,6 +9,7 @@
 #include "core/numerology/Numerology.h"
 #include "system/FileAccess.h"
 #include "system/ProgramNames.h"
+#include "system/Settings.h"
 #include "system/Translation.h"
 #include "ui/desktop/ApplicationFont.h"
 #include "ui/desktop/Messages.h"
@@ -18,33 +19,76 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QTimer>
 
 #include <exception>
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace app {
 namespace {
 
-// Sets the program icon once the first window has painted, whichever it is
-// (the main window, or the result window of a file named at start-up).
-// Decoding the icon's sizes from a zero timer started before the event loop
-// would still come ahead of the window's first paint.
-class IconAfterFirstPaint final : public QObject {
+// Work the first window's first paint need not wait for, run once that
+// window has painted, whichever it is (the main window, or the result window
+// of a file named at start-up): the program icon's sizes decoded, the
+// reminder's date written (two fdatasync). A zero timer started before the
+// event loop would still fire ahead of the first paint. A job that must not
+// be lost (the date) runs as the program ends if no paint came first.
+class AfterFirstPaint final : public QObject {
 public:
-    using QObject::QObject;
+    enum class AtEnd { Drop, Run };
+
+    static void add(std::function<void()> job, AtEnd atEnd)
+    {
+        // One waits at a time; a start after the first (in the tests) gets its own.
+        if (s_waiting == nullptr) {
+            s_waiting = new AfterFirstPaint(qApp);
+        }
+        s_waiting->m_jobs.push_back({std::move(job), atEnd});
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() && !m_painted) {
+            m_painted = true;
             qApp->removeEventFilter(this);
-            QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(ui::programIcon()); });
-            deleteLater();
+            QTimer::singleShot(0, this, [this] { finish(true); });
         }
         return false;
     }
+
+private:
+    explicit AfterFirstPaint(QObject* parent)
+        : QObject(parent)
+    {
+        qApp->installEventFilter(this);
+        connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { finish(false); });
+    }
+
+    // After the paint every job runs; at the end only those that must not be lost.
+    void finish(bool painted)
+    {
+        s_waiting = nullptr;
+        qApp->removeEventFilter(this);
+        for (const Job& job : std::exchange(m_jobs, {})) {
+            if (painted || job.atEnd == AtEnd::Run) {
+                job.run();
+            }
+        }
+        deleteLater();
+    }
+
+    struct Job {
+        std::function<void()> run;
+        AtEnd atEnd;
+    };
+    static inline QPointer<AfterFirstPaint> s_waiting;
+    std::vector<Job> m_jobs;
+    bool m_painted = false;
 };
 
 // Another language was chosen: the working window on screen is made anew in
@@ -164,8 +208,12 @@ bool StartUp(SingleInstance& instance, const QString& readingFile)
     main->showCoBrandOffer(QRandomGenerator::global()->bounded(2) == 0);
 
     // Whatever goes wrong in the reminder, the main window still appears.
+    // The question comes before the window; the date is written after its
+    // first paint.
     try {
-        CheckForUpdate();
+        CheckForUpdate(QDate::currentDate(), [](const QString& date) {
+            AfterFirstPaint::add([date] { sys::Settings::setReminderDate(date); }, AfterFirstPaint::AtEnd::Run);
+        });
     } catch (const std::exception& error) {
         qWarning("Update reminder skipped: %s", error.what());
     } catch (...) {
@@ -173,7 +221,7 @@ bool StartUp(SingleInstance& instance, const QString& readingFile)
     }
 
     // Decoding the icon's sizes need not delay the first window's first paint.
-    qApp->installEventFilter(new IconAfterFirstPaint(qApp));
+    AfterFirstPaint::add([] { QApplication::setWindowIcon(ui::programIcon()); }, AfterFirstPaint::AtEnd::Drop);
     // A good reading file comes up in the result window and the main window
     // closes, as after Open.
     if (readingFile.isEmpty() || !main->openReadingFile(readingFile)) {
