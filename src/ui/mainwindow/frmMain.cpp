@@ -223,15 +223,21 @@ void frmMain::connectControls()
 
 void frmMain::loadForm()
 {
-    for (int day = 1; day <= 31; ++day) {
-        cboDate->addItem(QString::number(day));
-    }
+    // Each list filled at once: one insertion for the list, not one per entry.
+    const auto numbers = [](int first, int last) {
+        QStringList list;
+        for (int n = first; n <= last; ++n) {
+            list.append(QString::number(n));
+        }
+        return list;
+    };
+    QStringList months;
     for (int month = 1; month <= 12; ++month) {
-        cboMonth->addItem(sys::translatedCore("core::Calendar", core::monthName(month)));
+        months.append(sys::translatedCore("core::Calendar", core::monthName(month)));
     }
-    for (int year = kFirstYear; year <= kLastYear; ++year) {
-        cboYear->addItem(QString::number(year));
-    }
+    cboDate->addItems(numbers(1, 31));
+    cboMonth->addItems(months);
+    cboYear->addItems(numbers(kFirstYear, kLastYear));
 
     const auto texts = core::LoadGuidanceTexts();
     lblLabel[1]->setText(sys::guidanceCaption(texts.GuidanceDos));
