@@ -204,10 +204,35 @@ void ReadingPage::showNumber(
     lblResult[0]->setToolTip(steps);
     lblResult[0]->setAccessibleDescription(
         m_page == 0 ? tr("Life path number: %1").arg(steps) : tr("Destiny number: %1").arg(steps));
-    txtResult[0]->setPlainText(sys::translatedParagraphs("core::Numerology", personalityText));
-    txtResult[1]->setPlainText(sys::translatedCore("core::Catalogue", bead.Description));
-    txtResult[2]->setPlainText(sys::translatedCore("core::Catalogue", bead.PlanetText));
+    m_boxTexts = {sys::translatedParagraphs("core::Numerology", personalityText),
+        sys::translatedCore("core::Catalogue", bead.Description),
+        sys::translatedCore("core::Catalogue", bead.PlanetText)};
+    // A box lays its text out at the width it has. Until the window is laid
+    // out each box has Qt's default width, far too narrow, and the text
+    // would be laid out there and again at the box's real width: the boxes
+    // are filled once the window is shown.
+    if (window()->isVisible()) {
+        fillTextBoxes();
+    } else {
+        window()->installEventFilter(this);
+    }
     showPictures(n, n);
+}
+
+void ReadingPage::fillTextBoxes()
+{
+    for (std::size_t box = 0; box < txtResult.size(); ++box) {
+        txtResult[box]->setPlainText(m_boxTexts[box]);
+    }
+}
+
+bool ReadingPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == window() && event->type() == QEvent::Show) {
+        watched->removeEventFilter(this);
+        fillTextBoxes();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ReadingPage::showPictures(int bead, int planet)

@@ -48,6 +48,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Fills the text boxes when the window comes on screen.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createNumber();
@@ -58,6 +60,8 @@ private:
     void showPictures(int bead, int planet);
     // Gives the pictures their drawings, once a page is seen.
     void loadPictures();
+    // Gives the text boxes the texts of the number shown.
+    void fillTextBoxes();
 
     std::size_t m_page = 0; // 0 life path, 1 destiny
 
@@ -65,6 +69,7 @@ private:
     std::array<QLabel*, 10> lblResult{};
     std::array<QPlainTextEdit*, 3> txtResult{};
     std::array<QLabel*, 2> imgImage{};
+    std::array<QString, 3> m_boxTexts; // the texts of the three boxes
     std::array<int, 2> m_pictures{}; // the bead and the planet shown
     bool m_picturesShown = false;
 };
