@@ -15,81 +15,18 @@
 #include "ui/desktop/Messages.h"
 #include "ui/mainwindow/frmMain.h"
 #include "ui/result/frmRudrakshNumerologyResult.h"
+#include "ui/widgets/AfterPaint.h"
 #include "ui/widgets/Pictures.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QPointer>
 #include <QRandomGenerator>
-#include <QTimer>
 
 #include <exception>
-#include <functional>
-#include <utility>
 #include <vector>
 
 namespace app {
 namespace {
-
-// Work the first window's first paint need not wait for, run once that
-// window has painted, whichever it is (the main window, or the result window
-// of a file named at start-up): the program icon's sizes decoded, the
-// reminder's date written (two fdatasync). A zero timer started before the
-// event loop would still fire ahead of the first paint. A job that must not
-// be lost (the date) runs as the program ends if no paint came first.
-class AfterFirstPaint final : public QObject {
-public:
-    enum class AtEnd { Drop, Run };
-
-    static void add(std::function<void()> job, AtEnd atEnd)
-    {
-        // One waits at a time; a start after the first (in the tests) gets its own.
-        if (s_waiting == nullptr) {
-            s_waiting = new AfterFirstPaint(qApp);
-        }
-        s_waiting->m_jobs.push_back({std::move(job), atEnd});
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && watched->isWidgetType() && !m_painted) {
-            m_painted = true;
-            qApp->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] { finish(true); });
-        }
-        return false;
-    }
-
-private:
-    explicit AfterFirstPaint(QObject* parent)
-        : QObject(parent)
-    {
-        qApp->installEventFilter(this);
-        connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { finish(false); });
-    }
-
-    // After the paint every job runs; at the end only those that must not be lost.
-    void finish(bool painted)
-    {
-        s_waiting = nullptr;
-        qApp->removeEventFilter(this);
-        for (const Job& job : std::exchange(m_jobs, {})) {
-            if (painted || job.atEnd == AtEnd::Run) {
-                job.run();
-            }
-        }
-        deleteLater();
-    }
-
-    struct Job {
-        std::function<void()> run;
-        AtEnd atEnd;
-    };
-    static inline QPointer<AfterFirstPaint> s_waiting;
-    std::vector<Job> m_jobs;
-    bool m_painted = false;
-};
 
 // Another language was chosen: the working window on screen is made anew in
 // it, as Back makes a window anew; a result window shows its reading again.
@@ -211,9 +148,8 @@ bool StartUp(SingleInstance& instance, const QString& readingFile)
     // The question comes before the window; the date is written after its
     // first paint.
     try {
-        CheckForUpdate(QDate::currentDate(), [](const QString& date) {
-            AfterFirstPaint::add([date] { sys::Settings::setReminderDate(date); }, AfterFirstPaint::AtEnd::Run);
-        });
+        CheckForUpdate(QDate::currentDate(),
+            [](const QString& date) { ui::afterNextPaint([date] { sys::Settings::setReminderDate(date); }, true); });
     } catch (const std::exception& error) {
         qWarning("Update reminder skipped: %s", error.what());
     } catch (...) {
@@ -221,7 +157,7 @@ bool StartUp(SingleInstance& instance, const QString& readingFile)
     }
 
     // Decoding the icon's sizes need not delay the first window's first paint.
-    AfterFirstPaint::add([] { QApplication::setWindowIcon(ui::programIcon()); }, AfterFirstPaint::AtEnd::Drop);
+    ui::afterNextPaint([] { QApplication::setWindowIcon(ui::programIcon()); }, false);
     // A good reading file comes up in the result window and the main window
     // closes, as after Open.
     if (readingFile.isEmpty() || !main->openReadingFile(readingFile)) {

@@ -11,6 +11,7 @@
 #include "ui/desktop/FileDialogs.h"
 #include "ui/desktop/Messages.h"
 #include "ui/desktop/RecentReadingsMenu.h"
+#include "ui/widgets/AfterPaint.h"
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/Named.h"
@@ -314,8 +315,10 @@ bool frmMain::openReadingFile(const QString& path)
         showMessage(this, tr("Please Check The File."), MessageIcon::Error);
         return false;
     }
-    sys::noteRecentReading(path, sys::fromCore(input->PersonName));
     handOver(*input);
+    // Listed among the recent readings once the reading is on screen: the
+    // record is two files written through to the disk.
+    ui::afterNextPaint([path, name = sys::fromCore(input->PersonName)] { sys::noteRecentReading(path, name); }, true);
     return true;
 }
 
