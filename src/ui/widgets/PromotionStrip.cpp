@@ -38,8 +38,9 @@ PromotionStrip::PromotionStrip(const QFont& offerFont, QWidget* parent)
     connect(lblFullBrand, &LinkLabel::clicked, this, &OpenFullBrandPage);
 
     // The offers sit 120 twips in from the strip's edges; a stacked layout
-    // alone would give them the whole strip. Only the offer in front is
-    // measured.
+    // alone would give them the whole strip. The strip keeps room for the
+    // taller offer, so that which one is in front never moves the window; of
+    // the offer behind, only its height at the strip's width is asked.
     auto* margins = new QVBoxLayout(this);
     margins->setContentsMargins(px(120), px(120), px(120), px(120));
     m_offers = new FrontPageLayout(FrontPageLayout::Reserve::TallestHeight);
