@@ -4,12 +4,16 @@
 //                              exactly as main calls it, with the settings, the
 //                              lock and the home folder in fresh folders
 //   vq-bench-startup --bare    a bare QMainWindow with one label: the floor
+//   vq-bench-startup --bare-sized
+//                              the same bare window at the main window's size
 //
 // With VQ_BENCH_RETURNING=1 in the environment, the start is a returning
 // user's: the settings hold a language, eight recent readings, the main
-// window's place and today's reminder date.
+// window's place and today's reminder date, in the file the program reads.
 //
-// Run it under hyperfine as a whole process; exit code 0 means the window painted.
+// Run it under hyperfine as a whole process; exit code 0 means the window
+// painted (and, for a returning user, that the settings written were the ones
+// read).
 
 #include "app/StartProgram.h"
 #include "core/storage/TextCodec.h"
@@ -19,6 +23,7 @@
 #include <QDate>
 #include <QLabel>
 #include <QMainWindow>
+#include <QSize>
 #include <QTimer>
 
 #include <cstdio>
@@ -106,12 +111,25 @@ std::string IniKey(const std::string& utf8)
     return key;
 }
 
-// The settings a user has after some weeks with the program.
-void WriteReturningSettings(const std::string& config)
+// The folder of the program's settings file in the config folder.
+std::filesystem::path SettingsFolder(const std::string& config)
 {
-    const std::filesystem::path folder = std::filesystem::path(config) / "VQ Software";
-    std::filesystem::create_directories(folder);
-    std::ofstream ini(folder / "vq-rudraksha-numerology.ini");
+    return std::filesystem::path(config) / "VQ Software";
+}
+
+// The settings file the program reads when it runs as this executable: Qt
+// names the application, and so the file, after the executable
+// (vq-rudraksha-numerology.ini for the program, vq-bench-startup.ini here).
+std::filesystem::path SettingsFile(const std::string& config, const char* executable)
+{
+    return SettingsFolder(config) / (std::filesystem::path(executable).stem().string() + ".ini");
+}
+
+// The settings a user has after some weeks with the program.
+void WriteReturningSettings(const std::filesystem::path& file)
+{
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream ini(file);
     ini << "[Language]\nuiLanguage=en\n\n[Recent]\n";
     for (int i = 1; i <= 8; ++i) {
         ini << i << "\\name=Reader " << i << "\n" << i << "\\path=/home/reader/readings/reader-" << i << ".rkn\n";
@@ -122,13 +140,36 @@ void WriteReturningSettings(const std::string& config)
         << "[Windows]\nfrmMain\\position=@Point(120 80)\n";
 }
 
-int RunBare(int& argc, char** argv)
+// Whether the program left the returning user's settings the only settings
+// file: had it read another (a first start), it would have written its
+// reminder date there.
+bool ReadTheReturningSettings(const std::filesystem::path& file)
+{
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(file.parent_path(), error)) {
+        if (entry.path().extension() == ".ini" && entry.path() != file) {
+            std::fprintf(stderr, "vq-bench-startup: the program used %s, not the returning user's %s\n",
+                entry.path().c_str(), file.c_str());
+            return false;
+        }
+    }
+    return !error;
+}
+
+// The main window's size on screen at 1x (with the fallback font): the bare
+// window of that size pays for the pixels of a window as large.
+constexpr QSize kMainWindowSize(661, 397);
+
+int RunBare(int& argc, char** argv, bool sized)
 {
     g_window = "bare";
     QApplication application(argc, argv);
     QMainWindow window;
     window.setObjectName(QStringLiteral("bare"));
     window.setCentralWidget(new QLabel(QStringLiteral("VQ Rudraksha Numerology")));
+    if (sized) {
+        window.resize(kMainWindowSize);
+    }
     window.show();
     return QApplication::exec();
 }
@@ -137,8 +178,8 @@ int RunBare(int& argc, char** argv)
 
 int main(int argc, char* argv[])
 {
-    if (argc > 1 && std::strcmp(argv[1], "--bare") == 0) {
-        return RunBare(argc, argv);
+    if (argc > 1 && (std::strcmp(argv[1], "--bare") == 0 || std::strcmp(argv[1], "--bare-sized") == 0)) {
+        return RunBare(argc, argv, std::strcmp(argv[1], "--bare-sized") == 0);
     }
 
     // Nothing the user has (settings, a running copy's lock) may change the run.
@@ -149,11 +190,16 @@ int main(int argc, char* argv[])
     qputenv("HOME", QByteArray::fromStdString(home));
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config));
     qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
-    if (qEnvironmentVariableIntValue("VQ_BENCH_RETURNING") == 1) {
-        WriteReturningSettings(config);
+    const bool returning = qEnvironmentVariableIntValue("VQ_BENCH_RETURNING") == 1;
+    const std::filesystem::path settings = SettingsFile(config, argv[0]);
+    if (returning) {
+        WriteReturningSettings(settings);
     }
 
-    const int result = app::StartProgram(argc, argv);
+    int result = app::StartProgram(argc, argv);
+    if (result == 0 && returning && !ReadTheReturningSettings(settings)) {
+        result = 4;
+    }
 
     std::error_code ignored;
     std::filesystem::remove_all(root, ignored);

@@ -9,45 +9,26 @@
 #include "core/numerology/Numerology.h"
 #include "system/FileAccess.h"
 #include "system/ProgramNames.h"
+#include "system/Settings.h"
 #include "system/SettingsStore.h"
 #include "system/Translation.h"
 #include "ui/desktop/ApplicationFont.h"
 #include "ui/desktop/Messages.h"
 #include "ui/mainwindow/frmMain.h"
 #include "ui/result/frmRudrakshNumerologyResult.h"
+#include "ui/widgets/AfterPaint.h"
 #include "ui/widgets/Pictures.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QRandomGenerator>
-#include <QTimer>
 
 #include <exception>
 #include <vector>
 
 namespace app {
 namespace {
-
-// Sets the program icon once the first window has painted, whichever it is
-// (the main window, or the result window of a file named at start-up).
-// Decoding the icon's sizes from a zero timer started before the event loop
-// would still come ahead of the window's first paint.
-class IconAfterFirstPaint final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
-            qApp->removeEventFilter(this);
-            QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(ui::programIcon()); });
-            deleteLater();
-        }
-        return false;
-    }
-};
 
 // Another language was chosen: the working window on screen is made anew in
 // it, as Back makes a window anew; a result window shows its reading again.
@@ -186,8 +167,11 @@ bool StartUp(SingleInstance& instance, const QString& readingFile)
     main->showCoBrandOffer(QRandomGenerator::global()->bounded(2) == 0);
 
     // Whatever goes wrong in the reminder, the main window still appears.
+    // The question comes before the window; the date is written after its
+    // first paint.
     try {
-        CheckForUpdate();
+        CheckForUpdate(QDate::currentDate(),
+            [](const QString& date) { ui::afterNextPaint([date] { sys::Settings::setReminderDate(date); }, true); });
     } catch (const std::exception& error) {
         qWarning("Update reminder skipped: %s", error.what());
     } catch (...) {
@@ -195,7 +179,7 @@ bool StartUp(SingleInstance& instance, const QString& readingFile)
     }
 
     // Decoding the icon's sizes need not delay the first window's first paint.
-    qApp->installEventFilter(new IconAfterFirstPaint(qApp));
+    ui::afterNextPaint([] { QApplication::setWindowIcon(ui::programIcon()); }, false);
     // A good reading file comes up in the result window and the main window
     // closes, as after Open.
     if (readingFile.isEmpty() || !main->openReadingFile(readingFile)) {

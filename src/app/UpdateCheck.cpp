@@ -38,7 +38,7 @@ std::optional<std::chrono::year_month_day> readShortDate(const QString& text, QD
 
 } // namespace
 
-void CheckForUpdate(QDate today)
+void CheckForUpdate(QDate today, const std::function<void(const QString& date)>& store)
 {
     // Settings kept for this run only hold no date: every start would be a
     // first one, and the store has said so already.
@@ -63,7 +63,12 @@ void CheckForUpdate(QDate today)
                 "There maybe an update to this software available\r"
                 "Do you want to check for an update?"));
     if (decision.store) {
-        sys::Settings::setReminderDate(QString::fromStdString(*decision.store));
+        const QString date = QString::fromStdString(*decision.store);
+        if (store) {
+            store(date);
+        } else {
+            sys::Settings::setReminderDate(date);
+        }
     }
     if (openPage) {
         ui::OpenUpdatePage();

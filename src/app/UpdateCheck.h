@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDate>
+#include <QString>
+
+#include <functional>
 
 namespace app {
 
@@ -9,6 +12,9 @@ namespace app {
 // Yes. The first start only stores today's date. Where the date cannot be
 // stored, nothing is asked: a read-only settings file says so on stderr, and
 // settings kept for this run only have said so already.
-void CheckForUpdate(QDate today = QDate::currentDate());
+//
+// The date to keep goes to store (start-up writes it once the window is on
+// screen); without one it is written at once.
+void CheckForUpdate(QDate today = QDate::currentDate(), const std::function<void(const QString& date)>& store = {});
 
 } // namespace app

@@ -97,10 +97,15 @@ QList<Language> availableLanguages()
     // The compiled-in translations do not change while the program runs.
     static const QList<Language> languages = [] {
         QList<Language> found{{kEnglish, QStringLiteral("English")}};
-        const QStringList files = QDir(kTranslations).entryList({kProgramPrefix + QStringLiteral("*.qm")});
+        // Picked by name here: a name filter given to QDir is compiled into a
+        // regular expression first.
+        const QStringList files = QDir(kTranslations).entryList(QDir::Files, QDir::Name);
+        const QString suffix = QStringLiteral(".qm");
         for (const QString& file : files) {
-            const QString code = file.mid(kProgramPrefix.size()).chopped(3);
-            found.append({code, QLocale(code).nativeLanguageName()});
+            if (file.startsWith(kProgramPrefix) && file.endsWith(suffix)) {
+                const QString code = file.sliced(kProgramPrefix.size()).chopped(suffix.size());
+                found.append({code, QLocale(code).nativeLanguageName()});
+            }
         }
         return found;
     }();

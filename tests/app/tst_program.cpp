@@ -156,7 +156,8 @@ private slots:
         QVERIFY(main);
         QCOMPARE(VisibleWindows(), QWidgetList{main});
         QVERIFY(child(main, "lblCobrand")->isVisible() != child(main, "lblFullBrand")->isVisible());
-        QVERIFY(ReminderStored());
+        // Written once the window has painted.
+        QTRY_VERIFY(ReminderStored());
         QVERIFY(!exitRequested());
     }
 

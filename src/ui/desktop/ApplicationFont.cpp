@@ -30,7 +30,7 @@ QString scriptFamilyOf(const QString& code)
     }
     for (const QString& family :
         {QStringLiteral("Lohit Devanagari"), QStringLiteral("Nirmala UI"), QStringLiteral("Mangal")}) {
-        if (QFontDatabase::hasFamily(family)) {
+        if (isFontInstalled(family)) {
             return family;
         }
     }
@@ -61,6 +61,12 @@ void setApplicationFont()
 }
 
 } // namespace
+
+bool isFontInstalled(const QString& family)
+{
+    static const QStringList installed = QFontDatabase::families();
+    return installed.contains(family, Qt::CaseInsensitive);
+}
 
 QStringList scriptFamilies()
 {

@@ -5,6 +5,12 @@
 // The fonts of the language the program speaks.
 namespace ui {
 
+// Whether a font family of that name is installed. The installed families
+// are listed once, the first time one is asked about: QFontDatabase::hasFamily
+// runs the system's substitution rules (fontconfig's, on Linux) for every
+// name it is given, which a font check does not need.
+bool isFontInstalled(const QString& family);
+
 // The font families that the language spoken now asks for ahead of the
 // program's own, for a script of its own (Devanagari for Hindi); none for
 // English.

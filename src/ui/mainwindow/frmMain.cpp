@@ -8,11 +8,13 @@
 #include "ui/desktop/FileDialogs.h"
 #include "ui/desktop/Messages.h"
 #include "ui/desktop/RecentReadingsMenu.h"
+#include "ui/widgets/AfterPaint.h"
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/Named.h"
 #include "ui/widgets/PersonInputs.h"
 #include "ui/widgets/PromotionStrip.h"
+#include "ui/widgets/WrappingLabel.h"
 
 #include <QComboBox>
 #include <QDragEnterEvent>
@@ -52,7 +54,7 @@ frmMain::frmMain()
 void frmMain::createGuidanceLabels()
 {
     for (const int index : {1, 2}) {
-        QLabel* label = named(new QLabel(central()), QStringLiteral("lblLabel_%1").arg(index));
+        QLabel* label = named(new WrappingLabel(central()), QStringLiteral("lblLabel_%1").arg(index));
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setMargin(px(30));
@@ -104,8 +106,8 @@ void frmMain::createButtons()
     cmdOpen->setFont(programFont(9.75, true));
     cmdOpen->setMinimumHeight(px(585));
 
-    Label4 = named(new QLabel(tr("Enter your name and date of birth to get your VQ Rudraksha "
-                                 "Numerology Reading!"),
+    Label4 = named(new WrappingLabel(tr("Enter your name and date of birth to get your VQ Rudraksha "
+                                        "Numerology Reading!"),
                        central()),
         QStringLiteral("Label4"));
     Label4->setFont(programFont(NormalPointSize, true));
@@ -220,8 +222,10 @@ bool frmMain::openReadingFile(const QString& path)
         refuseReadingFile(this);
         return false;
     }
-    sys::noteRecentReading(path, sys::fromCore(input->PersonName));
     handOver(*input);
+    // Listed among the recent readings once the reading is on screen: the
+    // record is two files written through to the disk.
+    ui::afterNextPaint([path, name = sys::fromCore(input->PersonName)] { sys::noteRecentReading(path, name); }, true);
     return true;
 }
 

@@ -29,8 +29,8 @@ public:
     void showCoBrandOffer(bool coBrand);
 
     // Opens the reading file at path as Open does once a file is chosen: a
-    // good reading is handed on (true), any other file is refused with a
-    // message (false).
+    // good reading is handed on (true) and listed among the recent readings
+    // once it is on screen, any other file is refused with a message (false).
     bool openReadingFile(const QString& path);
 
 signals:

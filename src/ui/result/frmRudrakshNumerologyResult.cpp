@@ -10,6 +10,7 @@
 #include "ui/desktop/FileDialogs.h"
 #include "ui/desktop/Messages.h"
 #include "ui/result/ReadingDocument.h"
+#include "ui/widgets/FrontPageLayout.h"
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/Named.h"
@@ -23,7 +24,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStackedLayout>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -75,7 +75,7 @@ void frmRudrakshNumerologyResult::createPages()
     fraLifePath = named(new ReadingPage(ReadingPage::Number::LifePath, this), QStringLiteral("fraLifePath"));
     fraDestiny = named(new ReadingPage(ReadingPage::Number::Destiny, this), QStringLiteral("fraDestiny"));
     m_pagesWidget = new QWidget(central());
-    m_pages = new QStackedLayout(m_pagesWidget);
+    m_pages = new FrontPageLayout(m_pagesWidget);
     m_pages->addWidget(fraLifePath);
     m_pages->addWidget(fraDestiny);
 }

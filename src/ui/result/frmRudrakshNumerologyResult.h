@@ -7,11 +7,11 @@
 
 class QAction;
 class QPushButton;
-class QStackedLayout;
 class QTabBar;
 
 namespace ui {
 
+class FrontPageLayout;
 class PromotionStrip;
 class ReadingPage;
 
@@ -86,7 +86,7 @@ private:
     QAction* mnuPrint = nullptr;
 
     QWidget* m_pagesWidget = nullptr;
-    QStackedLayout* m_pages = nullptr;
+    FrontPageLayout* m_pages = nullptr;
     core::Reading m_reading;
 };
 

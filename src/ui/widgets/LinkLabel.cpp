@@ -50,7 +50,7 @@ QAccessibleInterface* createAccessible(const QString& className, QObject* object
 // width a layout asks about. A plain-text link measures and draws as a plain
 // label does.
 LinkLabel::LinkLabel(const QString& text, QWidget* parent)
-    : QLabel(parent)
+    : WrappingLabel(parent)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(createAccessible), true);
     Q_UNUSED(factoryInstalled);
@@ -63,11 +63,11 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent)
 bool LinkLabel::event(QEvent* event)
 {
     if (event->type() != QEvent::Polish) {
-        return QLabel::event(event);
+        return WrappingLabel::event(event);
     }
     // QLabel gives a focusable label its text document when polished.
     setFocusPolicy(Qt::NoFocus);
-    const bool handled = QLabel::event(event);
+    const bool handled = WrappingLabel::event(event);
     setFocusPolicy(Qt::TabFocus);
     return handled;
 }
@@ -82,14 +82,14 @@ void LinkLabel::focusInEvent(QFocusEvent* /*event*/)
 void LinkLabel::mousePressEvent(QMouseEvent* event)
 {
     m_pressed = event->button() == Qt::LeftButton;
-    QLabel::mousePressEvent(event);
+    WrappingLabel::mousePressEvent(event);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
-    QLabel::mouseReleaseEvent(event);
+    WrappingLabel::mouseReleaseEvent(event);
     if (click) {
         activate();
     }
@@ -109,13 +109,13 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
         activate();
         return;
     default:
-        QLabel::keyPressEvent(event);
+        WrappingLabel::keyPressEvent(event);
     }
 }
 
 void LinkLabel::paintEvent(QPaintEvent* event)
 {
-    QLabel::paintEvent(event);
+    WrappingLabel::paintEvent(event);
     if (hasFocus()) {
         // Keyboard users see which link Enter would open.
         QPainter painter(this);

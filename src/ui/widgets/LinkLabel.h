@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QLabel>
+#include "ui/widgets/WrappingLabel.h"
 
 namespace ui {
 
 // A label that works as a link: a pointing hand over it, a click (or Enter or
 // Space while it has the keyboard focus) emits clicked(). Assistive tools see
 // a link they can press.
-class LinkLabel final : public QLabel {
+class LinkLabel final : public WrappingLabel {
     Q_OBJECT
 
 public:

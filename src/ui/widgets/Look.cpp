@@ -3,7 +3,6 @@
 #include "ui/desktop/ApplicationFont.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QPalette>
 #include <QPixmapCache>
 #include <QStyleFactory>
@@ -26,7 +25,7 @@ QFont programFont(double pointSize, bool bold, bool underline)
 {
     // Asking for a family that is not installed costs a font match for every
     // font made from it, so Verdana is asked for only where it exists.
-    static const QStringList latin = QFontDatabase::hasFamily(QStringLiteral("Verdana"))
+    static const QStringList latin = isFontInstalled(QStringLiteral("Verdana"))
         ? QStringList{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}
         : QStringList{QStringLiteral("DejaVu Sans")};
     QFont font;

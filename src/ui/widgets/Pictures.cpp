@@ -1,5 +1,6 @@
 #include "ui/widgets/Pictures.h"
 
+#include <QImageReader>
 #include <QtGlobal>
 
 #include <array>
@@ -19,34 +20,38 @@ void registerAssets()
     Q_UNUSED(done);
 }
 
-// Nine pictures of one size, each drawn at 1x and @2x. Both drawings are
-// given to QIcon, which picks by pixel ratio: it would look for the @2x one on
-// its own only where the screen itself is at 2x, and paper wants it too.
+// Nine pictures of one size, each drawn at 1x and @2x, read the first time one
+// is asked for and kept: a reading shows four of the 36 files. A screen or
+// paper above 1x takes the @2x drawing (which Qt would pick there too), and
+// QIcon makes the size asked for from it. The files are read as JPEG by name,
+// so that no other image plugin is loaded to find out what they are.
 class PictureList {
 public:
     // The files are named by the pattern with %1 = 1 to 9 and %2 = "" or "@2x".
-    PictureList(const QString& pattern, QSize size)
-        : m_size(size)
-    {
-        registerAssets();
-        for (std::size_t i = 0; i < m_pictures.size(); ++i) {
-            for (const QString& scale : {QString(), QStringLiteral("@2x")}) {
-                m_pictures[i].addFile(pattern.arg(i + 1).arg(scale));
-            }
-        }
-    }
+    PictureList(QString pattern, QSize size)
+        : m_pattern(std::move(pattern))
+        , m_size(size)
+    { }
 
-    QPixmap picture(int n, qreal devicePixelRatio) const
+    QPixmap picture(int n, qreal devicePixelRatio)
     {
         if (n < 1 || n > 9) {
             return {};
         }
-        return m_pictures[static_cast<std::size_t>(n - 1)].pixmap(m_size, devicePixelRatio);
+        const bool twice = devicePixelRatio > 1.0;
+        QIcon& icon = m_pictures[static_cast<std::size_t>(n - 1)][twice ? 1 : 0];
+        if (icon.isNull()) {
+            registerAssets();
+            QImageReader reader(m_pattern.arg(n).arg(twice ? QStringLiteral("@2x") : QString()), "jpg");
+            icon.addPixmap(QPixmap::fromImage(reader.read()));
+        }
+        return icon.pixmap(m_size, devicePixelRatio);
     }
 
 private:
-    std::array<QIcon, 9> m_pictures;
+    QString m_pattern;
     QSize m_size;
+    std::array<std::array<QIcon, 2>, 9> m_pictures;
 };
 
 } // namespace
@@ -63,13 +68,13 @@ QIcon programIcon()
 
 QPixmap beadPicture(int n, qreal devicePixelRatio)
 {
-    static const PictureList pictures(QStringLiteral(":/beads/%1%2.jpg"), QSize(100, 100));
+    static PictureList pictures(QStringLiteral(":/beads/%1%2.jpg"), QSize(100, 100));
     return pictures.picture(n, devicePixelRatio);
 }
 
 QPixmap planetPicture(int n, qreal devicePixelRatio)
 {
-    static const PictureList pictures(QStringLiteral(":/planets/p%1%2.jpg"), QSize(40, 41));
+    static PictureList pictures(QStringLiteral(":/planets/p%1%2.jpg"), QSize(40, 41));
     return pictures.picture(n, devicePixelRatio);
 }
 

@@ -1,10 +1,10 @@
 #include "ui/widgets/PromotionStrip.h"
 
 #include "ui/desktop/WebPages.h"
+#include "ui/widgets/FrontPageLayout.h"
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
 
-#include <QStackedLayout>
 #include <QVBoxLayout>
 
 namespace ui {
@@ -38,10 +38,12 @@ PromotionStrip::PromotionStrip(const QFont& offerFont, QWidget* parent)
     connect(lblFullBrand, &LinkLabel::clicked, this, &OpenFullBrandPage);
 
     // The offers sit 120 twips in from the strip's edges; a stacked layout
-    // alone would give them the whole strip.
+    // alone would give them the whole strip. The strip keeps room for the
+    // taller offer, so that which one is in front never moves the window; of
+    // the offer behind, only its height at the strip's width is asked.
     auto* margins = new QVBoxLayout(this);
     margins->setContentsMargins(px(120), px(120), px(120), px(120));
-    m_offers = new QStackedLayout;
+    m_offers = new FrontPageLayout(FrontPageLayout::Reserve::TallestHeight);
     margins->addLayout(m_offers);
     m_offers->addWidget(lblCobrand);
     m_offers->addWidget(lblFullBrand);

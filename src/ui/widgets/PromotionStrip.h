@@ -2,10 +2,9 @@
 
 #include <QWidget>
 
-class QStackedLayout;
-
 namespace ui {
 
+class FrontPageLayout;
 class LinkLabel;
 
 // The black strip holding the co-branding offer and the fully branded offer in
@@ -27,7 +26,7 @@ public:
 private:
     LinkLabel* lblCobrand = nullptr;
     LinkLabel* lblFullBrand = nullptr;
-    QStackedLayout* m_offers = nullptr;
+    FrontPageLayout* m_offers = nullptr;
 };
 
 } // namespace ui

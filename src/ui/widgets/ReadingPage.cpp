@@ -8,11 +8,13 @@
 #include "ui/widgets/Look.h"
 #include "ui/widgets/Named.h"
 #include "ui/widgets/Pictures.h"
+#include "ui/widgets/WrappingLabel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QShowEvent>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <QtMath>
@@ -86,7 +88,7 @@ std::size_t ReadingPage::captionIndex(std::size_t row) const
 
 void ReadingPage::createNumber()
 {
-    QLabel* heading = named(new QLabel(this), QStringLiteral("lblLabels_%1").arg(captionIndex(0)));
+    QLabel* heading = named(new WrappingLabel(this), QStringLiteral("lblLabels_%1").arg(captionIndex(0)));
     heading->setText(sys::translatedCore(textContext(),
         m_page == 0       ? core::lifePathIntroduction()
             : m_page == 1 ? core::destinyIntroduction()
@@ -131,7 +133,7 @@ void ReadingPage::createRows()
         setColours(caption, Colours::Orange);
         lblLabels[row] = caption;
 
-        QLabel* value = named(new QLabel(this), QStringLiteral("lblResult_%1").arg(10 * m_page + row));
+        QLabel* value = named(new WrappingLabel(this), QStringLiteral("lblResult_%1").arg(10 * m_page + row));
         // A screen reader says the value, then what it is: "Sun, Life path ruling planet".
         const QString what = captions[row].toLower();
         value->setAccessibleDescription(m_page == 0 ? tr("Life path %1").arg(what)
@@ -214,16 +216,46 @@ void ReadingPage::showNumber(
     lblResult[0]->setAccessibleDescription(m_page == 0 ? tr("Life path number: %1").arg(steps)
             : m_page == 1                              ? tr("Destiny number: %1").arg(steps)
                                                        : tr("Birth number: %1").arg(steps));
-    txtResult[0]->setPlainText(sys::translatedParagraphs(textContext(), personalityText));
-    txtResult[1]->setPlainText(sys::translatedCore("core::Catalogue", bead.Description));
-    txtResult[2]->setPlainText(sys::translatedCore("core::Catalogue", bead.PlanetText));
+    m_boxTexts = {sys::translatedParagraphs(textContext(), personalityText),
+        sys::translatedCore("core::Catalogue", bead.Description),
+        sys::translatedCore("core::Catalogue", bead.PlanetText)};
+    // A box lays its text out at the width it has. Until the window is laid
+    // out each box has Qt's default width, far too narrow, and the text
+    // would be laid out there and again at the box's real width: the boxes
+    // are filled once the window is shown.
+    if (window()->isVisible()) {
+        fillTextBoxes();
+    } else {
+        window()->installEventFilter(this);
+    }
     showPictures(n, n);
+}
+
+void ReadingPage::fillTextBoxes()
+{
+    for (std::size_t box = 0; box < txtResult.size(); ++box) {
+        txtResult[box]->setPlainText(m_boxTexts[box]);
+    }
+}
+
+bool ReadingPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == window() && event->type() == QEvent::Show) {
+        watched->removeEventFilter(this);
+        fillTextBoxes();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ReadingPage::showPictures(int bead, int planet)
 {
-    imgImage[0]->setPixmap(beadPicture(bead, devicePixelRatio()));
-    imgImage[1]->setPixmap(planetPicture(planet, devicePixelRatio()));
+    m_pictures = {bead, planet};
+    m_picturesShown = false;
+    // A picture is read when its page is first seen: a page behind the other,
+    // or showing its sample values until a number comes, needs none yet.
+    if (isVisible()) {
+        loadPictures();
+    }
 
     // Pictures are described by the catalogue row they show.
     const auto* beadRow = core::beadRow(bead);
@@ -240,6 +272,22 @@ void ReadingPage::showPictures(int bead, int planet)
         imgImage[1]->setAccessibleName(
             tr("No symbol for %1").arg(sys::translatedCore("core::Catalogue", planetRow->RulingPlanet)));
     }
+}
+
+void ReadingPage::loadPictures()
+{
+    if (m_picturesShown) {
+        return;
+    }
+    m_picturesShown = true;
+    imgImage[0]->setPixmap(beadPicture(m_pictures[0], devicePixelRatio()));
+    imgImage[1]->setPixmap(planetPicture(m_pictures[1], devicePixelRatio()));
+}
+
+void ReadingPage::showEvent(QShowEvent* event)
+{
+    loadPictures();
+    QWidget::showEvent(event);
 }
 
 } // namespace ui

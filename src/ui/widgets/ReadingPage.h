@@ -47,6 +47,11 @@ public:
     // The three text boxes, in tab order.
     const std::array<QPlainTextEdit*, 3>& textBoxes() const { return txtResult; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    // Fills the text boxes when the window comes on screen.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void createNumber();
     void createRows();
@@ -54,6 +59,10 @@ private:
     // The control index of caption row on this page.
     std::size_t captionIndex(std::size_t row) const;
     void showPictures(int bead, int planet);
+    // Gives the pictures their drawings, once a page is seen.
+    void loadPictures();
+    // Gives the text boxes the texts of the number shown.
+    void fillTextBoxes();
 
     // The context the texts of the page's number are translated in.
     const char* textContext() const { return m_page == 2 ? "core::Chart" : "core::Numerology"; }
@@ -64,6 +73,9 @@ private:
     std::array<QLabel*, 10> lblResult{};
     std::array<QPlainTextEdit*, 3> txtResult{};
     std::array<QLabel*, 2> imgImage{};
+    std::array<QString, 3> m_boxTexts; // the texts of the three boxes
+    std::array<int, 2> m_pictures{}; // the bead and the planet shown
+    bool m_picturesShown = false;
 };
 
 } // namespace ui

@@ -5,6 +5,7 @@
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/Named.h"
+#include "ui/widgets/WrappingLabel.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
@@ -58,8 +59,8 @@ void frmAbout::createControls()
     lblHomePage->setAccessibleDescription(tr("Opens our home page in your web browser"));
     setColours(lblHomePage, Colours::Cyan);
 
-    Label3 = named(new QLabel(tr("Home Business Opportunity. Start your own Internet business and make "
-                                 "money online. Get this software fully branded for your website."),
+    Label3 = named(new WrappingLabel(tr("Home Business Opportunity. Start your own Internet business and make "
+                                        "money online. Get this software fully branded for your website."),
                        this),
         QStringLiteral("Label3"));
     Label3->setFont(programFont(NormalPointSize, true));
@@ -79,9 +80,9 @@ void frmAbout::createControls()
     Label2->setFont(programFont(12, true));
     setColours(Label2, Colours::Teal);
 
-    Label1 = named(new QLabel(tr("VQ Rudraksha Numerology gives you the benefits of using Rudraksh beads "
-                                 "based on numerology. These beads are said to have many medicinal and "
-                                 "spiritual properties that can help you overcome many problems in life."),
+    Label1 = named(new WrappingLabel(tr("VQ Rudraksha Numerology gives you the benefits of using Rudraksh beads "
+                                        "based on numerology. These beads are said to have many medicinal and "
+                                        "spiritual properties that can help you overcome many problems in life."),
                        this),
         QStringLiteral("Label1"));
     Label1->setWordWrap(true);

@@ -1,5 +1,6 @@
 // What the windows share: the Help menu, the forum banners, the offer strips
-// and the About window, each link opening its page and nothing else.
+// and the About window, each link opening its page and nothing else; the
+// wrapped labels' heights.
 
 #include "GuiTest.h"
 #include "TestData.h"
@@ -10,6 +11,8 @@
 #include "ui/mainwindow/frmMain.h"
 #include "ui/result/frmRudrakshNumerologyResult.h"
 #include "ui/widgets/LinkLabel.h"
+#include "ui/widgets/Look.h"
+#include "ui/widgets/WrappingLabel.h"
 
 #include <QAction>
 #include <QLabel>
@@ -55,6 +58,54 @@ private slots:
         QWidget* again = open();
         QCOMPARE(again->size(), natural + grow);
         QCOMPARE(again->pos() == moveTo, placed);
+    }
+
+    // A wrapped label keeps the heights it measured, but never past a change
+    // that moves its text: it answers as a QLabel given the same changes.
+    void wrappedHeights_data()
+    {
+        QTest::addColumn<QString>("change");
+        for (const char* change : {"text", "font", "margin", "indent", "contents margins", "no wrap"}) {
+            QTest::newRow(change) << QString::fromLatin1(change);
+        }
+    }
+    void wrappedHeights()
+    {
+        QFETCH(QString, change);
+        ui::WrappingLabel wrapping;
+        QLabel plain;
+        const QList<int> widths = {90, 160, 400};
+        const auto heights = [&](const QLabel& label) {
+            QList<int> list;
+            for (const int width : widths) {
+                list.append(label.heightForWidth(width));
+            }
+            return list;
+        };
+        for (QLabel* label : std::initializer_list<QLabel*>{&wrapping, &plain}) {
+            label->setFont(ui::programFont());
+            label->setWordWrap(true);
+            label->setText(QStringLiteral("Wear the bead on a Monday, after a bath, facing the east"));
+        }
+        QCOMPARE(heights(wrapping), heights(plain));
+        const QList<int> before = heights(plain);
+        for (QLabel* label : std::initializer_list<QLabel*>{&wrapping, &plain}) {
+            if (change == QLatin1String("text")) {
+                label->setText(label->text().repeated(3));
+            } else if (change == QLatin1String("font")) {
+                label->setFont(ui::programFont(16, true));
+            } else if (change == QLatin1String("margin")) {
+                label->setMargin(20);
+            } else if (change == QLatin1String("indent")) {
+                label->setIndent(60);
+            } else if (change == QLatin1String("contents margins")) {
+                label->setContentsMargins(40, 10, 40, 10);
+            } else {
+                label->setWordWrap(false);
+            }
+        }
+        QVERIFY(heights(plain) != before);
+        QCOMPARE(heights(wrapping), heights(plain));
     }
 
     void links_data()
