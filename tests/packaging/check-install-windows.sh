@@ -8,8 +8,8 @@
 # bytes, a second copy is refused; then a silent uninstall that leaves no
 # program file or key behind and keeps the user's readings and settings.
 #   check-install-windows.sh BUILD_DIR
-# With VQ_WINDOWS_SHOTS=DIR, pictures of the main window and both result
-# pages go to DIR.
+# With VQ_WINDOWS_SHOTS=DIR, pictures of the main window, both result
+# pages and the chart's grid and comparison go to DIR.
 set -euo pipefail
 build=$(cd "$1" && pwd)
 source=$(cd "$(dirname "$0")/../.." && pwd)
@@ -145,6 +145,26 @@ shot "$result" windows-result-life-path
 if [[ -n ${VQ_WINDOWS_SHOTS:-} ]]; then
     keys "$result" key ctrl+Tab
     shot "$result" windows-result-destiny
+    # The chart, over the result window under the same title: its grid, and
+    # the reading compared with another person's.
+    keys "$result" key ctrl+k
+    sleep 2
+    chart=$(xdotool search --onlyvisible --name '^VQ Rudraksha Numerology v1.0$' | grep -vx "$result" | tail -1) \
+        || fail "Ctrl+K showed no chart"
+    keys "$chart" key alt+l
+    shot "$chart" windows-chart-lo-shu
+    keys "$chart" key alt+m
+    keys "$chart" key alt+n
+    keys "$chart" type --delay 50 "Priya Sharma"
+    keys "$chart" key Return
+    shot "$chart" windows-chart-compatibility
+    keys "$chart" key Escape
+    gone_chart=1
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name '^VQ Rudraksha Numerology v1.0$' | grep -qx "$chart" || { gone_chart=0; break; }
+        sleep 0.1
+    done
+    [[ $gone_chart -eq 0 ]] || fail "Esc left the chart open"
 fi
 
 step "a second copy is refused"
