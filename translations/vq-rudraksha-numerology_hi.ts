@@ -1713,4 +1713,27 @@ It will be saved as &quot;%2&quot;.</source>
         <translation>अंक कुंडली (&amp;C)</translation>
     </message>
 </context>
+<context>
+    <name>sys::ReadingFolder</name>
+    <message>
+        <source>A link that leads nowhere, or round in a loop.</source>
+        <translation>यह लिंक कहीं नहीं पहुँचता, या एक ही चक्कर में घूमता रहता है।</translation>
+    </message>
+    <message>
+        <source>A named pipe, a device or a socket, not a file.</source>
+        <translation>यह फ़ाइल नहीं, बल्कि नेम्ड पाइप, डिवाइस या सॉकेट है।</translation>
+    </message>
+    <message>
+        <source>Damaged: it does not hold a whole reading.</source>
+        <translation>फ़ाइल ख़राब है: इसमें पूरा अंक ज्योतिष फल नहीं है।</translation>
+    </message>
+    <message>
+        <source>Too large to be a reading.</source>
+        <translation>यह फ़ाइल इतनी बड़ी है कि अंक ज्योतिष फल नहीं हो सकती।</translation>
+    </message>
+    <message>
+        <source>It cannot be read: you may not have permission.</source>
+        <translation>यह फ़ाइल पढ़ी नहीं जा सकती: शायद आपको इसे पढ़ने की अनुमति नहीं है।</translation>
+    </message>
+</context>
 </TS>
