@@ -104,6 +104,11 @@ ui::frmMain* createMainWindow()
     auto* main = new ui::frmMain;
     QObject::connect(main, &ui::frmMain::readingRequested,
         [](const core::ReadingInput& input) { showResultWindow(core::completeReading(input)); });
+    // Two readings compared: the first one's reading, until its chart compares them.
+    QObject::connect(
+        main, &ui::frmMain::comparisonRequested, [](const core::ReadingInput& first, const core::ReadingInput&) {
+            showResultWindow(core::completeReading(first));
+        });
     QObject::connect(main, &ui::WindowFrame::endRequested, &EndProgram);
     return main;
 }

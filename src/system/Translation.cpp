@@ -52,12 +52,12 @@ QString systemChoice()
     return kEnglish;
 }
 
-// The program's own translation into code, or nothing for English and for a
-// language it does not have.
+// The program's own translation into code (for English, its plural forms
+// alone), or nothing for a language it does not have.
 std::unique_ptr<QTranslator> programTranslator(const QString& code)
 {
     auto program = std::make_unique<QTranslator>();
-    if (code == kEnglish || !isAvailable(code) || !program->load(kProgramPrefix + code, kTranslations)) {
+    if (!isAvailable(code) || !program->load(kProgramPrefix + code, kTranslations)) {
         return nullptr;
     }
     return program;
@@ -100,7 +100,9 @@ QList<Language> availableLanguages()
         const QStringList files = QDir(kTranslations).entryList({kProgramPrefix + QStringLiteral("*.qm")});
         for (const QString& file : files) {
             const QString code = file.mid(kProgramPrefix.size()).chopped(3);
-            found.append({code, QLocale(code).nativeLanguageName()});
+            if (code != kEnglish) {
+                found.append({code, QLocale(code).nativeLanguageName()});
+            }
         }
         return found;
     }();

@@ -11,12 +11,14 @@
 #include "ui/desktop/FileDialogs.h"
 #include "ui/desktop/Messages.h"
 #include "ui/desktop/RecentReadingsMenu.h"
+#include "ui/register/frmReadings.h"
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
 #include "ui/widgets/Named.h"
 #include "ui/widgets/PromotionStrip.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -57,6 +59,10 @@ frmMain::frmMain()
     : WindowFrame(QStringLiteral("frmMain"), QSize(8640, 5685), QStringLiteral("Label14"), 5190)
 {
     setAcceptDrops(true);
+    // The register of saved readings, above the recent ones.
+    QAction* mnuReadings = named(fileMenu()->addAction(tr("&Readings\u2026")), QStringLiteral("mnuReadings"));
+    mnuReadings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(mnuReadings, &QAction::triggered, this, &frmMain::showReadings);
     // The last readings opened or saved, before Exit; one that is refused leaves the list.
     connect(new RecentReadingsMenu(fileMenu(), addExitEntry()), &RecentReadingsMenu::chosen, this,
         [this](const QString& path) {
@@ -310,6 +316,35 @@ bool frmMain::openReadingFile(const QString& path)
     sys::noteRecentReading(path, sys::fromCore(input->PersonName));
     handOver(*input);
     return true;
+}
+
+void frmMain::showReadings()
+{
+    frmReadings readings(this);
+    if (readings.exec() != QDialog::Accepted) {
+        return;
+    }
+    const QStringList chosen = readings.chosen();
+    if (chosen.size() == 1) {
+        openReadingFile(chosen.front());
+    } else if (chosen.size() == 2) {
+        compareReadingFiles(chosen.at(0), chosen.at(1));
+    }
+}
+
+void frmMain::compareReadingFiles(const QString& first, const QString& second)
+{
+    const std::optional<core::ReadingInput> one = sys::readReadingFile(first);
+    const std::optional<core::ReadingInput> two = one ? sys::readReadingFile(second) : std::nullopt;
+    if (!one || !two) {
+        showMessage(this, tr("Please Check The File."), MessageIcon::Error);
+        return;
+    }
+    // The first is noted last, so that it heads the recent readings.
+    sys::noteRecentReading(second, sys::fromCore(two->PersonName));
+    sys::noteRecentReading(first, sys::fromCore(one->PersonName));
+    emit comparisonRequested(*one, *two);
+    closeForHandOver();
 }
 
 namespace {
