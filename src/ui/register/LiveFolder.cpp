@@ -1,17 +1,11 @@
 #include "ui/register/LiveFolder.h"
 
-#include "system/ReadingFolder.h"
+#include "ui/register/FolderReader.h"
 
 #include <QDateTime>
-#include <QElapsedTimer>
 
 namespace ui {
 namespace {
-
-// A batch goes to the list at least this often while the folder is read,
-// and holds at most this many files.
-constexpr qint64 kBatchMs = 100;
-constexpr qsizetype kLargestBatch = 2000;
 
 // How long the folder is left to settle after a change before it is read.
 constexpr int kSettleMs = 150;
@@ -22,74 +16,6 @@ constexpr qint64 kFreshSeconds = 2;
 constexpr int kLookAgainMs = 1000;
 
 } // namespace
-
-// Reads on the thread of the live folder; every call stops between two files
-// once another reading is wanted.
-class FolderReader final : public QObject {
-    Q_OBJECT
-
-public:
-    explicit FolderReader(const std::atomic<quint64>& wanted)
-        : m_wanted(wanted)
-    { }
-
-    void readAll(quint64 reading, const QString& root)
-    {
-        const QStringList folders = sys::readingFolders(root);
-        emit foldersFound(reading, folders);
-        QList<RegisterEntry> batch;
-        QElapsedTimer sinceBatch;
-        sinceBatch.start();
-        for (const QString& folder : folders) {
-            for (const QString& path : sys::readingFilesIn(folder)) {
-                if (m_wanted.load() != reading) {
-                    return;
-                }
-                if (const std::optional<sys::FolderReading> file = sys::readFolderReading(path, root)) {
-                    batch.append(registerEntry(*file, folder));
-                }
-                if (!batch.isEmpty() && (batch.size() >= kLargestBatch || sinceBatch.elapsed() >= kBatchMs)) {
-                    emit batchRead(reading, batch);
-                    batch.clear();
-                    sinceBatch.restart();
-                }
-            }
-        }
-        if (!batch.isEmpty()) {
-            emit batchRead(reading, batch);
-        }
-        emit allRead(reading);
-    }
-
-    void readFolder(quint64 reading, const QString& root, const QString& folder)
-    {
-        if (m_wanted.load() != reading) {
-            return;
-        }
-        if (folder == root) {
-            emit foldersFound(reading, sys::readingFolders(root));
-        }
-        QList<RegisterEntry> entries;
-        for (const QString& path : sys::readingFilesIn(folder)) {
-            if (m_wanted.load() != reading) {
-                return;
-            }
-            if (const std::optional<sys::FolderReading> file = sys::readFolderReading(path, root)) {
-                entries.append(registerEntry(*file, folder));
-            }
-        }
-        emit folderRead(reading, folder, entries);
-    }
-
-signals:
-    void foldersFound(quint64 reading, const QStringList& folders);
-    void batchRead(quint64 reading, const QList<ui::RegisterEntry>& entries);
-    void allRead(quint64 reading);
-    void folderRead(quint64 reading, const QString& folder, const QList<ui::RegisterEntry>& entries);
-
-private:
-    const std::atomic<quint64>& m_wanted;
-};
 
 LiveFolder::LiveFolder(QObject* parent)
     : QObject(parent)
@@ -223,5 +149,3 @@ void LiveFolder::readPending()
 }
 
 } // namespace ui
-
-#include "LiveFolder.moc"

@@ -7,7 +7,6 @@
 #include "system/ReadingFolder.h"
 
 #include <QDir>
-#include <QHash>
 
 namespace ui {
 namespace {
@@ -208,12 +207,28 @@ void ReadingsModel::append(const QList<RegisterEntry>& entries)
 
 void ReadingsModel::replaceFolder(const QString& folder, const QList<RegisterEntry>& entries)
 {
-    QHash<QString, qsizetype> incoming; // path -> index in entries, of the readings not yet placed
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (entries.at(i).isReading()) {
-            incoming.insert(entries.at(i).path, i);
+    QHash<QString, const RegisterEntry*> incoming; // by path, the readings not yet in a row
+    QList<RegisterEntry> others;
+    for (const RegisterEntry& entry : entries) {
+        if (entry.isReading()) {
+            incoming.insert(entry.path, &entry);
+        } else {
+            others.append(entry);
         }
     }
+    updateRows(folder, incoming);
+    QList<RegisterEntry> added;
+    for (const RegisterEntry& entry : entries) {
+        if (entry.isReading() && incoming.contains(entry.path)) {
+            added.append(entry);
+        }
+    }
+    append(added);
+    replaceNotReadings(folder, others);
+}
+
+void ReadingsModel::updateRows(const QString& folder, QHash<QString, const RegisterEntry*>& incoming)
+{
     const auto gone
         = [&](int row) { return m_rows.at(row).folder == folder && !incoming.contains(m_rows.at(row).path); };
     for (int row = static_cast<int>(m_rows.size()) - 1; row >= 0; --row) {
@@ -231,46 +246,30 @@ void ReadingsModel::replaceFolder(const QString& folder, const QList<RegisterEnt
             endRemoveRows();
             continue;
         }
-        const RegisterEntry& now = entries.at(incoming.take(m_rows.at(row).path));
+        const RegisterEntry& now = *incoming.take(m_rows.at(row).path);
         if (!sameRow(m_rows.at(row), now)) {
             m_rows[row] = now;
             emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
         }
     }
-    QList<RegisterEntry> added;
-    QList<RegisterEntry> others;
-    for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (!entries.at(i).isReading()) {
-            others.append(entries.at(i));
-        } else if (incoming.contains(entries.at(i).path)) {
-            added.append(entries.at(i));
-        }
-    }
-    if (!added.isEmpty()) {
-        const int first = static_cast<int>(m_rows.size());
-        beginInsertRows({}, first, first + static_cast<int>(added.size()) - 1);
-        m_rows.append(added);
-        endInsertRows();
-    }
+}
 
-    QList<RegisterEntry> before;
-    const qsizetype count = m_notReadings.removeIf([&](const RegisterEntry& entry) {
-        if (entry.folder == folder) {
-            before.append(entry);
-            return true;
-        }
-        return false;
-    });
-    m_notReadings.append(others);
-    const auto paths = [](const QList<RegisterEntry>& list) {
-        QStringList names;
+void ReadingsModel::replaceNotReadings(const QString& folder, const QList<RegisterEntry>& others)
+{
+    const auto told = [](const QList<RegisterEntry>& list, const QString& of) {
+        QStringList lines;
         for (const RegisterEntry& entry : list) {
-            names.append(entry.path + QLatin1Char('\n') + entry.problem);
+            if (entry.folder == of) {
+                lines.append(entry.path + QLatin1Char('\n') + entry.problem);
+            }
         }
-        names.sort();
-        return names;
+        lines.sort();
+        return lines;
     };
-    if (count != others.size() || paths(before) != paths(others)) {
+    const QStringList before = told(m_notReadings, folder);
+    m_notReadings.removeIf([&folder](const RegisterEntry& entry) { return entry.folder == folder; });
+    m_notReadings.append(others);
+    if (told(others, folder) != before) {
         emit notReadingsChanged();
     }
 }

@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QSortFilterProxyModel>
 #include <QString>
@@ -75,6 +76,11 @@ signals:
     void notReadingsChanged();
 
 private:
+    // Removes the rows of folder that are not incoming, and changes those
+    // that are, taking them out of incoming.
+    void updateRows(const QString& folder, QHash<QString, const RegisterEntry*>& incoming);
+    void replaceNotReadings(const QString& folder, const QList<RegisterEntry>& others);
+
     QList<RegisterEntry> m_rows;
     QList<RegisterEntry> m_notReadings;
 };
