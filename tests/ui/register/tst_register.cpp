@@ -58,6 +58,27 @@ const Person kBob{"Bob Ray", 15, 8, 1985}; // "15 August 1985": first as text, l
 const Person kSimon{"\xc5\xa0imon Novak", 2, 1, 2002}; // "Šimon Novak"
 const Person kZed{"Zed Orr", 24, 12, 1982};
 
+const Person& personNamed(const QString& name)
+{
+    for (const Person* person : {&kAnn, &kBob, &kSimon, &kZed}) {
+        if (QString::fromUtf8(person->name) == name) {
+            return *person;
+        }
+    }
+    qFatal("no person %s", qPrintable(name));
+}
+
+// Every field of an input: "Bob Ray 15 8 August 1985".
+QString described(const core::ReadingInput& input)
+{
+    return QStringLiteral("%1 %2 %3 %4 %5")
+        .arg(q(input.PersonName))
+        .arg(input.BirthDay)
+        .arg(input.BirthMonth)
+        .arg(q(input.BirthMonthName))
+        .arg(input.BirthYear);
+}
+
 // As many readings as a practice keeps in some years: reading them all takes
 // far longer than stopping between two of them.
 constexpr int kMany = 10000;
@@ -237,10 +258,10 @@ private slots:
         QPointer<ui::frmMain> main = shown(new ui::frmMain);
         QStringList got;
         QObject::connect(main, &ui::frmMain::readingRequested, main,
-            [&got](const core::ReadingInput& input) { got << q(input.PersonName); });
+            [&got](const core::ReadingInput& input) { got << described(input); });
         QObject::connect(main, &ui::frmMain::comparisonRequested, main,
             [&got](const core::ReadingInput& first, const core::ReadingInput& second) {
-                got << q(first.PersonName) << q(second.PersonName) << QStringLiteral("compared");
+                got << described(first) << described(second) << QStringLiteral("compared");
             });
 
         std::optional<Message> refusal;
@@ -280,10 +301,14 @@ private slots:
         QTest::keySequence(main, QKeySequence(Qt::CTRL | Qt::Key_R));
         QVERIFY(watcher.seen());
         QCOMPARE(compareEnabled, handed.size() == 2);
-        if (handed.size() == 2) {
-            handed << QStringLiteral("compared");
+        QStringList expected;
+        for (const QString& name : handed) {
+            expected << described(inputOf(personNamed(name)));
         }
-        QCOMPARE(got, handed);
+        if (handed.size() == 2) {
+            expected << QStringLiteral("compared");
+        }
+        QCOMPARE(got, expected);
         QCOMPARE(refusal.has_value(), how == QLatin1String("spoilt"));
         if (refusal) {
             QCOMPARE(refusal->text, QStringLiteral("Please Check The File."));
