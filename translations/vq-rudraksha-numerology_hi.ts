@@ -1810,6 +1810,10 @@ They stay until the program ends; the next start will not have them.</source>
         <source>Reason</source>
         <translation>कारण</translation>
     </message>
+    <message>
+        <source>The folder cannot be read: you may not have permission.</source>
+        <translation>यह फ़ोल्डर पढ़ा नहीं जा सकता: शायद आपको इसे पढ़ने की अनुमति नहीं है।</translation>
+    </message>
 </context>
 <context>
     <name>ui::frmRudrakshNumerologyResult</name>

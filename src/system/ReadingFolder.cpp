@@ -2,6 +2,7 @@
 
 #include "core/storage/ReadingFileLayout.h"
 #include "system/FileAccess.h"
+#include "system/FileAccess_p.h"
 #include "system/Folders.h"
 #include "system/SavedReadings.h"
 #include "system/Settings.h"
@@ -62,9 +63,9 @@ QStringList readingFilesIn(const QString& folder)
     // Files, and what is neither file nor folder (a pipe, a device, a link
     // that leads nowhere), so that it can be named as no reading.
     for (const QString& name : entriesOf(folder, QDir::Files | QDir::System)) {
-        // A name with a dot in front is hidden on every system, a save's
-        // unfinished file among them.
-        if (isReadingFileName(name) && !name.startsWith(QLatin1Char('.'))) {
+        // A name with a dot in front is hidden on every system; so is the
+        // unfinished file of a save cut short.
+        if (isReadingFileName(name) && !name.startsWith(QLatin1Char('.')) && !name.startsWith(unfinishedSavePrefix())) {
             paths.append(dir.filePath(name));
         }
     }

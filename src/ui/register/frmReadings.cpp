@@ -14,6 +14,7 @@
 
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -318,6 +319,7 @@ bool frmReadings::eventFilter(QObject* watched, QEvent* event)
 void frmReadings::showFolder(const QString& folder)
 {
     m_folder = folder;
+    m_unreadable = false;
     m_model->clear();
     if (folder.isEmpty()) {
         lblFolder->setPath(tr("None (there is no home folder)"), tr("Folder: none"));
@@ -327,6 +329,7 @@ void frmReadings::showFolder(const QString& folder)
     }
     const QString shown = QDir::toNativeSeparators(folder);
     lblFolder->setPath(shown, tr("Folder: %1").arg(shown));
+    m_unreadable = !QFileInfo(folder).isReadable();
     m_live->read(folder);
     showCount();
 }
@@ -335,8 +338,9 @@ void frmReadings::showCount()
 {
     const int total = m_model->rowCount();
     const bool searching = !searchKey(txtSearch->text()).isEmpty();
-    lblCount->setText(searching ? tr("%1 of %n readings", nullptr, total).arg(m_filter->rowCount())
-                                : tr("%n readings", nullptr, total));
+    lblCount->setText(m_unreadable ? tr("The folder cannot be read: you may not have permission.")
+            : searching            ? tr("%1 of %n readings", nullptr, total).arg(m_filter->rowCount())
+                                   : tr("%n readings", nullptr, total));
     lblProgress->setVisible(m_live->isFilling());
     if (m_live->isFilling()) {
         lblProgress->setText(tr("Reading the folder\u2026 %n readings so far", nullptr, total));

@@ -59,6 +59,7 @@ private:
     void listNotReadings();
 
     QString m_folder;
+    bool m_unreadable = false; // the folder cannot be listed
     QStringList m_chosen;
     ReadingsModel* m_model = nullptr;
     ReadingsFilter* m_filter = nullptr;
