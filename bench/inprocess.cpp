@@ -1,7 +1,7 @@
 // In-process timings of what a user waits for: Proceed and Open to the result
 // window's first paint (beside a bare window's first paint, their floor),
-// composing the pages, the codec at its longest text and the destiny number of
-// a very long name. Reported as medians (and minimums)
+// composing the pages, the codec at its longest text, the destiny number of
+// a very long name, and the register of 10,000 readings filled and searched. Reported as medians (and minimums)
 // of repeated runs; 15 repetitions unless --benchmark_repetitions says otherwise.
 //
 //   vq-bench-inprocess                        offscreen unless QT_QPA_PLATFORM is set
@@ -11,11 +11,14 @@
 #include "TestData.h"
 #include "app/Application.h"
 #include "app/StartProgram.h"
+#include "core/numerology/BirthDate.h"
 #include "core/numerology/Numerology.h"
 #include "core/storage/ReadingFileLayout.h"
 #include "core/storage/TextCodec.h"
 #include "system/ProgramNames.h"
+#include "system/Settings.h"
 #include "ui/mainwindow/frmMain.h"
+#include "ui/register/frmReadings.h"
 #include "ui/result/frmRudrakshNumerologyResult.h"
 
 #include <benchmark/benchmark.h>
@@ -32,6 +35,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -424,6 +428,110 @@ void DestinyOfLongName(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(kLetters));
 }
 BENCHMARK(DestinyOfLongName)->Apply(withMinimum)->Unit(benchmark::kMicrosecond);
+
+// A practice of 10,000 readings, written once for the run: a thousand in the
+// folder itself and a thousand in each of nine folders inside it.
+QString tenThousandReadings()
+{
+    static QTemporaryDir folder;
+    static const bool written = [] {
+        const char* const first[] = {"Aarav", "Priya", "Rohan", "Ananya", "Vikram", "Kavya", "John", "Arjun", "Meera",
+            "Sita", "Maria", "Ishaan", "Lakshmi", "Rahul", "Neha", "Amit", "Pooja", "Sanjay", "Divya", "Karan"};
+        const char* const last[] = {"Sharma", "Patel", "Mehta", "Iyer", "Singh", "Reddy", "Smith", "Nair", "Joshi",
+            "Devi", "Gomez", "Kapoor", "Gupta", "Rao", "Das", "Khan", "Bose", "Menon", "Pillai", "Verma", "Shah",
+            "Jain", "Sethi", "Chopra", "Malhotra"};
+        const QDir root(folder.path());
+        for (int i = 0; i < 10000; ++i) {
+            core::ReadingInput input;
+            input.PersonName = std::string(first[i % 20]) + " " + last[(i / 20) % 25] + " " + std::to_string(i);
+            input.BirthDay = static_cast<std::int16_t>(1 + i % 28);
+            input.BirthMonth = static_cast<std::int16_t>(1 + i % 12);
+            input.BirthMonthName = std::string(core::monthName(input.BirthMonth));
+            input.BirthYear = static_cast<std::int16_t>(1940 + i % 70);
+            const QString sub = i < 1000 ? QString() : QStringLiteral("%1/").arg(i / 1000);
+            root.mkpath(sub.isEmpty() ? QStringLiteral(".") : sub);
+            const std::optional<std::string> bytes = core::readingFileBytes(input);
+            QFile file(root.filePath(sub + QStringLiteral("%1.rkn").arg(i)));
+            if (!bytes || !file.open(QIODevice::WriteOnly)
+                || file.write(bytes->data(), static_cast<qint64>(bytes->size()))
+                    != static_cast<qint64>(bytes->size())) {
+                return false;
+            }
+        }
+        return true;
+    }();
+    return written ? folder.path() : QString();
+}
+
+// A register of the folder, shown and filled; nothing when it did not fill.
+ui::frmReadings* filledRegister(const QString& folder)
+{
+    sys::Settings::setReadingsFolder(folder);
+    auto* readings = new ui::frmReadings(nullptr);
+    readings->show();
+    QTimer giveUp;
+    giveUp.start(kGiveUpMs);
+    while (readings->isFilling() && giveUp.isActive()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+    if (control<QTableView>(readings, QStringLiteral("tblReadings"))->model()->rowCount() != 10000) {
+        delete readings;
+        return nullptr;
+    }
+    return readings;
+}
+
+// The register of 10,000 readings, from its creation until its list holds
+// them all.
+void RegisterListsTenThousand(benchmark::State& state)
+{
+    const QString folder = tenThousandReadings();
+    if (folder.isEmpty()) {
+        state.SkipWithError("the readings could not be written");
+        return;
+    }
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        ui::frmReadings* readings = filledRegister(folder);
+        const auto filled = Clock::now();
+        if (readings == nullptr) {
+            state.SkipWithError("the register did not list the 10,000 readings");
+            break;
+        }
+        state.SetIterationTime(seconds(filled - start));
+        delete readings;
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(RegisterListsTenThousand)->Apply(withMinimum)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// One letter typed into the register's search over 10,000 readings: the
+// list filtered, sorted and drawn anew.
+void RegisterFilterKeystroke(benchmark::State& state)
+{
+    const QString folder = tenThousandReadings();
+    ui::frmReadings* readings = folder.isEmpty() ? nullptr : filledRegister(folder);
+    if (readings == nullptr) {
+        state.SkipWithError("the register did not list the 10,000 readings");
+        return;
+    }
+    auto* search = control<QLineEdit>(readings, QStringLiteral("txtSearch"));
+    for (auto _ : state) {
+        search->clear();
+        QCoreApplication::processEvents();
+        const auto start = Clock::now();
+        search->insert(QStringLiteral("a"));
+        QCoreApplication::processEvents();
+        state.SetIterationTime(seconds(Clock::now() - start));
+    }
+    delete readings;
+    QCoreApplication::processEvents();
+}
+BENCHMARK(RegisterFilterKeystroke)
+    ->Apply(withMinimum)
+    ->UseManualTime()
+    ->Iterations(kWindowIterations)
+    ->Unit(benchmark::kMillisecond);
 
 // The offscreen platform says, for every window shown, that it cannot pass
 // size hints on; nothing else is dropped.

@@ -1183,6 +1183,29 @@ They stay until the program ends; the next start will not have them.</source>
     </message>
 </context>
 <context>
+    <name>sys::ReadingFolder</name>
+    <message>
+        <source>A link that leads nowhere, or round in a loop.</source>
+        <translation>यह लिंक कहीं नहीं पहुँचता, या एक ही चक्कर में घूमता रहता है।</translation>
+    </message>
+    <message>
+        <source>A named pipe, a device or a socket, not a file.</source>
+        <translation>यह फ़ाइल नहीं, बल्कि नेम्ड पाइप, डिवाइस या सॉकेट है।</translation>
+    </message>
+    <message>
+        <source>Damaged: it does not hold a whole reading.</source>
+        <translation>फ़ाइल ख़राब है: इसमें पूरा अंक ज्योतिष फल नहीं है।</translation>
+    </message>
+    <message>
+        <source>Too large to be a reading.</source>
+        <translation>यह फ़ाइल इतनी बड़ी है कि अंक ज्योतिष फल नहीं हो सकती।</translation>
+    </message>
+    <message>
+        <source>It cannot be read: you may not have permission.</source>
+        <translation>यह फ़ाइल पढ़ी नहीं जा सकती: शायद आपको इसे पढ़ने की अनुमति नहीं है।</translation>
+    </message>
+</context>
+<context>
     <name>sys::SavedReadings</name>
     <message>
         <source>The name is longer than a reading file can hold.</source>
@@ -1415,6 +1438,10 @@ They stay until the program ends; the next start will not have them.</source>
     <message>
         <source>PDF documents (*.pdf)</source>
         <translation>PDF दस्तावेज़ (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Choose the folder of your readings</source>
+        <translation>अपने अंक ज्योतिष फलों का फ़ोल्डर चुनें</translation>
     </message>
 </context>
 <context>
@@ -1663,6 +1690,37 @@ They stay until the program ends; the next start will not have them.</source>
     </message>
 </context>
 <context>
+    <name>ui::ReadingsModel</name>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Birth Date</source>
+        <translation>जन्म तिथि</translation>
+    </message>
+    <message>
+        <source>Birth Number</source>
+        <translation>मूलांक</translation>
+    </message>
+    <message>
+        <source>Life Path</source>
+        <translation>भाग्यांक</translation>
+    </message>
+    <message>
+        <source>Destiny</source>
+        <translation>नामांक</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>सहेजने का समय</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>फ़ाइल</translation>
+    </message>
+</context>
+<context>
     <name>ui::RecentReadingsMenu</name>
     <message>
         <source>&amp;%1 %2 (%3)</source>
@@ -1875,6 +1933,129 @@ They stay until the program ends; the next start will not have them.</source>
     <message>
         <source>&amp;Get My Rudraksha Numerology Reading</source>
         <translation>मेरा रुद्राक्ष अंक ज्योतिष फल देखें (&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Readings…</source>
+        <translation>सहेजे गए अंक ज्योतिष फल (&amp;R)…</translation>
+    </message>
+    <message>
+        <source>Please Check The File.</source>
+        <translation>कृपया फ़ाइल की जाँच करें।</translation>
+    </message>
+</context>
+<context>
+    <name>ui::frmReadings</name>
+    <message>
+        <source>Saved Readings — %1</source>
+        <translation>सहेजे गए अंक ज्योतिष फल — %1</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>खोजें (&amp;F):</translation>
+    </message>
+    <message>
+        <source>Type part of a name</source>
+        <translation>नाम का कोई भी हिस्सा दर्ज करें</translation>
+    </message>
+    <message>
+        <source>Find a reading by name</source>
+        <translation>नाम से अंक ज्योतिष फल खोजें</translation>
+    </message>
+    <message>
+        <source>Saved readings</source>
+        <translation>सहेजे गए अंक ज्योतिष फल</translation>
+    </message>
+    <message>
+        <source>&amp;Show Them…</source>
+        <translation>सूची देखें (&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>फ़ोल्डर:</translation>
+    </message>
+    <message>
+        <source>Change Folder…</source>
+        <translation>फ़ोल्डर बदलें…</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>खोलें (&amp;O)</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>तुलना करें</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>बंद करें</translation>
+    </message>
+    <message>
+        <source>Opens the selected reading</source>
+        <translation>चुने गए अंक ज्योतिष फल को खोलता है</translation>
+    </message>
+    <message>
+        <source>Compares the two selected readings</source>
+        <translation>चुने गए दोनों अंक ज्योतिष फलों की तुलना करता है</translation>
+    </message>
+    <message>
+        <source>None (there is no home folder)</source>
+        <translation>कोई नहीं (होम फ़ोल्डर नहीं मिला)</translation>
+    </message>
+    <message>
+        <source>Folder: none</source>
+        <translation>फ़ोल्डर: कोई नहीं</translation>
+    </message>
+    <message>
+        <source>Folder: %1</source>
+        <translation>फ़ोल्डर: %1</translation>
+    </message>
+    <message>
+        <source>The folder cannot be read: you may not have permission.</source>
+        <translation>यह फ़ोल्डर पढ़ा नहीं जा सकता: शायद आपको इसे पढ़ने की अनुमति नहीं है।</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n readings</source>
+        <translation>
+            <numerusform>%n में से %1 अंक ज्योतिष फल</numerusform>
+            <numerusform>%n में से %1 अंक ज्योतिष फल</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n readings</source>
+        <translation>
+            <numerusform>%n अंक ज्योतिष फल</numerusform>
+            <numerusform>%n अंक ज्योतिष फल</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading the folder… %n readings so far</source>
+        <translation>
+            <numerusform>फ़ोल्डर पढ़ा जा रहा है… अब तक %n अंक ज्योतिष फल मिला</numerusform>
+            <numerusform>फ़ोल्डर पढ़ा जा रहा है… अब तक %n अंक ज्योतिष फल मिले</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are not readings</source>
+        <translation>
+            <numerusform>%n फ़ाइल ऐसी है जो अंक ज्योतिष फल नहीं है</numerusform>
+            <numerusform>%n फ़ाइलें ऐसी हैं जो अंक ज्योतिष फल नहीं हैं</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Files That Are Not Readings — %1</source>
+        <translation>ऐसी फ़ाइलें जो अंक ज्योतिष फल नहीं हैं — %1</translation>
+    </message>
+    <message>
+        <source>Files that are not readings</source>
+        <translation>ऐसी फ़ाइलें जो अंक ज्योतिष फल नहीं हैं</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>फ़ाइल</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>कारण</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QRandomGenerator>
+#include <QTimer>
 
 #include <exception>
 #include <vector>
@@ -85,6 +86,13 @@ ui::frmMain* createMainWindow()
     auto* main = new ui::frmMain;
     QObject::connect(main, &ui::frmMain::readingRequested,
         [](const core::ReadingInput& input) { showResultWindow(core::completeReading(input)); });
+    // Two readings compared: the first one's reading, then over it its chart
+    // on the compatibility tab with the second, once the window is on screen.
+    QObject::connect(
+        main, &ui::frmMain::comparisonRequested, [](const core::ReadingInput& first, const core::ReadingInput& second) {
+            ui::frmRudrakshNumerologyResult* result = showResultWindow(core::completeReading(first));
+            QTimer::singleShot(0, result, [result, second] { result->showComparison(second); });
+        });
     QObject::connect(main, &ui::WindowFrame::endRequested, &EndProgram);
     return main;
 }

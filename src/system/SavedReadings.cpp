@@ -10,9 +10,6 @@
 namespace sys {
 namespace {
 
-// A saved reading holds at most some 33 KB; anything past this is not one.
-constexpr qint64 kLargestReadingFile = qint64{1024} * 1024;
-
 // The name as a file name with its suffix: no folder separators, no
 // characters Windows refuses, no control characters, not hidden (no dot or
 // space in front), and at most 240 bytes in the file system's measure, so it
@@ -64,7 +61,7 @@ std::optional<core::ReadingInput> readReadingFile(const QString& path)
     if (!isReadingFileName(path)) {
         return std::nullopt;
     }
-    const FileContents file = readRegularFile(path, kLargestReadingFile);
+    const FileContents file = readRegularFile(path, LargestReadingFile);
     if (file.status != FileContents::Status::Read) {
         return std::nullopt;
     }

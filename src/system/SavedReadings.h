@@ -11,6 +11,9 @@
 // access, and the names a reading's files are given.
 namespace sys {
 
+// A saved reading holds at most some 33 KB; a file past this is not one.
+inline constexpr qint64 LargestReadingFile = qint64{1024} * 1024;
+
 // Whether path names a reading file: it ends in "rkn", in any letter case.
 bool isReadingFileName(const QString& path);
 

@@ -4,6 +4,7 @@
 #include "system/FileAccess.h"
 #include "system/SettingsStore.h"
 
+#include <QDir>
 #include <QSettings>
 
 #include <algorithm>
@@ -16,6 +17,7 @@ namespace {
 // registry are those of every earlier version.
 const QString kLanguage = QStringLiteral("Language/uiLanguage");
 const QString kGridHoldsNumbers = QStringLiteral("Chart/gridHoldsNumbers");
+const QString kReadingsFolder = QStringLiteral("Readings/folder");
 const QString kRecentList = QStringLiteral("Recent");
 const QString kRecentPath = QStringLiteral("path");
 const QString kRecentName = QStringLiteral("name");
@@ -149,6 +151,19 @@ void Settings::setWindowPlace(const QString& window, const WindowPlace& place)
             }
         }
     });
+}
+
+QString Settings::readingsFolder()
+{
+    const QString folder = pathFromStored(settingsStore().value(kReadingsFolder));
+    return QDir::isAbsolutePath(folder) && factsOf(folder).kind == FileKind::Folder ? folder : QString();
+}
+
+void Settings::setReadingsFolder(const QString& folder)
+{
+    if (pathFromStored(settingsStore().value(kReadingsFolder)) != folder) {
+        changeSettings([&folder](QSettings& store) { store.setValue(kReadingsFolder, storedPath(folder)); });
+    }
 }
 
 bool Settings::gridHoldsNumbers()

@@ -10,8 +10,8 @@
 
 // The program's per-user settings, each key named once, in Settings.cpp: the
 // language chosen, the recent readings, where each working window was left,
-// the chart's choice of the grid's numbers, and the date of the last update
-// reminder. Values no run writes (a list
+// the chart's choice of the grid's numbers, the register's folder, and the
+// date of the last update reminder. Values no run writes (a list
 // that claims 2^31 entries, a size that is no size) read as nothing.
 namespace sys {
 
@@ -56,6 +56,11 @@ public:
     // Writes only what differs from the stored place, so a window handed over
     // where it was left costs no write.
     static void setWindowPlace(const QString& window, const WindowPlace& place);
+
+    // The folder of the register of readings, or an empty text: a value that
+    // names no folder (any more) reads as nothing.
+    static QString readingsFolder();
+    static void setReadingsFolder(const QString& folder);
 
     // Whether the Lo Shu grid holds the birth and life path numbers too.
     static bool gridHoldsNumbers();

@@ -52,12 +52,12 @@ QString systemChoice()
     return kEnglish;
 }
 
-// The program's own translation into code, or nothing for English and for a
-// language it does not have.
+// The program's own translation into code (for English, its plural forms
+// alone), or nothing for a language it does not have.
 std::unique_ptr<QTranslator> programTranslator(const QString& code)
 {
     auto program = std::make_unique<QTranslator>();
-    if (code == kEnglish || !isAvailable(code) || !program->load(kProgramPrefix + code, kTranslations)) {
+    if (!isAvailable(code) || !program->load(kProgramPrefix + code, kTranslations)) {
         return nullptr;
     }
     return program;
@@ -104,6 +104,9 @@ QList<Language> availableLanguages()
         for (const QString& file : files) {
             if (file.startsWith(kProgramPrefix) && file.endsWith(suffix)) {
                 const QString code = file.sliced(kProgramPrefix.size()).chopped(suffix.size());
+                if (code == kEnglish) {
+                    continue;
+                }
                 found.append({code, QLocale(code).nativeLanguageName()});
             }
         }

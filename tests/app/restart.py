@@ -323,6 +323,41 @@ def grid_choice_kept(home):
     run.exit()
 
 
+def open_register(run):
+    """Ctrl+R, File › Readings…'s key: the register's folder line, and its Close button."""
+    assert menu_item(run.app, "Readings\u2026") is not None, "no Readings… in the File menu"
+    window, _, _, _, _ = run.window_geometry()
+    subprocess.run(["xdotool", "windowfocus", "--sync", window, "key", "ctrl+r"], check=True, timeout=ROW_TIMEOUT)
+    close = run.wait("the register", pyatspi.ROLE_PUSH_BUTTON, "Close")
+    return run.wait("the register's folder", pyatspi.ROLE_LABEL, prefix="Folder: "), close
+
+
+def readings_folder_kept(home):
+    """Change Folder… in the register, chosen in the folder dialog: the next start's register reads it."""
+    home.reading("ann.rkn", "Ann Lee", 2, 3, "March", 2000)
+    run = Run(home)
+    run.main_window()
+    folder, close = open_register(run)
+    assert folder.name != "Folder: " + home.readings, "the register began in the readings folder"
+    press(run.wait("Change Folder", pyatspi.ROLE_PUSH_BUTTON, "Change Folder\u2026"))
+    dialog = run.wait("the folder dialog", pyatspi.ROLE_DIALOG, "Choose the folder of your readings")
+    name = wait_for("its name box", lambda: next((node for node in showing(dialog, pyatspi.ROLE_TEXT)
+                                                   if node.getState().contains(pyatspi.STATE_EDITABLE)), None))
+    name.queryEditableText().setTextContents(home.readings)
+    press(wait_for("Choose", lambda: find(dialog, pyatspi.ROLE_PUSH_BUTTON, "Choose")))
+    run.wait("the folder read", pyatspi.ROLE_LABEL, "Folder: " + home.readings)
+    run.wait("the reading listed", pyatspi.ROLE_TABLE_CELL, "Ann Lee")
+    press(close)
+    run.exit()
+    run = Run(home)
+    run.main_window()
+    folder, close = open_register(run)
+    assert folder.name == "Folder: " + home.readings, f"the register began in {folder.name!r}"
+    run.wait("the reading listed", pyatspi.ROLE_TABLE_CELL, "Ann Lee")
+    press(close)
+    run.exit()
+
+
 def reminder(days, asked):
     def row(home):
         seeded = reminder_line(TODAY - datetime.timedelta(days=days))
@@ -567,6 +602,7 @@ ROWS = [
     ("a reading whose name is not UTF-8", reading_named_not_utf8),
     ("a window moved", window_moved),
     ("the chart's grid with the added numbers", grid_choice_kept),
+    ("the register's folder, chosen with Change Folder", readings_folder_kept),
     ("a reminder date 14 days old: kept", reminder(14, False)),
     ("a reminder date 15 days old: asked, then today", reminder(15, True)),
     ("the settings of version 1.0.0", settings_of_version_1_0_0),

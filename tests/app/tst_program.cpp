@@ -12,8 +12,10 @@
 #include "app/SingleInstance.h"
 #include "app/StartProgram.h"
 #include "app/UpdateCheck.h"
+#include "core/numerology/BirthDate.h"
 #include "core/storage/ReadingFileLayout.h"
 #include "system/ProgramNames.h"
+#include "system/SavedReadings.h"
 #include "system/Settings.h"
 #include "system/SettingsStore.h"
 #include "system/Translation.h"
@@ -30,7 +32,10 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QWindow>
 
 #include <map>
@@ -351,6 +356,56 @@ private slots:
         if (!fileName.isEmpty()) {
             QCOMPARE(recordedByTheProgram(path), path);
         }
+    }
+
+    // Two readings of the register compared: the upper one's reading comes
+    // up as Open brings it, and over it its chart compares it with the other.
+    void compareFromTheRegister()
+    {
+        const QString folder = m_settings->filePath(QStringLiteral("readings"));
+        QVERIFY(QDir().mkpath(folder));
+        const auto person = [](const char* name, int day, int month, int year) {
+            core::ReadingInput input;
+            input.PersonName = name;
+            input.BirthDay = static_cast<std::int16_t>(day);
+            input.BirthMonth = static_cast<std::int16_t>(month);
+            input.BirthMonthName = std::string(core::monthName(month));
+            input.BirthYear = static_cast<std::int16_t>(year);
+            return input;
+        };
+        QCOMPARE(sys::writeReadingFile(folder + QStringLiteral("/priya.rkn"), person("Priya Sharma", 3, 11, 1988)),
+            QString());
+        QCOMPARE(
+            sys::writeReadingFile(folder + QStringLiteral("/john.rkn"), person("John Smith", 15, 8, 1985)), QString());
+        sys::Settings::setReadingsFolder(folder);
+
+        QWidget* main = OpenMain();
+        std::unique_ptr<ModalWatcher> chartWatcher;
+        QString compared;
+        int tab = -1;
+        ModalWatcher registerWatcher([&](QWidget* readings) {
+            auto* table = child<QTableView>(readings, "tblReadings");
+            QTRY_COMPARE(table->model()->rowCount(), 2);
+            table->selectAll();
+            chartWatcher = std::make_unique<ModalWatcher>(
+                [&](QWidget* chart) {
+                    tab = child<QTabWidget>(chart, "tabChart")->currentIndex();
+                    compared = child<QTextBrowser>(chart, "txtComparison")->toPlainText();
+                    QTest::keyClick(chart, Qt::Key_Escape);
+                },
+                readings);
+            QTest::mouseClick(child(readings, "cmdCompare"), Qt::LeftButton);
+        });
+        QTest::keySequence(main, QKeySequence(Qt::CTRL | Qt::Key_R));
+        QVERIFY(registerWatcher.seen());
+        QVERIFY(chartWatcher);
+        QTRY_VERIFY(chartWatcher->seen());
+        QTRY_COMPARE(tab, 3);
+        QVERIFY2(compared.contains(QStringLiteral("Day to day, the birth numbers 6 and 3 are strained.")),
+            qPrintable(compared));
+        auto* result = qobject_cast<ui::frmRudrakshNumerologyResult*>(resultWindow());
+        QVERIFY(result && result->isVisible() && !mainWindow());
+        QCOMPARE(result->reading().PersonName, std::string("John Smith"));
     }
 
     // Help > Language speaks at once: the window on screen is made anew in the

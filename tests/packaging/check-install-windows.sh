@@ -9,7 +9,8 @@
 # program file or key behind and keeps the user's readings and settings.
 #   check-install-windows.sh BUILD_DIR
 # With VQ_WINDOWS_SHOTS=DIR, pictures of the main window, both result
-# pages and the chart's grid and comparison go to DIR.
+# pages, the chart's grid and a comparison, and the register of saved
+# readings go to DIR.
 set -euo pipefail
 build=$(cd "$1" && pwd)
 source=$(cd "$(dirname "$0")/../.." && pwd)
@@ -192,6 +193,18 @@ wine cmd /c start "" "Z:${documents//\//\\}\\from linux.rkn"
 result=$(window "VQ Rudraksha Numerology v1.0" 60) || fail "the reading did not open"
 save_as "$result" again.rkn
 cmp "$documents/from linux.rkn" "$documents/again.rkn" || fail "opened and saved, the reading changed"
+if [[ -n ${VQ_WINDOWS_SHOTS:-} ]]; then
+    # The register of the readings just saved, beside a file that is none.
+    printf 'shopping list\r\n' >"$documents/notes.rkn"
+    keys "$result" key ctrl+w
+    sleep 2
+    result=$(window "VQ Rudraksha Numerology v1.0") || fail "Back showed no main window"
+    keys "$result" key ctrl+r
+    register=$(window "Saved Readings .* VQ Rudraksha Numerology v1.0") || fail "Ctrl+R showed no register"
+    shot "$register" windows-register
+    keys "$register" key Escape
+    gone "Saved Readings .* VQ Rudraksha Numerology v1.0" || fail "Esc left the register open"
+fi
 quit "$result"
 # The settings are in the registry, the reminder's date and the recent readings among them.
 settingsKey='HKCU\Software\VQ Software\vq-rudraksha-numerology'

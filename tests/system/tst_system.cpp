@@ -11,10 +11,13 @@
 #include "system/FileAccess.h"
 #include "system/IniFile.h"
 #include "system/ProgramNames.h"
+#include "system/ReadingFolder.h"
+#include "system/SavedReadings.h"
 #include "system/Settings.h"
 #include "system/SettingsStore.h"
 #include "system/Translation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -25,6 +28,8 @@
 #include <QTest>
 #include <QUrl>
 #include <QXmlStreamReader>
+
+#include <algorithm>
 
 namespace {
 
@@ -88,6 +93,31 @@ bool plant(Planted what, const QString& path, const QDir& dir)
         return isUnix() && writeFile(dir.filePath(kLeftover), kOld) && writeFile(dir.filePath(kUsersOwn), kOld);
     }
     return false;
+}
+
+// A folder of readings with every kind of file that is not one beside them;
+// what only Unix has, on Unix only.
+bool plantReadings(const QDir& dir)
+{
+    const QByteArray ann = fileOf({"Ann Lee", "2", "3", "March", "2000"});
+    const auto file = [&dir](const char* name, const QByteArray& bytes) {
+        return writeFile(dir.filePath(QString::fromUtf8(name)), bytes);
+    };
+    bool planted = dir.mkpath(QStringLiteral("clients/old")) && dir.mkdir(QStringLiteral("x.rkn"))
+        && file("ann.rkn", ann) && file("BOB.RKN", kSampleFile) && file("clients/cy.rkn", ann)
+        && file("x.rkn/dee.rkn", ann) && file("clients/old/eve.rkn", ann) && file(".hidden.rkn", ann)
+        && file(".vq-rudraksha-numerology-saving-Abcrkn", ann) && file("notes.txt", ann)
+        && file("three.rkn", fileOf({"Ann Lee", "2", "3"})) && file("empty.rkn", "")
+        && file("large.rkn", ann + QByteArray(sys::LargestReadingFile, '\n'));
+    if (isUnix()) {
+        planted = planted && makeNamedPipe(dir.filePath(QStringLiteral("pipe.rkn")))
+            && QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("zero.rkn")))
+            && QFile::link(dir.filePath(QStringLiteral("loop.rkn")), dir.filePath(QStringLiteral("loop.rkn")))
+            && QFile::link(dir.filePath(QStringLiteral("gone")), dir.filePath(QStringLiteral("dangling.rkn")))
+            && QFile::link(dir.filePath(QStringLiteral("ann.rkn")), dir.filePath(QStringLiteral("linked.rkn")))
+            && file("locked.rkn", ann) && setMode(dir.filePath(QStringLiteral("locked.rkn")), 0);
+    }
+    return planted;
 }
 
 } // namespace
@@ -248,6 +278,76 @@ private slots:
         QCOMPARE(after, before);
     }
 
+    // The register lists every reading of a folder and of the folders inside
+    // it, and says why each other file ending in "rkn" is none; it is never
+    // held up by a pipe or a device.
+    void readingFolder_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("found"); // the person's name, or why it is no reading; empty: not listed
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("unixOnly");
+        const auto row = [](const char* name, const char* file, const QString& found, bool unixOnly = false,
+                             const char* language = "en") {
+            QTest::newRow(name) << QString::fromUtf8(file) << found << QString::fromLatin1(language) << unixOnly;
+        };
+        const QString damaged = QStringLiteral("Damaged: it does not hold a whole reading.");
+        const QString special = QStringLiteral("A named pipe, a device or a socket, not a file.");
+        const QString link = QStringLiteral("A link that leads nowhere, or round in a loop.");
+        row("a reading", "ann.rkn", QStringLiteral("Ann Lee"));
+        row("in capitals", "BOB.RKN", QStringLiteral("Sample Name"));
+        row("in a folder inside", "clients/cy.rkn", QStringLiteral("Ann Lee"));
+        row("in a folder named x.rkn", "x.rkn/dee.rkn", QStringLiteral("Ann Lee"));
+        row("the folder named x.rkn itself", "x.rkn", {});
+        row("two folders down", "clients/old/eve.rkn", {});
+        row("hidden", ".hidden.rkn", {});
+        row("a save cut short", ".vq-rudraksha-numerology-saving-Abcrkn", {});
+        row("another kind of file", "notes.txt", {});
+        row("three lines", "three.rkn", damaged);
+        row("empty", "empty.rkn", damaged);
+        row("too large", "large.rkn", QStringLiteral("Too large to be a reading."));
+        row("too large, in Hindi", "large.rkn", QStringLiteral("यह फ़ाइल इतनी बड़ी है कि अंक ज्योतिष फल नहीं हो सकती।"),
+            false, "hi");
+        row("a named pipe", "pipe.rkn", special, true);
+        row("a link to a device", "zero.rkn", special, true);
+        row("a loop of links", "loop.rkn", link, true);
+        row("a link to nowhere", "dangling.rkn", link, true);
+        row("a link to a reading", "linked.rkn", QStringLiteral("Ann Lee"), true);
+        row("unreadable", "locked.rkn", QStringLiteral("It cannot be read: you may not have permission."), true);
+    }
+    void readingFolder()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QString, found);
+        QFETCH(QString, language);
+        QFETCH(bool, unixOnly);
+        if (unixOnly && !isUnix()) {
+            QSKIP("no such thing on this system");
+        }
+        if (fileName == QLatin1String("locked.rkn") && isSuperuser()) {
+            QSKIP("the superuser reads every file");
+        }
+        const QDir dir(m_dir->path());
+        QVERIFY(plantReadings(dir));
+        sys::chooseLanguage(language);
+        const auto english = qScopeGuard([] { sys::chooseLanguage(QStringLiteral("en")); });
+        QElapsedTimer timer;
+        timer.start();
+        const QList<sys::FolderReading> listed = sys::readingsIn(dir.path());
+        QVERIFY(timer.elapsed() < 1000);
+        QCOMPARE(listed.size(), isUnix() ? 13 : 7);
+        const auto entry = std::find_if(listed.cbegin(), listed.cend(),
+            [&](const sys::FolderReading& reading) { return reading.fileName == fileName; });
+        QCOMPARE(entry != listed.cend(), !found.isEmpty());
+        if (found.isEmpty()) {
+            return;
+        }
+        QCOMPARE(entry->path, dir.filePath(fileName));
+        QCOMPARE(entry->input ? q(entry->input->PersonName) : entry->problem, found);
+        QVERIFY(entry->input.has_value() == entry->problem.isEmpty());
+        QVERIFY(!entry->input || qAbs(entry->saved.secsTo(QDateTime::currentDateTime())) < 60);
+    }
+
     // Each setting under the key every version has used, as another reader of
     // the user's file (the registry on Windows) finds it.
     void settingsKeys()
@@ -260,6 +360,8 @@ private slots:
         sys::Settings::setWindowPlace(
             QStringLiteral("frmRudrakshNumerologyResult"), {std::nullopt, std::nullopt, true});
         sys::Settings::setReminderDate(QStringLiteral("2026-12-08"));
+        sys::Settings::setReadingsFolder(m_dir->path());
+        QCOMPARE(sys::Settings::readingsFolder(), m_dir->path());
         const QSettings other(sys::Settings::location(), isUnix() ? QSettings::IniFormat : QSettings::NativeFormat);
         const QVariantMap expected{
             {QStringLiteral("Language/uiLanguage"), QStringLiteral("hi")},
@@ -269,6 +371,7 @@ private slots:
             {QStringLiteral("Windows/frmMain/position"), QPoint(160, 120)},
             {QStringLiteral("Windows/frmMain/size"), QSize(700, 500)},
             {QStringLiteral("Windows/frmRudrakshNumerologyResult/maximized"), true},
+            {QStringLiteral("Readings/folder"), m_dir->path()},
             // The word "Duration" shifted, and so is the date.
             {QStringLiteral("Settings/") + encode(QStringLiteral("Duration")), encode(QStringLiteral("2026-12-08"))},
         };
@@ -309,6 +412,9 @@ private slots:
         QTest::newRow("a size that is no size") << "Windows/frmMain/size" << QVariant(QSize(-5, -5));
         QTest::newRow("a language that is a path")
             << "Language/uiLanguage" << QVariant(QStringLiteral("../../etc/passwd"));
+        QTest::newRow("a readings folder that is a file")
+            << "Readings/folder" << QVariant(QDir::cleanPath(QCoreApplication::applicationFilePath()));
+        QTest::newRow("a readings folder that is not a path") << "Readings/folder" << QVariant(QStringLiteral("x"));
     }
     void hostileValues()
     {
@@ -325,6 +431,7 @@ private slots:
         const sys::WindowPlace place = sys::Settings::windowPlace(QStringLiteral("frmMain"));
         QVERIFY(!place.position && !place.size && !place.maximized);
         QCOMPARE(sys::chosenLanguage(), QStringLiteral("en"));
+        QCOMPARE(sys::Settings::readingsFolder(), QString());
     }
 
     // The desktop's recent files keep every byte of other programs' entries;

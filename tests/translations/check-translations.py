@@ -3,7 +3,8 @@
 
 - the program's .ts files are what lupdate makes of the sources today (a copy
   is updated in a temporary folder): no text of the sources is missing or
-  unfinished, and none is obsolete;
+  unfinished, and none is obsolete; the English file holds the texts with a
+  count alone, each with its plural forms;
 - every character of every translation has a glyph in the fonts the program
   asks for (DejaVu Sans, and Lohit Devanagari for Hindi), so no box appears;
 - every message of every .ts (Qt's dialogs included) has a finished
@@ -57,17 +58,20 @@ def check(path):
             source, translation = text(message.find("source")), message.find("translation")
             where = f"{os.path.basename(path)}: {name}: {source[:60]!r}"
             kind = translation.get("type") if translation is not None else "missing"
-            if kind in ("unfinished", "obsolete", "vanished", "missing") or not text(translation):
+            # A text with a count has a form for each plural of the language.
+            forms = [text(form) for form in translation.iter("numerusform")] if translation is not None else []
+            targets = forms if message.get("numerus") == "yes" else [text(translation)]
+            if kind in ("unfinished", "obsolete", "vanished", "missing") or not all(targets):
                 problems.append(f"{where}: {kind or 'empty'}")
                 continue
-            target = text(translation)
-            missing = sorted({c for c in target if c >= " " and ord(c) not in glyphs})
-            if missing:
-                problems.append(f"{where}: no glyph for {''.join(missing)!r}")
-            if sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", target)):
-                problems.append(f"{where}: placeholders differ")
-            if key(source) != key(target):
-                problems.append(f"{where}: access key {key(source)!r} became {key(target)!r}")
+            for target in targets:
+                missing = sorted({c for c in target if c >= " " and ord(c) not in glyphs})
+                if missing:
+                    problems.append(f"{where}: no glyph for {''.join(missing)!r}")
+                if sorted(re.findall(r"%(?:\d|n)", source)) != sorted(re.findall(r"%(?:\d|n)", target)):
+                    problems.append(f"{where}: placeholders differ")
+                if key(source) != key(target):
+                    problems.append(f"{where}: access key {key(source)!r} became {key(target)!r}")
     return count
 
 
@@ -76,8 +80,10 @@ try:
     for path in sorted(glob.glob(os.path.join(source_dir, "translations", "vq-rudraksha-numerology_*.ts"))):
         copy = os.path.join(work, os.path.basename(path))
         shutil.copy(path, copy)
+        # English, the language of the sources, has its plural forms alone.
+        plurals = ["-pluralonly"] if path.endswith("_en.ts") else []
         subprocess.run([lupdate, "-silent", "-tr-function-alias", "QT_TRANSLATE_NOOP+=VQ_TR_NOOP",
-                        "-locations", "none", os.path.join(source_dir, "src"), "-ts", copy], check=True)
+                        "-locations", "none", *plurals, os.path.join(source_dir, "src"), "-ts", copy], check=True)
         print(f"{os.path.basename(path)}: {check(copy)} messages")
     for path in sorted(glob.glob(os.path.join(source_dir, "translations", "qt_*.ts"))):
         print(f"{os.path.basename(path)}: {check(path)} messages")

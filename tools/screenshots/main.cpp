@@ -10,11 +10,15 @@
 #include "app/SingleInstance.h"
 #include "app/StartProgram.h"
 #include "app/UpdateCheck.h"
+#include "core/numerology/BirthDate.h"
 #include "core/numerology/Numerology.h"
 #include "system/ProgramNames.h"
+#include "system/SavedReadings.h"
+#include "system/Settings.h"
 #include "system/Translation.h"
 #include "ui/desktop/ApplicationFont.h"
 #include "ui/mainwindow/frmMain.h"
+#include "ui/register/frmReadings.h"
 #include "ui/result/frmRudrakshNumerologyResult.h"
 #include "ui/widgets/Pictures.h"
 #include "ui/widgets/frmAbout.h"
@@ -62,7 +66,7 @@ void save(QWidget* window, const QString& name)
     static const QStringList kShownInEveryLanguage = {QStringLiteral("main-window"), QStringLiteral("result-life-path"),
         QStringLiteral("result-destiny"), QStringLiteral("message-letters"), QStringLiteral("message-letters-left-out"),
         QStringLiteral("chart-birth-number"), QStringLiteral("chart-all-numbers"), QStringLiteral("chart-lo-shu"),
-        QStringLiteral("chart-compatibility")};
+        QStringLiteral("chart-compatibility"), QStringLiteral("register"), QStringLiteral("register-not-readings")};
     if (!g_language.isEmpty() && !kShownInEveryLanguage.contains(name)) {
         return;
     }
@@ -87,6 +91,47 @@ void saveNextModal(
         }
         answer(modal);
     });
+}
+
+// A practitioner's folder of readings: clients in it and in a folder inside
+// it, saved over some months, and three files that are not readings.
+QString readingsFolder(const QDir& work)
+{
+    const struct {
+        const char* file;
+        const char* name;
+        int day, month, year;
+    } clients[] = {{"aarav.rkn", "Aarav Sharma", 14, 11, 1988}, {"priya.rkn", "Priya Patel", 2, 6, 1991},
+        {"rohan.rkn", "Rohan Mehta", 23, 3, 1979}, {"ananya.rkn", "Ananya Iyer", 9, 9, 2001},
+        {"vikram.rkn", "Vikram Singh", 30, 1, 1965}, {"kavya.rkn", "Kavya Reddy", 17, 7, 1995},
+        {"john.rkn", "John Smith", 15, 8, 1985}, {"2025/arjun.rkn", "Arjun Nair", 5, 12, 1983},
+        {"2025/meera.rkn", "Meera Joshi", 28, 2, 1972}, {"2025/sita.rkn", "Sita Devi", 11, 4, 1958},
+        {"2025/maria.rkn", "Maria Gomez", 21, 10, 1990}, {"2025/ishaan.rkn", "Ishaan Kapoor", 1, 5, 2010}};
+    const QDir folder(work.filePath(QStringLiteral("Documents/Readings")));
+    folder.mkpath(QStringLiteral("2025"));
+    QDateTime saved(QDate(2025, 1, 6), QTime(10, 15));
+    for (const auto& client : clients) {
+        core::ReadingInput input;
+        input.PersonName = client.name;
+        input.BirthDay = static_cast<std::int16_t>(client.day);
+        input.BirthMonth = static_cast<std::int16_t>(client.month);
+        input.BirthMonthName = std::string(core::monthName(client.month));
+        input.BirthYear = static_cast<std::int16_t>(client.year);
+        const QString path = folder.filePath(QString::fromLatin1(client.file));
+        sys::writeReadingFile(path, input);
+        QFile file(path);
+        file.open(QIODevice::ReadWrite);
+        file.setFileTime(saved, QFileDevice::FileModificationTime);
+        saved = saved.addDays(23).addSecs(47 * 60);
+    }
+    QFile notes(folder.filePath(QStringLiteral("notes.rkn")));
+    notes.open(QIODevice::WriteOnly);
+    notes.write("shopping list\r\n");
+    QFile video(folder.filePath(QStringLiteral("2025/video.rkn")));
+    video.open(QIODevice::WriteOnly);
+    video.write(QByteArray(sys::LargestReadingFile + 1, 'v'));
+    QFile::link(folder.filePath(QStringLiteral("gone.rkn")), folder.filePath(QStringLiteral("priya copy.rkn")));
+    return folder.path();
 }
 
 // An answer for saveNextModal: types path into the file dialog and accepts it.
@@ -230,6 +275,19 @@ int main(int argc, char* argv[])
         .save(g_output.filePath(g_language.isEmpty() ? QStringLiteral("main-file-menu.png")
                                                      : QStringLiteral("main-file-menu-%1.png").arg(g_language)));
     file->close();
+
+    // The register of the saved readings, filled, and its files that are not readings.
+    sys::Settings::setReadingsFolder(readingsFolder(QDir(work.path())));
+    saveNextModal(QString(), [](QWidget* readings) {
+        while (static_cast<ui::frmReadings*>(readings)->isFilling()) {
+            wait(50);
+        }
+        save(readings, QStringLiteral("register"));
+        saveNextModal(QStringLiteral("register-not-readings"));
+        control<QPushButton>(readings, QStringLiteral("cmdNotReadings"))->click();
+        readings->close();
+    });
+    control<QAction>(again, QStringLiteral("mnuReadings"))->trigger();
 
     // Last, since the refused copy ends the program: a second copy while another holds the lock.
     app::SingleInstance running({work.path()});

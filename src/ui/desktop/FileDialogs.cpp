@@ -122,6 +122,17 @@ private:
     static inline const QString kSuffix = QStringLiteral("rkn");
 };
 
+// The dialog that picks a folder.
+class FolderDialog final : private HistoryGuard, public QFileDialog {
+public:
+    FolderDialog(QWidget* parent, const QString& caption)
+        : QFileDialog(parent, caption)
+    { }
+    ~FolderDialog() override { sys::guardDialogHistory(); }
+    FolderDialog(const FolderDialog&) = delete;
+    FolderDialog& operator=(const FolderDialog&) = delete;
+};
+
 // Tells the user, beside the name box, when the typed name is longer than a
 // file name may be: Qt's own dialog greys out Save then without a word.
 void hintAtNameLength(QLineEdit* edit, const QString& text)
@@ -259,6 +270,24 @@ QString chooseReadingToSave(QWidget* parent)
         }
     }
     return path;
+}
+
+QString chooseReadingsFolder(QWidget* parent, const QString& start)
+{
+    FolderDialog dialog(parent, QCoreApplication::translate("ui::FileDialogs", "Choose the folder of your readings"));
+    dialog.setObjectName(QStringLiteral("folderDialog"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (!start.isEmpty()) {
+        dialog.setDirectory(start);
+    }
+    useCachingIcons(dialog);
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    // From the address, as Open takes it, so a name that is not UTF-8 keeps its bytes.
+    const QUrl chosen = dialog.selectedUrls().value(0);
+    return chosen.isLocalFile() ? sys::pathFromUrl(chosen) : dialog.selectedFiles().value(0);
 }
 
 QString choosePdfToExport(QWidget* parent, const QString& personName)

@@ -21,4 +21,8 @@ QString chooseReadingToSave(QWidget* parent);
 // It suggests the person's name as the file's name.
 QString choosePdfToExport(QWidget* parent, const QString& personName);
 
+// The folder dialog of the register's Change Folder, opening in start: the
+// folder the user picked, or an empty text on Cancel.
+QString chooseReadingsFolder(QWidget* parent, const QString& start);
+
 } // namespace ui

@@ -8,6 +8,7 @@
 #include "ui/desktop/FileDialogs.h"
 #include "ui/desktop/Messages.h"
 #include "ui/desktop/RecentReadingsMenu.h"
+#include "ui/register/frmReadings.h"
 #include "ui/widgets/AfterPaint.h"
 #include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/Look.h"
@@ -16,6 +17,8 @@
 #include "ui/widgets/PromotionStrip.h"
 #include "ui/widgets/WrappingLabel.h"
 
+#include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -36,6 +39,10 @@ frmMain::frmMain()
     : WindowFrame(QStringLiteral("frmMain"), QSize(8640, 5685), QStringLiteral("Label14"), 5190)
 {
     setAcceptDrops(true);
+    // The register of saved readings, above the recent ones.
+    QAction* mnuReadings = named(fileMenu()->addAction(tr("&Readings\u2026")), QStringLiteral("mnuReadings"));
+    mnuReadings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(mnuReadings, &QAction::triggered, this, &frmMain::showReadings);
     // The last readings opened or saved, before Exit; one that is refused leaves the list.
     connect(new RecentReadingsMenu(fileMenu(), addExitEntry()), &RecentReadingsMenu::chosen, this,
         [this](const QString& path) {
@@ -227,6 +234,40 @@ bool frmMain::openReadingFile(const QString& path)
     // record is two files written through to the disk.
     ui::afterNextPaint([path, name = sys::fromCore(input->PersonName)] { sys::noteRecentReading(path, name); }, true);
     return true;
+}
+
+void frmMain::showReadings()
+{
+    frmReadings readings(this);
+    if (readings.exec() != QDialog::Accepted) {
+        return;
+    }
+    const QStringList chosen = readings.chosen();
+    if (chosen.size() == 1) {
+        openReadingFile(chosen.front());
+    } else if (chosen.size() == 2) {
+        compareReadingFiles(chosen.at(0), chosen.at(1));
+    }
+}
+
+void frmMain::compareReadingFiles(const QString& first, const QString& second)
+{
+    const std::optional<core::ReadingInput> one = sys::readReadingFile(first);
+    const std::optional<core::ReadingInput> two = one ? sys::readReadingFile(second) : std::nullopt;
+    if (!one || !two) {
+        showMessage(this, tr("Please Check The File."), MessageIcon::Error);
+        return;
+    }
+    // Listed among the recent readings once on screen, as an opened reading
+    // is; the first noted last, so that it heads them.
+    ui::afterNextPaint(
+        [first, second, firstName = sys::fromCore(one->PersonName), secondName = sys::fromCore(two->PersonName)] {
+            sys::noteRecentReading(second, secondName);
+            sys::noteRecentReading(first, firstName);
+        },
+        true);
+    emit comparisonRequested(*one, *two);
+    closeForHandOver();
 }
 
 namespace {

@@ -38,6 +38,9 @@ signals:
     // and proceeded with, or opened from a file). The main window closes right
     // after, without ending the program.
     void readingRequested(const core::ReadingInput& input);
+    // The user chose two saved readings in the register to compare, first the
+    // one nearer the top of its list. The main window closes right after.
+    void comparisonRequested(const core::ReadingInput& first, const core::ReadingInput& second);
 
 protected:
     // One reading file dropped on the window opens as Open opens it.
@@ -56,6 +59,12 @@ private:
     void proceed();
     // Open: a reading file the user picks, shown as a new reading.
     void OpenReading();
+    // File › Readings…: the register of saved readings; the reading chosen
+    // there opens as Open opens it, two chosen are compared.
+    void showReadings();
+    // Reads both files as Open reads them, refusing either as Open does, and
+    // asks for their comparison.
+    void compareReadingFiles(const QString& first, const QString& second);
     // Hands the input on and closes this window without ending the program.
     void handOver(const core::ReadingInput& input);
 

@@ -4,6 +4,7 @@
 #include "core/storage/ReadingFileLayout.h"
 #include "system/CoreText.h"
 #include "system/FileAccess.h"
+#include "system/ReadingFolder.h"
 #include "system/RecentReadings.h"
 #include "system/SavedReadings.h"
 #include "ui/chart/frmChart.h"
@@ -208,6 +209,7 @@ void frmRudrakshNumerologyResult::SaveReading()
         return;
     }
     sys::noteRecentReading(path, sys::fromCore(m_reading.PersonName));
+    sys::noteReadingSavedAt(path);
 }
 
 bool frmRudrakshNumerologyResult::acceptLettersLeftOut()

@@ -311,6 +311,8 @@ private slots:
         }
         QCOMPARE(root.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), after);
         QVERIFY(result->isVisible());
+        // The register opens where the reading was saved.
+        QCOMPARE(sys::Settings::readingsFolder(), expected == kSampleFile ? QFileInfo(path).absolutePath() : QString());
     }
 
     void suggestedPdfName_data()
