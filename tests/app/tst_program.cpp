@@ -12,7 +12,6 @@
 #include "app/SingleInstance.h"
 #include "app/StartProgram.h"
 #include "app/UpdateCheck.h"
-#include "core/numerology/BirthDate.h"
 #include "core/storage/ReadingFileLayout.h"
 #include "system/ProgramNames.h"
 #include "system/SavedReadings.h"
@@ -364,19 +363,10 @@ private slots:
     {
         const QString folder = m_settings->filePath(QStringLiteral("readings"));
         QVERIFY(QDir().mkpath(folder));
-        const auto person = [](const char* name, int day, int month, int year) {
-            core::ReadingInput input;
-            input.PersonName = name;
-            input.BirthDay = static_cast<std::int16_t>(day);
-            input.BirthMonth = static_cast<std::int16_t>(month);
-            input.BirthMonthName = std::string(core::monthName(month));
-            input.BirthYear = static_cast<std::int16_t>(year);
-            return input;
-        };
-        QCOMPARE(sys::writeReadingFile(folder + QStringLiteral("/priya.rkn"), person("Priya Sharma", 3, 11, 1988)),
+        QCOMPARE(sys::writeReadingFile(folder + QStringLiteral("/priya.rkn"), personBorn("Priya Sharma", 3, 11, 1988)),
             QString());
-        QCOMPARE(
-            sys::writeReadingFile(folder + QStringLiteral("/john.rkn"), person("John Smith", 15, 8, 1985)), QString());
+        QCOMPARE(sys::writeReadingFile(folder + QStringLiteral("/john.rkn"), personBorn("John Smith", 15, 8, 1985)),
+            QString());
         sys::Settings::setReadingsFolder(folder);
 
         QWidget* main = OpenMain();

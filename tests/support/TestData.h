@@ -3,6 +3,7 @@
 // Data the tests share: core texts as QString, the sample reading and the
 // bytes of its file, reading files built from plain lines.
 
+#include "core/numerology/BirthDate.h"
 #include "core/numerology/Reading.h"
 
 #include <QByteArray>
@@ -10,7 +11,9 @@
 #include <QList>
 #include <QString>
 
+#include <string>
 #include <string_view>
+#include <utility>
 
 // A UTF-8 text of the core as a QString, for comparisons.
 inline QString q(std::string_view text)
@@ -28,6 +31,18 @@ inline core::ReadingInput sampleReading()
     reading.BirthMonthName = "August";
     reading.BirthYear = 1985;
     return reading;
+}
+
+// The input of name, born on day, month (1 to 12), year.
+inline core::ReadingInput personBorn(std::string name, int day, int month, int year)
+{
+    core::ReadingInput input;
+    input.PersonName = std::move(name);
+    input.BirthDay = static_cast<std::int16_t>(day);
+    input.BirthMonth = static_cast<std::int16_t>(month);
+    input.BirthMonthName = std::string(core::monthName(month));
+    input.BirthYear = static_cast<std::int16_t>(year);
+    return input;
 }
 
 // The sample reading as a file: 34 bytes.

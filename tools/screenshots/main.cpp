@@ -6,6 +6,7 @@
 //   scripts/screenshots    (runs this under a virtual display)
 
 #include "Driving.h"
+#include "TestData.h"
 #include "app/Application.h"
 #include "app/SingleInstance.h"
 #include "app/StartProgram.h"
@@ -111,12 +112,7 @@ QString readingsFolder(const QDir& work)
     folder.mkpath(QStringLiteral("2025"));
     QDateTime saved(QDate(2025, 1, 6), QTime(10, 15));
     for (const auto& client : clients) {
-        core::ReadingInput input;
-        input.PersonName = client.name;
-        input.BirthDay = static_cast<std::int16_t>(client.day);
-        input.BirthMonth = static_cast<std::int16_t>(client.month);
-        input.BirthMonthName = std::string(core::monthName(client.month));
-        input.BirthYear = static_cast<std::int16_t>(client.year);
+        const core::ReadingInput input = personBorn(client.name, client.day, client.month, client.year);
         const QString path = folder.filePath(QString::fromLatin1(client.file));
         sys::writeReadingFile(path, input);
         QFile file(path);

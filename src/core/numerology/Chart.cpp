@@ -45,12 +45,7 @@ Working lettersWorking(std::string_view name, bool vowels)
         if (isY(c)) {
             (vowels ? working.countsYAsVowel : working.countsYAsConsonant) = true;
         }
-        ++working.termCount;
-        working.total += static_cast<std::uint64_t>(value);
-        if (working.terms.size() < Working::MostLettersListed) {
-            working.terms.push_back(
-                {static_cast<char>(c >= 'a' ? c - 'a' + 'A' : c), static_cast<std::uint64_t>(value)});
-        }
+        working.addLetter(c, value);
     }
     return working;
 }

@@ -48,12 +48,7 @@ Working destinyWorking(std::string_view name)
         if (value == 0) {
             continue;
         }
-        ++working.termCount;
-        working.total += static_cast<std::uint64_t>(value);
-        if (working.terms.size() < Working::MostLettersListed) {
-            working.terms.push_back(
-                {static_cast<char>(c >= 'a' ? c - 'a' + 'A' : c), static_cast<std::uint64_t>(value)});
-        }
+        working.addLetter(c, value);
     }
     return working;
 }

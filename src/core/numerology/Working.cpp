@@ -58,6 +58,16 @@ int Working::result() const
     return reduceDigits(total);
 }
 
+void Working::addLetter(char letter, int value)
+{
+    ++termCount;
+    total += static_cast<std::uint64_t>(value);
+    if (terms.size() < MostLettersListed) {
+        terms.push_back(
+            {static_cast<char>(letter >= 'a' ? letter - 'a' + 'A' : letter), static_cast<std::uint64_t>(value)});
+    }
+}
+
 std::string_view lettersCountFormat()
 {
     return VQ_TR_NOOP("core::Working", "%1 letters");

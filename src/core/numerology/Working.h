@@ -33,6 +33,10 @@ struct Working {
 
     // The one digit the working ends in.
     int result() const;
+
+    // Adds a letter of the name (in either case) and its value: counted and
+    // totalled, and listed in capitals while fewer than MostLettersListed are.
+    void addLetter(char letter, int value);
 };
 
 // "%1 letters", the words of the working for a long name.

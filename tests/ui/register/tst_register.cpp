@@ -37,13 +37,7 @@ struct Person {
 
 core::ReadingInput inputOf(const Person& person)
 {
-    core::ReadingInput input;
-    input.PersonName = person.name;
-    input.BirthDay = static_cast<std::int16_t>(person.day);
-    input.BirthMonth = static_cast<std::int16_t>(person.month);
-    input.BirthMonthName = std::string(core::monthName(person.month));
-    input.BirthYear = static_cast<std::int16_t>(person.year);
-    return input;
+    return personBorn(person.name, person.day, person.month, person.year);
 }
 
 // Saves the person's reading as the program saves it.

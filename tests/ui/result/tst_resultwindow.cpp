@@ -699,12 +699,7 @@ private slots:
         }
         core::ReadingInput first = sampleReading();
         first.PersonName = "John Smith";
-        core::ReadingInput other = first;
-        other.PersonName = "Priya Sharma";
-        other.BirthDay = 3;
-        other.BirthMonth = 11;
-        other.BirthMonthName = "November";
-        other.BirthYear = 1988;
+        const core::ReadingInput other = personBorn("Priya Sharma", 3, 11, 1988);
         auto* result = static_cast<ui::frmRudrakshNumerologyResult*>(openResult(first));
         const QString pdf = m_dir->filePath(QStringLiteral("both.pdf"));
         std::optional<FileAnswer> answer;
