@@ -402,6 +402,35 @@ private slots:
         }
     }
 
+    // A reading noted by another copy while this one ran stays in the list
+    // when this one notes its own.
+    void recentReadingsMergeWithTheFile()
+    {
+        sys::Settings::changeRecentReadings([](QList<sys::RecentReading>& list) {
+            list = {{QStringLiteral("/r/ours-before.rkn"), QStringLiteral("Ann Lee")}};
+        });
+        {
+            QSettings other(sys::Settings::location(), isUnix() ? QSettings::IniFormat : QSettings::NativeFormat);
+            other.setValue(QStringLiteral("Recent/size"), 2);
+            other.setValue(QStringLiteral("Recent/1/path"), QStringLiteral("/r/theirs.rkn"));
+            other.setValue(QStringLiteral("Recent/1/name"), QStringLiteral("Ravi Kumar"));
+            other.setValue(QStringLiteral("Recent/2/path"), QStringLiteral("/r/ours-before.rkn"));
+            other.setValue(QStringLiteral("Recent/2/name"), QStringLiteral("Ann Lee"));
+            other.sync();
+            QCOMPARE(other.status(), QSettings::NoError);
+        }
+        sys::Settings::changeRecentReadings([](QList<sys::RecentReading>& list) {
+            list.prepend({QStringLiteral("/r/ours-now.rkn"), QStringLiteral("Meera Shah")});
+        });
+        QStringList paths;
+        for (const sys::RecentReading& reading : sys::Settings::recentReadings()) {
+            paths << reading.path;
+        }
+        QCOMPARE(paths,
+            QStringList({QStringLiteral("/r/ours-now.rkn"), QStringLiteral("/r/theirs.rkn"),
+                QStringLiteral("/r/ours-before.rkn")}));
+    }
+
     // Values no run writes read as nothing (a list as its first eight).
     void hostileValues_data()
     {
