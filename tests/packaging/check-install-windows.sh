@@ -18,7 +18,7 @@ if [[ -z ${DISPLAY:-} ]]; then
     exec "$source/scripts/with-display" "$0" "$@"
 fi
 work=$(mktemp -d)
-export WINEPREFIX=$work/wine WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+export WINEPREFIX=$work/wine WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 unset QT_QPA_PLATFORM WINEPATH
 cleanup() {
     wineserver -k 2>/dev/null || true
